@@ -1,0 +1,33 @@
+# Logic libraries hold the rules of the programs and must stay free of Qt,
+# so they can be tested directly and reused by both programs.
+set_property(GLOBAL PROPERTY TESS_LOGIC_LIBRARIES "")
+
+function(tess_logic_library name)
+  add_library(${name} STATIC ${ARGN})
+  target_include_directories(${name} PUBLIC ${PROJECT_SOURCE_DIR}/src)
+  set_property(GLOBAL APPEND PROPERTY TESS_LOGIC_LIBRARIES ${name})
+endfunction()
+
+function(tess_check_logic_libraries)
+  get_property(libs GLOBAL PROPERTY TESS_LOGIC_LIBRARIES)
+  foreach(lib IN LISTS libs)
+    get_target_property(deps ${lib} LINK_LIBRARIES)
+    if(deps)
+      foreach(dep IN LISTS deps)
+        if(dep MATCHES "Qt")
+          message(FATAL_ERROR "Logic library ${lib} must not link ${dep}")
+        endif()
+      endforeach()
+    endif()
+  endforeach()
+endfunction()
+
+# A GoogleTest executable registered with ctest; windows run offscreen.
+function(tess_test name)
+  add_executable(${name} ${ARGN})
+  set_target_properties(${name} PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/tests)
+  target_link_libraries(${name} PRIVATE GTest::gtest GTest::gmock GTest::gtest_main)
+  gtest_discover_tests(${name}
+    PROPERTIES ENVIRONMENT "QT_QPA_PLATFORM=offscreen;TESS_INSTALL_DIR=${TESS_INSTALL_DIR}"
+    DISCOVERY_TIMEOUT 30)
+endfunction()

@@ -1,0 +1,24 @@
+#pragma once
+// TDateTime: days since 1899-12-30 plus the fraction of the day, in local time.
+#include <ctime>
+#include <string>
+
+namespace tess {
+
+struct CivilDateTime {
+  int year = 1899, month = 12, day = 30;
+  int hour = 0, minute = 0, second = 0, millisecond = 0;
+  friend bool operator==(const CivilDateTime&, const CivilDateTime&) = default;
+};
+
+double EncodeDateTime(const CivilDateTime& civil);
+CivilDateTime DecodeDateTime(double dateTime);
+
+/// Local time of a moment, and back; exact to the millisecond.
+double DateTimeFromUnix(std::time_t seconds, int milliseconds = 0);
+std::time_t UnixFromDateTime(double dateTime);
+
+/// "yyyy-mm-dd", the one date format the programs write, show and parse.
+std::string FormatDate(double dateTime);
+
+}  // namespace tess

@@ -1,0 +1,43 @@
+#pragma once
+// Text files line by line: CR LF or LF ends a line, the last line needs no line end.
+#include <cstdio>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace tess {
+
+class TextFileReader {
+ public:
+  TextFileReader() = default;
+  explicit TextFileReader(const std::string& path) { Open(path); }
+  ~TextFileReader();
+  TextFileReader(const TextFileReader&) = delete;
+  TextFileReader& operator=(const TextFileReader&) = delete;
+
+  /// Opens the file through the path resolver; false when it cannot be read.
+  bool Open(const std::string& path);
+  bool IsOpen() const { return file_ != nullptr; }
+  /// Next line without its line end; false at the end of the file.
+  bool ReadLine(std::string& line);
+  bool AtEnd();
+  void Close();
+
+ private:
+  std::FILE* file_ = nullptr;
+};
+
+/// Every line of a file; nothing when it cannot be read.
+std::optional<std::vector<std::string>> ReadTextLines(const std::string& path);
+
+/// Lines joined with CR LF after each, as the Windows files were written.
+std::string JoinCrLf(const std::vector<std::string>& lines);
+
+/// Rewrites a file whole: writes a temporary file beside it, flushes it to disk and renames
+/// it over the old one, so a crash never leaves half a file. On failure the old file is
+/// untouched and `error` (when given) holds the reason.
+bool WriteFileAtomically(const std::string& path, std::string_view bytes,
+                         std::string* error = nullptr);
+
+}  // namespace tess
