@@ -1,0 +1,33 @@
+#include <QApplication>
+#include <QFileInfo>
+#include <clocale>
+
+#include "course/CourseState.h"
+#include "course/StartSequence.h"
+#include "course/ui/CourseProgram.h"
+#include "platform/Fonts.h"
+#include "platform/QtPlatform.h"
+
+int main(int argc, char* argv[]) {
+  QApplication app(argc, argv);
+  QApplication::setApplicationName(QStringLiteral("Tessaron 5.0 - Rozumienie ze słuchu"));
+  QApplication::setQuitOnLastWindowClosed(false);
+  // Dates and numbers are written the same whatever the regional settings say.
+  std::setlocale(LC_NUMERIC, "C");
+  tess::InstallFontSubstitutions();
+
+  tess::QtMessageBox plainMessages;
+  tess::QtScreen screen;
+  tess::QtPictureLoader pictures;
+  tess::QtModalShower modal;
+
+  tess::CourseState state;
+  tess::StartSequence start(state, plainMessages, screen);
+  const std::string programFile = QFileInfo(QStringLiteral("/proc/self/exe")).canonicalFilePath().toStdString();
+  if (!start.SettleInstallation(programFile)) return 1;
+
+  tess::CourseProgram program(state, {plainMessages, pictures, modal});
+  if (!start.LoadAndLogIn(program)) return 1;
+  program.ShowMainWindow();
+  return QApplication::exec();
+}

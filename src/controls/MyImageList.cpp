@@ -1,0 +1,67 @@
+#include "controls/MyImageList.h"
+
+#include <QBitmap>
+#include <QPainter>
+
+#include "platform/PictureLoader.h"
+
+namespace tess {
+
+TMyImageList::TMyImageList(PictureLoader& loader, QObject* parent)
+    : QObject(parent), loader_(loader) {}
+
+int TMyImageList::AddFromFile(const std::string& file, int frameCount, int top, int left,
+                              std::string* error) {
+  const QImage image = loader_.Load(file);
+  if (image.isNull()) {
+    if (error) *error = "Nie moge otworzyc pliku : \"" + file + "\"";
+    return -1;
+  }
+  if (frameCount < 1 || image.width() % frameCount != 0) {
+    if (error) *error = "Dlugosc obrazka nie dzieli sie przez podana liczbe klatek";
+    return -1;
+  }
+  Strip strip;
+  strip.FrameWidth = image.width() / frameCount;
+  strip.Bitmap = QPixmap::fromImage(image);
+  const QColor transparent = image.pixelColor(0, image.height() - 1);
+  strip.Bitmap.setMask(strip.Bitmap.createMaskFromColor(transparent, Qt::MaskInColor));
+  strip.DefaultTop = top;
+  strip.DefaultLeft = left;
+  strips_.push_back(std::move(strip));
+  Q_EMIT Changed();
+  return Count() - 1;
+}
+
+void TMyImageList::Clear() {
+  strips_.clear();
+  Q_EMIT Changed();
+}
+
+int TMyImageList::FrameWidthOf(int index) const {
+  return Valid(index) ? strips_[index].FrameWidth : kMissingSize;
+}
+int TMyImageList::HeightOf(int index) const {
+  return Valid(index) ? strips_[index].Bitmap.height() : kMissingSize;
+}
+int TMyImageList::DefaultLeftOf(int index) const {
+  return Valid(index) ? strips_[index].DefaultLeft : kMissingSize;
+}
+int TMyImageList::DefaultTopOf(int index) const {
+  return Valid(index) ? strips_[index].DefaultTop : kMissingSize;
+}
+
+void TMyImageList::SetDefaultPos(int index, int left, int top) {
+  if (!Valid(index)) return;
+  strips_[index].DefaultLeft = left;
+  strips_[index].DefaultTop = top;
+}
+
+void TMyImageList::DrawFrame(QPainter& painter, int index, int frame, const QPoint& target) const {
+  if (!Valid(index)) return;
+  const Strip& strip = strips_[index];
+  const QRect source(frame * strip.FrameWidth, 0, strip.FrameWidth, strip.Bitmap.height());
+  painter.drawPixmap(target, strip.Bitmap, source);
+}
+
+}  // namespace tess

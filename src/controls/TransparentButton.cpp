@@ -1,0 +1,79 @@
+#include "controls/TransparentButton.h"
+
+#include <QMouseEvent>
+#include <QPainter>
+
+namespace tess {
+
+TTransparentButton::TTransparentButton(QWidget* parent) : QWidget(parent) {
+  setAttribute(Qt::WA_Hover, false);
+  resize(TMyImageList::kMissingSize, TMyImageList::kMissingSize);
+}
+
+void TTransparentButton::SetImageList(TMyImageList* list) {
+  if (list_) disconnect(list_, nullptr, this, nullptr);
+  list_ = list;
+  if (list_) connect(list_, &TMyImageList::Changed, this, &TTransparentButton::FitToStrip);
+  FitToStrip();
+}
+
+void TTransparentButton::SetBitmapNormal(int index) {
+  bitmapNormal_ = index;
+  FitToStrip();
+}
+
+void TTransparentButton::SetStan(int stan) {
+  if (stan_ == stan) return;
+  stan_ = stan;
+  update();
+}
+
+void TTransparentButton::SetHideNormal(bool hide) {
+  hideNormal_ = hide;
+  update();
+}
+
+void TTransparentButton::FitToStrip() {
+  if (list_) {
+    if (style_ & tbs_DefPos) {
+      move(list_->DefaultLeftOf(bitmapNormal_), list_->DefaultTopOf(bitmapNormal_));
+    }
+    resize(list_->FrameWidthOf(bitmapNormal_), list_->HeightOf(bitmapNormal_));
+  }
+  update();
+}
+
+void TTransparentButton::paintEvent(QPaintEvent*) {
+  if (!list_ || (hideNormal_ && stan_ == 0)) return;
+  const int frame = (stan_ == 2 && !(style_ & tbs_Highlighted)) ? 1 : stan_;
+  QPainter painter(this);
+  list_->DrawFrame(painter, bitmapNormal_, frame, QPoint(0, 0));
+}
+
+void TTransparentButton::enterEvent(QEnterEvent*) {
+  if (!isEnabled()) return;
+  if (style_ & tbs_Highlighted) SetStan(1);
+  Q_EMIT MouseEnter();
+}
+
+void TTransparentButton::leaveEvent(QEvent*) {
+  if (!isEnabled()) return;
+  if (style_ & tbs_Highlighted) SetStan(0);
+  Q_EMIT MouseLeave();
+}
+
+void TTransparentButton::mousePressEvent(QMouseEvent* event) {
+  if (event->button() != Qt::LeftButton) return;
+  pressedInside_ = true;
+  if (style_ & tbs_Pressed) SetStan(2);
+}
+
+void TTransparentButton::mouseReleaseEvent(QMouseEvent* event) {
+  if (event->button() != Qt::LeftButton || !pressedInside_) return;
+  pressedInside_ = false;
+  QPointer<TTransparentButton> self(this);
+  if (rect().contains(event->position().toPoint())) Q_EMIT Click();
+  if (self && (style_ & tbs_Pressed)) SetStan(0);
+}
+
+}  // namespace tess
