@@ -22,12 +22,23 @@ function(tess_check_logic_libraries)
   endforeach()
 endfunction()
 
-# A GoogleTest executable registered with ctest; windows run offscreen.
+# A GoogleTest executable registered with ctest.
 function(tess_test name)
   add_executable(${name} ${ARGN})
   set_target_properties(${name} PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/tests)
-  target_link_libraries(${name} PRIVATE GTest::gtest GTest::gmock GTest::gtest_main)
+  target_include_directories(${name} PRIVATE ${PROJECT_SOURCE_DIR}/tests)
+  target_link_libraries(${name} PRIVATE GTest::gmock GTest::gtest)
+  if(NOT TESS_QT_TEST)
+    target_link_libraries(${name} PRIVATE GTest::gtest_main)
+  endif()
   gtest_discover_tests(${name}
     PROPERTIES ENVIRONMENT "QT_QPA_PLATFORM=offscreen;TESS_INSTALL_DIR=${TESS_INSTALL_DIR}"
     DISCOVERY_TIMEOUT 30)
+endfunction()
+
+# A test that needs a QApplication (windows, fonts, event loops); runs offscreen.
+function(tess_qt_test name)
+  set(TESS_QT_TEST ON)
+  tess_test(${name} ${PROJECT_SOURCE_DIR}/tests/support/QtTestMain.cpp ${ARGN})
+  target_link_libraries(${name} PRIVATE Qt6::Widgets)
 endfunction()

@@ -4,7 +4,7 @@
 #include <string>
 #include <string_view>
 
-#include "../shared/TempFolder.h"
+#include "support/TempFolder.h"
 
 namespace tess::testing {
 

@@ -10,7 +10,7 @@
 #include <string>
 #include <vector>
 
-#include "TempFolder.h"
+#include "support/TempFolder.h"
 
 namespace tess {
 namespace {

@@ -12,7 +12,7 @@ namespace tess::testing {
 class TempFolder {
  public:
   TempFolder() {
-    std::string pattern = (std::filesystem::temp_directory_path() / "tess-shared-XXXXXX").string();
+    std::string pattern = (std::filesystem::temp_directory_path() / "tess-test-XXXXXX").string();
     if (::mkdtemp(pattern.data()) != nullptr) path_ = pattern;
   }
   ~TempFolder() {

@@ -1,0 +1,103 @@
+#include "platform/QtPlatform.h"
+
+#include <QApplication>
+#include <QBuffer>
+#include <QDateTime>
+#include <QDesktopServices>
+#include <QElapsedTimer>
+#include <QEventLoop>
+#include <QFile>
+#include <QImageReader>
+#include <QMessageBox>
+#include <QScreen>
+#include <QTimer>
+#include <QUrl>
+
+#include "platform/JpegReader.h"
+#include "shared/DateTime.h"
+#include "shared/Paths.h"
+
+namespace tess {
+
+namespace {
+
+QString BoxTitle() { return QGuiApplication::applicationDisplayName(); }
+
+}  // namespace
+
+void QtMessageBox::ShowMessage(const std::string& text) {
+  QMessageBox::information(QApplication::activeWindow(), BoxTitle(), QString::fromStdString(text));
+}
+
+void QtMessageBox::ShowWarning(const std::string& text) {
+  QMessageBox::warning(QApplication::activeWindow(), BoxTitle(), QString::fromStdString(text));
+}
+
+void QtMessageBox::Beep() { QApplication::beep(); }
+
+ScreenSize QtScreen::Size() const {
+  const QScreen* screen = qGuiApp != nullptr ? QGuiApplication::primaryScreen() : nullptr;
+  if (screen == nullptr) return {};
+  const QRect geometry = screen->geometry();
+  return {geometry.width(), geometry.height()};
+}
+
+std::int64_t QtClock::TickMs() {
+  // The reference point is the system's monotonic clock start, the same for every instance.
+  QElapsedTimer timer;
+  timer.start();
+  return timer.msecsSinceReference();
+}
+
+double QtClock::Now() {
+  const qint64 ms = QDateTime::currentMSecsSinceEpoch();
+  return DateTimeFromUnix(static_cast<std::time_t>(ms / 1000), static_cast<int>(ms % 1000));
+}
+
+void QtEventWaiter::WaitWithEvents(int milliseconds) {
+  QElapsedTimer elapsed;
+  elapsed.start();
+  QEventLoop loop;
+  QTimer timer;
+  timer.setSingleShot(true);
+  timer.setTimerType(Qt::PreciseTimer);
+  QObject::connect(&timer, &QTimer::timeout, &loop, &QEventLoop::quit);
+  do {
+    const qint64 left = milliseconds - elapsed.elapsed();
+    if (left <= 0) {
+      // Even a zero wait lets pending events through, as the caller expects.
+      QCoreApplication::processEvents();
+      break;
+    }
+    timer.start(static_cast<int>(left));
+    // Returns early only when the application is quitting, and then the wait is over.
+    if (loop.exec() != 0 || QCoreApplication::closingDown()) break;
+  } while (elapsed.elapsed() < milliseconds);
+}
+
+bool QtBrowser::OpenUrl(const std::string& url) {
+  return QDesktopServices::openUrl(QUrl::fromUserInput(QString::fromStdString(url)));
+}
+
+QImage QtPictureLoader::Load(const std::string& path) {
+  QFile file(QString::fromStdString(ResolvePath(path)));
+  if (!file.open(QIODevice::ReadOnly)) return QImage();
+  const QByteArray bytes = file.readAll();
+  const auto* data = reinterpret_cast<const unsigned char*>(bytes.constData());
+  const auto size = static_cast<std::size_t>(bytes.size());
+  if (IsJpegData(data, size)) return DecodeJpeg(data, size);
+
+  QBuffer buffer;
+  buffer.setData(bytes);
+  buffer.open(QIODevice::ReadOnly);
+  QImageReader reader(&buffer);
+  reader.setDecideFormatFromContent(true);
+  const QSize dimensions = reader.size();
+  if (dimensions.isValid() &&
+      static_cast<std::int64_t>(dimensions.width()) * dimensions.height() > kMaxPicturePixels) {
+    return QImage();
+  }
+  return reader.read();
+}
+
+}  // namespace tess

@@ -1,0 +1,58 @@
+#pragma once
+// The Qt-backed implementations of the platform interfaces, used by the programs.
+#include "platform/Browser.h"
+#include "platform/Clock.h"
+#include "platform/MessageBox.h"
+#include "platform/ModalShower.h"
+#include "platform/PictureLoader.h"
+#include "platform/Screen.h"
+
+namespace tess {
+
+/// QMessageBox titled with the application's display name (its name unless one is set).
+class QtMessageBox : public MessageBox {
+ public:
+  void ShowMessage(const std::string& text) override;
+  void ShowWarning(const std::string& text) override;
+  void Beep() override;
+};
+
+/// The primary screen; 0 x 0 when there is none.
+class QtScreen : public Screen {
+ public:
+  ScreenSize Size() const override;
+};
+
+/// Monotonic ticks shared by every instance, and the local wall clock.
+class QtClock : public Clock {
+ public:
+  std::int64_t TickMs() override;
+  double Now() override;
+};
+
+/// Runs a local event loop for the time given; at least that long passes before it returns.
+class QtEventWaiter : public EventWaiter {
+ public:
+  void WaitWithEvents(int milliseconds) override;
+};
+
+class QtBrowser : public Browser {
+ public:
+  bool OpenUrl(const std::string& url) override;
+};
+
+/// Reads the file named by a course path; JPEG is recognised by its first bytes, not by the
+/// file name, and decoded by libjpeg; everything else goes to Qt's readers (BMP).
+class QtPictureLoader : public PictureLoader {
+ public:
+  QImage Load(const std::string& path) override;
+};
+
+/// Shows a window modally on a nested event loop; see ModalShower.h for the contract.
+/// Closing the window (window manager or close()) without a result gives mrCancel.
+class QtModalShower : public ModalShower {
+ public:
+  int ShowModal(QWidget& window) override;
+};
+
+}  // namespace tess

@@ -1,0 +1,116 @@
+// The assembled demo installation holds every picture the course loads at start and in the
+// message window, and interface texts that the course can look up by line.
+#include <gtest/gtest.h>
+
+#include <QByteArray>
+#include <QDir>
+#include <QFile>
+#include <QImage>
+#include <QList>
+#include <QString>
+
+#include <cstdlib>
+#include <string>
+
+namespace {
+
+// The shared skin list in its order; the ones with words are also in every language folder.
+constexpr const char* kSkins[] = {
+    "ok2",          "anuluj2",     "play",       "stop",          "strz_up",       "strz_dn",
+    "Pause",        "Glosnik2",    "ok_duzy",    "sprawdz_rozum", "mikrof2",       "slownik2",
+    "repeat_cw",    "podr_druk2",  "podr_back2", "op_gora",       "op_dol",        "info2_rozum",
+    "nagr_a",       "nagr_b",      "nagr_c",     "nagr_d",        "m_subj",        "m_video",
+    "m_sent",       "m_rec",       "m_conv",     "cw_back",       "glos_maly",     "nowy_user",
+    "podr_spis2",   "D_play",      "D_playA",    "D_playB",       "D_playC",       "D_playD",
+    "D_Start",      "D_Nastep",    "D_Help",     "zd_sprawdz",    "zd_ok_duzy",    "zd_umiem",
+    "zd_nie_umiem", "close_panel", "help",       "next",          "m_repet",       "Wybor_ok",
+    "ok_rozum",     "rozum_graj",  "panel_film"};
+static_assert(std::size(kSkins) == 51);
+constexpr const char* kLanguageSkins[] = {"zd_sprawdz", "zd_umiem", "zd_nie_umiem",
+                                          "nowy_user",  "next",     "ok_rozum"};
+constexpr int kLanguages = 4;
+
+class DemoInstallation : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    const char* dir = std::getenv("TESS_INSTALL_DIR");
+    if (dir == nullptr || !QDir(QString::fromLocal8Bit(dir)).exists()) {
+      GTEST_SKIP() << "no demo installation (TESS_INSTALL_DIR); build demo_installation first";
+    }
+    root_ = QDir(QString::fromLocal8Bit(dir));
+  }
+
+  QString PathOf(const QString& relative) const { return root_.filePath(relative); }
+
+  static QString LangDir(int language) { return QStringLiteral("Lang_r/%1/").arg(language); }
+
+  QDir root_;
+};
+
+TEST_F(DemoInstallation, SkinStripsHaveTwoFramesAndATransparentCorner) {
+  QStringList strips;
+  for (const char* name : kSkins) strips << QStringLiteral("but_r/%1.bmp").arg(name);
+  for (int language = 0; language < kLanguages; ++language) {
+    for (const char* name : kLanguageSkins) {
+      strips << LangDir(language) + QStringLiteral("but_r/%1.bmp").arg(name);
+    }
+  }
+  for (const QString& strip : strips) {
+    SCOPED_TRACE(strip.toStdString());
+    const QImage image(PathOf(strip));
+    ASSERT_FALSE(image.isNull()) << "missing or unreadable";
+    EXPECT_EQ(image.width() % 2, 0) << "width " << image.width();
+    EXPECT_EQ(image.pixel(0, image.height() - 1), qRgb(0xFF, 0x00, 0xFF));
+  }
+}
+
+TEST_F(DemoInstallation, WindowPicturesHaveTheirWindowsSizes) {
+  struct Picture {
+    const char* name;
+    QSize size;
+  };
+  const Picture pictures[] = {{"gfx_r/Main_rozum.bmp", {800, 600}}, {"gfx_r/info.bmp", {440, 120}}};
+  const char* captions[] = {"m_subjects", "m_video",         "m_sentences",
+                            "m_records",  "m_conversations", "m_results"};
+  for (int language = 0; language < kLanguages; ++language) {
+    for (const Picture& picture : pictures) {
+      const QString path = LangDir(language) + QString::fromLatin1(picture.name);
+      SCOPED_TRACE(path.toStdString());
+      EXPECT_EQ(QImage(PathOf(path)).size(), picture.size);
+    }
+    for (const char* caption : captions) {
+      const QString path = LangDir(language) + QStringLiteral("gfx_r/%1.bmp").arg(caption);
+      SCOPED_TRACE(path.toStdString());
+      const QImage image(PathOf(path));
+      EXPECT_FALSE(image.isNull());
+      // Shown at 601,560 inside the 800 x 600 window.
+      EXPECT_LE(601 + image.width(), 800);
+      EXPECT_LE(560 + image.height(), 600);
+    }
+  }
+  for (const char* flag : {"but_r/flaga_1.jpg", "but_r/flaga_tlum.jpg"}) {
+    SCOPED_TRACE(flag);
+    EXPECT_FALSE(QImage(PathOf(QString::fromLatin1(flag))).isNull());
+  }
+}
+
+// Texts are found by line position, so line n must be text n; every line ends with CR LF.
+TEST_F(DemoInstallation, InterfaceTextsAreNumberedByLine) {
+  for (int language = 0; language < kLanguages; ++language) {
+    const QString path = LangDir(language) + QStringLiteral("infa_r.txt");
+    SCOPED_TRACE(path.toStdString());
+    QFile file(PathOf(path));
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    const QByteArray bytes = file.readAll();
+    ASSERT_TRUE(bytes.endsWith("\r\n"));
+    QList<QByteArray> lines = bytes.chopped(2).split('\n');
+    EXPECT_GE(lines.size(), 115);
+    for (qsizetype i = 0; i < lines.size(); ++i) {
+      const QByteArray number = QByteArray::number(i + 1) + '=';
+      EXPECT_TRUE(lines[i].startsWith(number)) << "line " << i + 1;
+      EXPECT_TRUE(i + 1 == lines.size() || lines[i].endsWith('\r')) << "line " << i + 1;
+    }
+  }
+}
+
+}  // namespace
