@@ -10,20 +10,21 @@
 #include <QString>
 
 #include <cstdlib>
+#include <iterator>
 #include <string>
 
 namespace {
 
 // The shared skin list in its order; the ones with words are also in every language folder.
 constexpr const char* kSkins[] = {
-    "ok2",          "anuluj2",     "play",       "stop",          "strz_up",       "strz_dn",
-    "Pause",        "Glosnik2",    "ok_duzy",    "sprawdz_rozum", "mikrof2",       "slownik2",
-    "repeat_cw",    "podr_druk2",  "podr_back2", "op_gora",       "op_dol",        "info2_rozum",
-    "nagr_a",       "nagr_b",      "nagr_c",     "nagr_d",        "m_subj",        "m_video",
-    "m_sent",       "m_rec",       "m_conv",     "cw_back",       "glos_maly",     "nowy_user",
-    "podr_spis2",   "D_play",      "D_playA",    "D_playB",       "D_playC",       "D_playD",
-    "D_Start",      "D_Nastep",    "D_Help",     "zd_sprawdz",    "zd_ok_duzy",    "zd_umiem",
-    "zd_nie_umiem", "close_panel", "help",       "next",          "m_repet",       "Wybor_ok",
+    "ok2",          "anuluj2",     "play",       "stop",          "strz_up",    "strz_dn",
+    "Pause",        "Glosnik2",    "ok_duzy",    "sprawdz_rozum", "mikrof2",    "slownik2",
+    "repeat_cw",    "podr_druk2",  "podr_back2", "op_gora",       "op_dol",     "info2_rozum",
+    "nagr_a",       "nagr_b",      "nagr_c",     "nagr_d",        "m_subj",     "m_video",
+    "m_sent",       "m_rec",       "m_conv",     "cw_back",       "glos_maly",  "nowy_user",
+    "podr_spis2",   "D_play",      "D_playA",    "D_playB",       "D_playC",    "D_playD",
+    "D_Start",      "D_Nastep",    "D_Help",     "zd_sprawdz",    "zd_ok_duzy", "zd_umiem",
+    "zd_nie_umiem", "close_panel", "help",       "next",          "m_repet",    "Wybor_ok",
     "ok_rozum",     "rozum_graj",  "panel_film"};
 static_assert(std::size(kSkins) == 51);
 constexpr const char* kLanguageSkins[] = {"zd_sprawdz", "zd_umiem", "zd_nie_umiem",

@@ -1,0 +1,149 @@
+#include "Look.h"
+
+#include <QFontInfo>
+#include <QFontMetricsF>
+#include <QPainterPath>
+
+#include <stdexcept>
+
+namespace tess::demo {
+
+namespace {
+const char kFamily[] = "Liberation Sans";
+}
+
+QColor Lighter(const QColor& colour, qreal amount) {
+  const auto toward = [amount](int channel) {
+    return static_cast<int>(channel + (255 - channel) * amount + 0.5);
+  };
+  return QColor(toward(colour.red()), toward(colour.green()), toward(colour.blue()));
+}
+
+QFont Font(int pixels, bool bold) {
+  QFont font(QString::fromLatin1(kFamily));
+  font.setPixelSize(pixels);
+  font.setBold(bold);
+  font.setStyleStrategy(QFont::PreferAntialias);
+  font.setHintingPreference(QFont::PreferNoHinting);
+  return font;
+}
+
+QFont FittingFont(const QString& text, qreal width, int pixels, int minimum, bool bold) {
+  for (int size = pixels; size >= minimum; --size) {
+    QFont font = Font(size, bold);
+    if (QFontMetricsF(font).horizontalAdvance(text) <= width) return font;
+  }
+  throw std::runtime_error("caption \"" + text.toStdString() + "\" does not fit " +
+                           std::to_string(static_cast<int>(width)) + " pixels");
+}
+
+void RequireFonts() {
+  for (bool bold : {false, true}) {
+    const QFontInfo info(Font(13, bold));
+    if (info.family() != QLatin1String(kFamily) || info.bold() != bold) {
+      throw std::runtime_error(std::string(kFamily) + (bold ? " Bold" : "") +
+                               " is not installed (Debian package fonts-liberation2)");
+    }
+  }
+}
+
+QPen Stroke(const QColor& colour, qreal width) {
+  return QPen(colour, width, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin);
+}
+
+void FillRounded(QPainter& p, const QRectF& rect, const QColor& fill, qreal radius) {
+  p.save();
+  p.setPen(Qt::NoPen);
+  p.setBrush(fill);
+  p.drawRoundedRect(rect, radius, radius);
+  p.restore();
+}
+
+void Shadow(QPainter& p, const QRectF& rect, qreal radius, qreal drop) {
+  FillRounded(p, rect.translated(0, drop), QColor(0x10, 0x1C, 0x2C, 56), radius);
+}
+
+void Panel(QPainter& p, const QRectF& rect, const QColor& fill, qreal radius,
+           const QColor& outline) {
+  Shadow(p, rect, radius);
+  FillRounded(p, rect, fill, radius);
+  if (outline.isValid()) {
+    p.save();
+    p.setPen(QPen(outline, 1));
+    p.setBrush(Qt::NoBrush);
+    p.drawRoundedRect(rect.adjusted(0.5, 0.5, -0.5, -0.5), radius - 0.5, radius - 0.5);
+    p.restore();
+  }
+}
+
+void Caption(QPainter& p, const QRectF& rect, const QString& text, int pixels, bool bold,
+             const QColor& ink, int flags, int minimum) {
+  p.save();
+  p.setFont(FittingFont(text, rect.width(), pixels, minimum, bold));
+  p.setPen(ink);
+  p.drawText(rect, flags, text);
+  p.restore();
+}
+
+QRectF ButtonFace(QPainter& p, const QRectF& rect, const QColor& fill, bool highlighted,
+                  qreal radius, bool shadow) {
+  QRectF face = rect;
+  if (shadow) {
+    face.adjust(0, 0, 0, -2);
+    Shadow(p, face, radius, 2);
+  }
+  FillRounded(p, face, highlighted ? Lighter(fill) : fill, radius);
+  if (highlighted) {
+    p.save();
+    p.setPen(QPen(colour::kWhite, 1));
+    p.setBrush(Qt::NoBrush);
+    const QRectF line = face.adjusted(1.5, 1.5, -1.5, -1.5);
+    p.drawRoundedRect(line, radius - 1.5, radius - 1.5);
+    p.restore();
+  }
+  return face;
+}
+
+QImage TwoFrameStrip(QSize frame, const QColor& backdrop, const FramePainter& paint,
+                     QMargins margin) {
+  QImage strip(frame.width() * 2, frame.height(), QImage::Format_RGB32);
+  for (int index = 0; index < 2; ++index) {
+    QImage layer(frame, QImage::Format_ARGB32_Premultiplied);
+    layer.fill(Qt::transparent);
+    {
+      QPainter p(&layer);
+      p.setRenderHint(QPainter::Antialiasing);
+      p.setRenderHint(QPainter::TextAntialiasing);
+      paint(p, QRectF(QPoint(0, 0), frame).marginsRemoved(margin.toMarginsF()), index == 1);
+    }
+    // Fully empty pixels take the key colour; partly covered ones are laid over the backdrop.
+    for (int y = 0; y < frame.height(); ++y) {
+      const QRgb* in = reinterpret_cast<const QRgb*>(layer.constScanLine(y));
+      QRgb* out = reinterpret_cast<QRgb*>(strip.scanLine(y)) + index * frame.width();
+      for (int x = 0; x < frame.width(); ++x) {
+        const int alpha = qAlpha(in[x]);
+        if (alpha == 0) {
+          out[x] = colour::kTransparentKey.rgb();
+          continue;
+        }
+        const auto over = [alpha](int premultiplied, int under) {
+          return premultiplied + (under * (255 - alpha) + 127) / 255;
+        };
+        out[x] = qRgb(over(qRed(in[x]), backdrop.red()), over(qGreen(in[x]), backdrop.green()),
+                      over(qBlue(in[x]), backdrop.blue()));
+      }
+    }
+  }
+  if (strip.pixelColor(0, strip.height() - 1) != colour::kTransparentKey) {
+    throw std::runtime_error("a skin strip covers its bottom-left corner");
+  }
+  return strip;
+}
+
+QImage Canvas(QSize size, const QColor& fill) {
+  QImage image(size, QImage::Format_RGB32);
+  image.fill(fill);
+  return image;
+}
+
+}  // namespace tess::demo

@@ -1,0 +1,76 @@
+#pragma once
+// The one look of every generated picture: palette, type, shapes and the skin strip builder.
+#include <QColor>
+#include <QFont>
+#include <QImage>
+#include <QMargins>
+#include <QPainter>
+#include <QRectF>
+#include <QSize>
+#include <QString>
+
+#include <functional>
+
+namespace tess::demo {
+
+namespace colour {
+inline const QColor kNavy{0x1F, 0x3A, 0x5F};       // frames, title strips, menu bar
+inline const QColor kNavyPanel{0x2A, 0x4B, 0x75};  // panels and quiet buttons on navy
+inline const QColor kTeal{0x2A, 0x9D, 0x8F};       // buttons, active tabs
+inline const QColor kTealPale{0xDD, 0xF0, 0xED};
+inline const QColor kTealOnNavy{0x8F, 0xD8, 0xCE};  // links and accents on navy
+inline const QColor kSand{0xF4, 0xE9, 0xD8};        // page backgrounds
+inline const QColor kSandLine{0xE4, 0xD4, 0xBA};
+inline const QColor kSandInk{0xDF, 0xCF, 0xB2};  // faint motifs on tiles
+inline const QColor kWhite{0xFF, 0xFF, 0xFF};    // paper areas, lists
+inline const QColor kCoral{0xE7, 0x6F, 0x51};    // wrong marks, warnings
+inline const QColor kLeaf{0x6A, 0x99, 0x4E};     // right marks
+inline const QColor kMuted{0x5E, 0x6E, 0x82};    // secondary text on paper
+/// The transparent colour of skin strips; never used by anything drawn.
+inline const QColor kTransparentKey{0xFF, 0x00, 0xFF};
+}  // namespace colour
+
+/// `colour` brightened toward white, the highlighted fill of a button.
+QColor Lighter(const QColor& colour, qreal amount = 0.16);
+
+/// Liberation Sans at a pixel size.
+QFont Font(int pixels, bool bold = false);
+/// The largest size from `pixels` down to `minimum` at which `text` fits `width`; a text that
+/// does not fit even then stops the generator, so no caption is ever cut.
+QFont FittingFont(const QString& text, qreal width, int pixels, int minimum, bool bold);
+/// Fails loudly when the type of the look is not installed (it would silently change).
+void RequireFonts();
+
+/// A 2-pixel (or `width`) stroke with round caps and joins.
+QPen Stroke(const QColor& colour, qreal width = 2.0);
+
+void FillRounded(QPainter& p, const QRectF& rect, const QColor& fill, qreal radius = 8);
+/// The soft one-step shadow under a raised shape.
+void Shadow(QPainter& p, const QRectF& rect, qreal radius = 8, qreal drop = 2);
+/// A raised rounded panel: shadow, fill and an optional 1-pixel outline.
+void Panel(QPainter& p, const QRectF& rect, const QColor& fill, qreal radius = 8,
+           const QColor& outline = QColor());
+
+/// Text in `rect`, shrunk to fit its width (never below `minimum`).
+void Caption(QPainter& p, const QRectF& rect, const QString& text, int pixels, bool bold,
+             const QColor& ink, int flags = Qt::AlignCenter, int minimum = 11);
+
+/// The face of a skinned button: shadow, fill, and for the highlighted frame a lighter fill with
+/// a 1-pixel white inner line. Returns the rectangle left for the content.
+QRectF ButtonFace(QPainter& p, const QRectF& rect, const QColor& fill, bool highlighted,
+                  qreal radius, bool shadow = true);
+
+/// Paints one frame of a strip into `face` (the frame less its transparent margin).
+using FramePainter = std::function<void(QPainter& p, const QRectF& face, bool highlighted)>;
+
+/// A skin strip of two frames side by side, normal and highlighted. What the painter leaves empty
+/// becomes the transparent colour; soft edges are blended with `backdrop`, the colour the button
+/// usually sits on, so no pink fringe shows. `margin` is transparent room around the face that
+/// moves a button drawn at a fixed position into line with its neighbours.
+QImage TwoFrameStrip(QSize frame, const QColor& backdrop, const FramePainter& paint,
+                     QMargins margin = {});
+
+/// An opaque picture of the given size filled with `fill`, ready to paint on.
+QImage Canvas(QSize size, const QColor& fill);
+
+}  // namespace tess::demo
