@@ -31,8 +31,9 @@ function(tess_test name)
   if(NOT TESS_QT_TEST)
     target_link_libraries(${name} PRIVATE GTest::gtest_main)
   endif()
-  gtest_discover_tests(${name}
-    PROPERTIES ENVIRONMENT "QT_QPA_PLATFORM=offscreen;TESS_INSTALL_DIR=${TESS_INSTALL_DIR}"
+  # Tests that look at the assembled demo installation find it here.
+  target_compile_definitions(${name} PRIVATE TESS_INSTALL_DIR="${TESS_INSTALL_DIR}")
+  gtest_discover_tests(${name} PROPERTIES ENVIRONMENT QT_QPA_PLATFORM=offscreen
     DISCOVERY_TIMEOUT 30)
 endfunction()
 
