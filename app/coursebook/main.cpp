@@ -20,14 +20,17 @@ int main(int argc, char* argv[]) {
   tess::QtScreen screen;
   tess::QtPictureLoader pictures;
   tess::QtModalShower modal;
+  tess::QtClock clock;
 
   tess::CourseState state;
   tess::StartSequence start(state, plainMessages, screen);
-  const std::string programFile = QFileInfo(QStringLiteral("/proc/self/exe")).canonicalFilePath().toStdString();
+  const std::string programFile =
+      QFileInfo(QStringLiteral("/proc/self/exe")).canonicalFilePath().toStdString();
   if (!start.SettleInstallation(programFile)) return 1;
 
-  tess::CourseProgram program(state, {plainMessages, pictures, modal});
+  tess::CourseProgram program(state, {plainMessages, pictures, modal, clock});
   if (!start.LoadAndLogIn(program)) return 1;
+  if (program.EndRequested()) return 0;
   program.ShowMainWindow();
   return QApplication::exec();
 }

@@ -55,6 +55,20 @@ inline constexpr Phrase kResults{"Wyniki", "Results", "Ergebnisse", "Резул�
 // Message window.
 inline constexpr Phrase kMessage{"Komunikat", "Message", "Mitteilung", "Сообщение"};
 
+// Local users: the login, new-user and exit windows.
+inline constexpr Phrase kLogIn{"Logowanie", "Log in", "Anmeldung", "Вход в программу"};
+inline constexpr Phrase kChooseYourName{
+    "Wybierz swoje imię z listy:", "Choose your name from the list:", "Wählen Sie Ihren Namen aus:",
+    "Выберите своё имя из списка:"};
+inline constexpr Phrase kTypeYourName{
+    "Wpisz swoje imię lub pseudonim:", "Type your name or a nickname:", "Ihr Name oder Spitzname:",
+    "Введите имя или псевдоним:"};
+inline constexpr Phrase kQuitTitle{"Koniec pracy", "Quit", "Programm beenden",
+                                   "Выход из программы"};
+inline constexpr Phrase kQuitQuestion{
+    "Czy na pewno chcesz zakończyć pracę z programem?", "Do you really want to quit the program?",
+    "Möchten Sie das Programm wirklich beenden?", "Вы действительно хотите выйти из программы?"};
+
 // Buttons with words on them.
 inline constexpr Phrase kCheck{"Sprawdź", "Check", "Prüfen", "Проверить"};
 inline constexpr Phrase kIKnow{"Umiem", "I know it", "Gewusst", "Знаю"};

@@ -37,5 +37,7 @@ void PaintLanguageSkins(PictureFolder& folder, int language);
 void PaintMainWindow(PictureFolder& folder, int language);
 /// The background of the message window.
 void PaintMessageWindow(PictureFolder& folder, int language);
+/// The backgrounds of the login, new-user and exit confirmation windows.
+void PaintUserWindows(PictureFolder& folder, int language);
 
 }  // namespace tess::demo

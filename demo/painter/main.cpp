@@ -24,6 +24,7 @@ int main(int argc, char** argv) {
       tess::demo::PaintLanguageSkins(folder, language);
       tess::demo::PaintMainWindow(folder, language);
       tess::demo::PaintMessageWindow(folder, language);
+      tess::demo::PaintUserWindows(folder, language);
     }
     std::printf("tess_demo_painter: %d pictures\n", folder.saved());
   } catch (const std::exception& error) {

@@ -68,7 +68,11 @@ TEST_F(DemoInstallation, WindowPicturesHaveTheirWindowsSizes) {
     const char* name;
     QSize size;
   };
-  const Picture pictures[] = {{"gfx_r/Main_rozum.bmp", {800, 600}}, {"gfx_r/info.bmp", {440, 120}}};
+  const Picture pictures[] = {{"gfx_r/Main_rozum.bmp", {800, 600}},
+                              {"gfx_r/info.bmp", {440, 120}},
+                              {"gfx_r/logowanie.bmp", {300, 200}},
+                              {"gfx_r/logow_new.bmp", {320, 150}},
+                              {"gfx_r/koniec.bmp", {300, 100}}};
   const char* captions[] = {"m_subjects", "m_video",         "m_sentences",
                             "m_records",  "m_conversations", "m_results"};
   for (int language = 0; language < kLanguages; ++language) {

@@ -5,15 +5,21 @@
 
 #include "course/CourseState.h"
 #include "course/StartSequence.h"
+#include "results/CourseMaterial.h"
+#include "results/ResultsStore.h"
+#include "results/Users.h"
 
 namespace tess {
 
+class Clock;
 class MessageBox;
 class ModalShower;
 class PictureLoader;
 class TForm5;
+class TForm9;
+class TForm10;
 class TForm20;
-class TLoginPlaceholderForm;
+class TForm24;
 class TMainForm;
 class TPodkladForm;
 class LanguageMaterial;
@@ -24,6 +30,7 @@ struct CoursePorts {
   MessageBox& PlainMessages;
   PictureLoader& Pictures;
   ModalShower& Modal;
+  Clock& Time;
 };
 
 class CourseProgram : public StartHost {
@@ -35,7 +42,12 @@ class CourseProgram : public StartHost {
   bool LoadCourseMaterial() override;
   void ShowBackdrop() override;
   bool ShowClassroomLogin() override;
+  /// Shows the local login modally; when it ends without a user, or the chosen user's
+  /// material cannot be loaded, the program is to end (`EndRequested`).
   void ShowLocalLogin() override;
+
+  /// True when the login ended the program: the main window must not be shown.
+  bool EndRequested() const { return endRequested_; }
 
   /// Shows the main window once the login is done.
   void ShowMainWindow();
@@ -46,16 +58,39 @@ class CourseProgram : public StartHost {
   /// Messages of the running program, shown in the message window.
   MessageBox& Messages();
 
+  TForm9& LoginForm() { return *form9_; }
+  TForm10& NewUserForm() { return *form10_; }
+  TForm24& ExitForm() { return *form24_; }
+  const UserList& Users() const { return users_; }
+  const CourseMaterial& Material() const { return courseMaterial_; }
+  ResultsStore& Results() { return results_; }
+
  private:
+  /// What follows the choice of a local user (UserName and UserDir are set): the user's
+  /// results, then the user's settings and interface language. False when the language
+  /// material could not be reloaded (the reason was shown).
+  bool OnLocalUserChosen();
+  /// The user's results store: LoadResults, and for an empty store BuildResults and
+  /// SaveResults. Failures are shown; the program goes on with what could be had.
+  void LoadUserResults();
+  /// Asked when the main window closes: in local mode the exit confirmation decides.
+  bool ConfirmClose();
+
   CourseState& state_;
   CoursePorts ports_;
   std::unique_ptr<TMainForm> mainForm_;
   std::unique_ptr<TForm5> form5_;
-  std::unique_ptr<TLoginPlaceholderForm> form9_;
+  UserList users_{kCourseUserLimit};
+  CourseMaterial courseMaterial_;
+  ResultsStore results_;
+  std::unique_ptr<TForm10> form10_;
+  std::unique_ptr<TForm9> form9_;
   std::unique_ptr<TForm20> form20_;
+  std::unique_ptr<TForm24> form24_;
   std::unique_ptr<TPodkladForm> podklad_;
   std::unique_ptr<LanguageMaterial> material_;
   std::unique_ptr<Form20MessageBox> messages_;
+  bool endRequested_ = false;
 };
 
 }  // namespace tess

@@ -1,0 +1,113 @@
+#pragma once
+// The results of the logged-in user: one `CW_Info` record per gradable item of the course,
+// kept in memory in the `ResultsStore` and on disk in the results file, UserDir + SettingsTag,
+// as 204-byte records back to back.
+#include <array>
+#include <cstdint>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "course/InterfaceTexts.h"
+
+namespace tess {
+
+struct CourseMaterial;
+
+/// The results record of one gradable item. Text fields hold cp1250 bytes.
+struct CW_Info {
+  static constexpr size_t kNameWidth = 25;
+  static constexpr size_t kTitleWidth = 140;
+  static constexpr size_t kGroupWidth = 12;
+
+  std::string Name;   ///< result key, lower case: "tek_", "rpg_", "zda_" or "dia_" + number
+  std::string Title;  ///< names for interface languages 0, 1 and 2, each followed by " = "
+  std::uint8_t Kind = 0;
+  std::uint8_t Item = 0;  ///< "tek_" records: own position in the store, low 8 bits; else 0
+  std::uint8_t Level = 0;
+  double LastDate = 0;  ///< TDateTime: creation, then the last recorded attempt
+  std::uint8_t Score = 0;
+  std::int32_t Attempts = 0;
+  std::uint8_t Finished = 0;  ///< 1 when the last attempt was taken to its end
+  std::string Group;          ///< short name of the item's group
+
+  friend bool operator==(const CW_Info&, const CW_Info&) = default;
+};
+
+inline constexpr size_t kResultRecordSize = 204;
+using ResultRecordBytes = std::array<std::uint8_t, kResultRecordSize>;
+
+/// The file form of a record: little-endian, length-prefixed strings cut to their widths with
+/// zero bytes past the length, zero padding.
+ResultRecordBytes SerialiseResultRecord(const CW_Info& record);
+/// A length byte beyond its field's width is taken as the width.
+CW_Info DeserialiseResultRecord(const std::uint8_t* bytes);
+
+class ResultsStore {
+ public:
+  static constexpr int kMaxRecords = 1000;
+
+  int Count() const { return static_cast<int>(records_.size()); }
+  bool Full() const { return Count() >= kMaxRecords; }
+  /// Record at position 1 to Count().
+  const CW_Info& At(int position) const { return records_[static_cast<size_t>(position - 1)]; }
+  CW_Info& At(int position) { return records_[static_cast<size_t>(position - 1)]; }
+  const std::vector<CW_Info>& Records() const { return records_; }
+
+  void Clear() { records_.clear(); }
+  /// Appends at the next position; false when the store is full.
+  bool Append(CW_Info record);
+
+  /// The record opened last, set by the choosers and passed back to `RecordResult`.
+  std::string CurrentResultName;
+  std::uint8_t CurrentResultKind = 0;
+  std::uint8_t CurrentResultItem = 0;
+
+ private:
+  std::vector<CW_Info> records_;
+};
+
+/// UserDir + SettingsTag.
+std::string ResultsFilePath(const std::string& userDir, const std::string& settingsTag);
+
+/// Empties the store and reads the file's whole records, at most 1000; a missing file leaves
+/// the store empty. False (with `error`) when the file exists but cannot be read.
+bool LoadResults(const std::string& path, ResultsStore& store, std::string* error = nullptr);
+
+/// Rewrites the file with records 1 to Count() through a temporary file and a rename.
+bool SaveResults(const std::string& path, const ResultsStore& store, std::string* error = nullptr);
+
+/// Empties the store and creates a new user's records from the course material: the
+/// exercises of the texts, the comprehension exercises, two drills per sentence package and
+/// the offered modes of each conversation. `now` stamps every record. Stops adding at 1000
+/// records; false when something was left out.
+bool BuildResults(const CourseMaterial& material, double now, ResultsStore& store);
+
+/// Receives the record that `RecordResult` changed, for the classroom server.
+class ResultReporter {
+ public:
+  virtual ~ResultReporter() = default;
+  virtual void ReportResult(const CW_Info& record) = 0;
+};
+
+/// What `RecordResult` needs besides the attempt.
+struct RecordContext {
+  double Now = 0;                      ///< the time of the attempt, from the program's clock
+  int RunMode = -1;                    ///< -1 local, 1 classroom
+  ResultReporter* Reporter = nullptr;  ///< told about the changed record in classroom mode
+};
+
+/// Stores one attempt on the last record whose name (after lower-casing `name`), kind and
+/// item match: date, score (negative gives 0, above 100 gives 100), finished mark, one more
+/// attempt. Returns its position, or 0 when nothing matched (nothing changes, nothing is
+/// reported).
+int RecordResult(ResultsStore& store, int score, std::string_view name, std::uint8_t kind,
+                 std::uint8_t item, std::uint8_t finished, const RecordContext& context);
+
+/// One line per record of the key, each ended by CR: every record of a "tek_", "zda_" or
+/// "dia_" key, only the given kind for other keys. A never-done record gives its kind name;
+/// a done one adds date, score, attempts and ", !" when it was not finished.
+std::string ResultsSummary(const ResultsStore& store, std::string_view name, int kind,
+                           int courseLanguage, const InterfaceTexts& texts);
+
+}  // namespace tess

@@ -1,0 +1,67 @@
+#pragma once
+// The new-user window: a name, the interface language the user starts with, and the
+// addition to usr.t.
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QWidget>
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "controls/TransparentButton.h"
+
+namespace tess {
+
+struct CourseState;
+class MessageBox;
+class PictureLoader;
+class UserList;
+
+class TForm10 : public QWidget {
+  Q_OBJECT
+ public:
+  TForm10(CourseState& state, UserList& users, TMyImageList& skins, PictureLoader& pictures,
+          MessageBox& messages, QWidget* parent = nullptr);
+
+  /// Reloads the material of a changed interface language; false when it failed (the
+  /// reason was shown).
+  std::function<bool()> ReloadLanguageMaterial;
+  /// As in the login window.
+  std::function<void(int textNumber)> ShowHelpText;
+  std::function<void(const std::string& page)> ShowHelpPage;
+
+  QLabel* Image1;
+  QLineEdit* Edit1;
+  QLabel* Label24;
+  QComboBox* cb_lang;
+  TTransparentButton* B_OK;
+  TTransparentButton* B_Zamknij;
+  TTransparentButton* btn_help;
+
+  /// Adds the typed user and closes with mrOk; a taken name shows interface text 83 and
+  /// empties the field, other refusals show why; the window then stays.
+  void B_OKClick();
+  /// Closes with mrCancel.
+  void B_ZamknijClick();
+  void btn_helpClick();
+
+ protected:
+  void showEvent(QShowEvent* event) override;
+  void hideEvent(QHideEvent* event) override;
+  void keyPressEvent(QKeyEvent* event) override;
+  bool eventFilter(QObject* watched, QEvent* event) override;
+
+ private:
+  bool HandleKey(int key);
+  void UpdateOk();
+  void FillLanguages();
+
+  CourseState& state_;
+  UserList& users_;
+  PictureLoader& pictures_;
+  MessageBox& messages_;
+  std::vector<int> languages_;  // the language number of each entry of cb_lang
+};
+
+}  // namespace tess

@@ -1,0 +1,153 @@
+#include "results/ui/Form9.h"
+
+#include <QKeyEvent>
+
+#include "course/CourseState.h"
+#include "course/SkinTable.h"
+#include "course/ui/Centre.h"
+#include "course/ui/UiText.h"
+#include "platform/MessageBox.h"
+#include "platform/ModalShower.h"
+#include "platform/PictureLoader.h"
+#include "results/Users.h"
+#include "results/ui/Form10.h"
+#include "results/ui/UserNameText.h"
+#include "results/ui/UserWidgets.h"
+#include "shared/Text.h"
+
+namespace tess {
+
+TForm9::TForm9(CourseState& state, UserList& users, TMyImageList& skins, PictureLoader& pictures,
+               ModalShower& modal, TForm10& newUser, MessageBox& messages, QWidget* parent)
+    : QWidget(parent, Qt::FramelessWindowHint | Qt::Dialog),
+      state_(state),
+      users_(users),
+      pictures_(pictures),
+      modal_(modal),
+      newUser_(newUser),
+      messages_(messages) {
+  setObjectName("TForm9");
+  setFixedSize(300, 200);
+  Image1 = new QLabel(this);
+  Image1->setGeometry(0, 0, 300, 200);
+
+  // The background draws a white panel exactly under the list.
+  ComboBox1 = new QListWidget(this);
+  ComboBox1->setObjectName("ComboBox1");
+  ComboBox1->setGeometry(16, 64, 268, 80);
+  StyleUserList(*ComboBox1);
+
+  B_Zamknij = SkinnedButton(this, "B_Zamknij", skins, kSkinClose, 273, 2);
+  B_Zamknij->setToolTip(QStringLiteral("Koniec"));
+  btn_help = SkinnedButton(this, "btn_help", skins, kSkinHelp, 258, 35);
+  L_powtorki = SkinnedButton(this, "L_powtorki", skins, kSkinNewUser, 16, 156);
+  B_OK = SkinnedButton(this, "B_OK", skins, kSkinOk, 212, 155);
+
+  connect(B_OK, &TTransparentButton::Click, this, &TForm9::B_OKClick);
+  connect(B_Zamknij, &TTransparentButton::Click, this, &TForm9::B_ZamknijClick);
+  connect(L_powtorki, &TTransparentButton::Click, this, &TForm9::L_powtorkiClick);
+  connect(btn_help, &TTransparentButton::Click, this, &TForm9::btn_helpClick);
+  connect(ComboBox1, &QListWidget::currentRowChanged, this, &TForm9::UpdateOk);
+  connect(ComboBox1, &QListWidget::itemDoubleClicked, this, [this] {
+    if (!B_OK->isHidden()) B_OKClick();
+  });
+  ComboBox1->installEventFilter(this);
+
+  if (!LoadUsers(state_.Install.ProgramDir, users_, &loadError_) && loadError_.empty()) {
+    loadError_ = "Nie można odczytać listy użytkowników.";
+  }
+  FillList();
+}
+
+void TForm9::FillList() {
+  ComboBox1->clear();
+  for (const LocalUser& user : users_.Users()) ComboBox1->addItem(UserNameText(user.Name));
+}
+
+void TForm9::SelectLast() {
+  if (ComboBox1->count() > 0) ComboBox1->setCurrentRow(ComboBox1->count() - 1);
+  UpdateOk();
+}
+
+void TForm9::UpdateOk() {
+  const int row = ComboBox1->currentRow();
+  const bool named = row >= 0 && row < users_.Count() && !Trim(users_.At(row + 1).Name).empty();
+  B_OK->setVisible(named);
+}
+
+void TForm9::showEvent(QShowEvent* event) {
+  setWindowTitle(CourseText(state_.Install.CourseTitle));
+  Image1->setPixmap(QPixmap::fromImage(pictures_.Load(state_.LangPath("gfx_r\\logowanie.bmp"))));
+  SelectLast();
+  ComboBox1->setFocus();
+  QWidget::showEvent(event);
+}
+
+void TForm9::hideEvent(QHideEvent* event) {
+  Image1->clear();
+  QWidget::hideEvent(event);
+}
+
+void TForm9::B_OKClick() {
+  const int position = ComboBox1->currentRow() + 1;
+  if (position < 1 || position > users_.Count()) return;
+  const LocalUser& user = users_.At(position);
+  std::string userDir;
+  std::string error;
+  if (!MakeUserFolder(state_.Install.ProgramDir, user.Id, userDir, &error)) {
+    messages_.ShowMessage(error);
+    return;
+  }
+  state_.UserName = Trim(user.Name);
+  state_.UserDir = userDir;
+  SetModalResult(*this, mrOk);
+}
+
+void TForm9::L_powtorkiClick() {
+  CentreOnScreen(newUser_);
+  const int result = modal_.ShowModal(newUser_);
+  // The new-user window refreshes the list from usr.t, also when it adds nobody.
+  FillList();
+  SelectLast();
+  // Only a user added by this window is logged in; users another program added meanwhile
+  // only appear in the list.
+  if (result == mrOk && !B_OK->isHidden()) B_OKClick();
+}
+
+void TForm9::B_ZamknijClick() { SetModalResult(*this, mrCancel); }
+
+void TForm9::btn_helpClick() {
+  if (ShowHelpText) ShowHelpText(1);
+}
+
+bool TForm9::HandleKey(int key) {
+  switch (key) {
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+      if (B_OK->isHidden()) return false;
+      B_OKClick();
+      return true;
+    case Qt::Key_Escape:
+      B_ZamknijClick();
+      return true;
+    case Qt::Key_F1:
+      if (ShowHelpPage) ShowHelpPage(state_.ProgramPath("Htm_r\\h_log.html"));
+      return true;
+    default:
+      return false;
+  }
+}
+
+void TForm9::keyPressEvent(QKeyEvent* event) {
+  if (!HandleKey(event->key())) QWidget::keyPressEvent(event);
+}
+
+// The window sees keys before the list does.
+bool TForm9::eventFilter(QObject* watched, QEvent* event) {
+  if (event->type() == QEvent::KeyPress && HandleKey(static_cast<QKeyEvent*>(event)->key())) {
+    return true;
+  }
+  return QWidget::eventFilter(watched, event);
+}
+
+}  // namespace tess

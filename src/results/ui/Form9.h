@@ -1,0 +1,73 @@
+#pragma once
+// The local login: a list of the users of usr.t, the way to a new user, and the end of the
+// program for whoever does not want to log in.
+#include <QLabel>
+#include <QListWidget>
+#include <QWidget>
+#include <functional>
+#include <string>
+
+#include "controls/TransparentButton.h"
+
+namespace tess {
+
+struct CourseState;
+class MessageBox;
+class ModalShower;
+class PictureLoader;
+class TForm10;
+class UserList;
+
+class TForm9 : public QWidget {
+  Q_OBJECT
+ public:
+  /// Reads usr.t and fills the list; `LoadError()` tells whether that failed.
+  TForm9(CourseState& state, UserList& users, TMyImageList& skins, PictureLoader& pictures,
+         ModalShower& modal, TForm10& newUser, MessageBox& messages, QWidget* parent = nullptr);
+
+  /// The Polish message of a usr.t that could not be read; empty when it was read or missing.
+  const std::string& LoadError() const { return loadError_; }
+
+  /// Shows the information window with help text "HH_" + interface text n.
+  std::function<void(int textNumber)> ShowHelpText;
+  /// Shows the help window on a page (ProgramDir + "Htm_r\...").
+  std::function<void(const std::string& page)> ShowHelpPage;
+
+  QLabel* Image1;
+  QListWidget* ComboBox1;
+  TTransparentButton* B_OK;
+  TTransparentButton* B_Zamknij;
+  TTransparentButton* L_powtorki;
+  TTransparentButton* btn_help;
+
+  /// Logs the selected user in: sets UserName and UserDir (the folder is made) and closes
+  /// with mrOk. A folder that cannot be made is reported and the window stays.
+  void B_OKClick();
+  void L_powtorkiClick();
+  /// Closes with mrCancel: the program ends.
+  void B_ZamknijClick();
+  void btn_helpClick();
+
+ protected:
+  void showEvent(QShowEvent* event) override;
+  void hideEvent(QHideEvent* event) override;
+  void keyPressEvent(QKeyEvent* event) override;
+  bool eventFilter(QObject* watched, QEvent* event) override;
+
+ private:
+  bool HandleKey(int key);
+  void FillList();
+  /// Selects the last entry and shows B_OK as its name allows.
+  void SelectLast();
+  void UpdateOk();
+
+  CourseState& state_;
+  UserList& users_;
+  PictureLoader& pictures_;
+  ModalShower& modal_;
+  TForm10& newUser_;
+  MessageBox& messages_;
+  std::string loadError_;
+};
+
+}  // namespace tess
