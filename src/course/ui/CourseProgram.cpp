@@ -35,6 +35,11 @@ CourseProgram::CourseProgram(CourseState& state, CoursePorts ports) : state_(sta
                                     ports_.Modal, *form10_, *messages_);
   form24_ = std::make_unique<TForm24>(state_, form5_->MyImageList1, ports_.Pictures);
   mainForm_->SetCloseConfirmation([this] { return ConfirmClose(); });
+  for (auto* help : {&form9_->ShowHelpText, &form10_->ShowHelpText}) {
+    *help = [this](int n) { ShowInformation("HH_" + state_.InterfaceText(n)); };
+  }
+  form9_->ShowHelpPage = [this](const std::string& page) { ShowHelpPage(page); };
+  form10_->ShowHelpPage = [this](const std::string& page) { ShowHelpPage(page); };
 }
 
 CourseProgram::~CourseProgram() = default;
@@ -87,6 +92,12 @@ bool CourseProgram::ConfirmClose() {
   QApplication::quit();
   return true;
 }
+
+void CourseProgram::ShowHelpPage(const std::string&) {}
+
+void CourseProgram::ShowInformation(const std::string&) {}
+
+void CourseProgram::ShowOptions() {}
 
 void CourseProgram::ShowMainWindow() {
   CentreOnScreen(*mainForm_);

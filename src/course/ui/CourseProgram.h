@@ -52,6 +52,14 @@ class CourseProgram : public StartHost {
   /// Shows the main window once the login is done.
   void ShowMainWindow();
 
+  // Windows that many others open.
+  /// The help window on a page: its full path, e.g. ProgramDir + "Htm_r\h_comp.html#filmy".
+  void ShowHelpPage(const std::string& page);
+  /// The information window with `text`: "HH_" + a help text, or a translation.
+  void ShowInformation(const std::string& text);
+  /// The options window.
+  void ShowOptions();
+
   TMainForm& MainForm() { return *mainForm_; }
   TForm20& MessageForm() { return *form20_; }
   TPodkladForm& Backdrop() { return *podklad_; }

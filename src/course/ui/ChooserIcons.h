@@ -1,0 +1,40 @@
+#pragma once
+// The small pictures that the choosers and the information window draw into their lists:
+// level icons, done marks, kind icons and the progress bar. In the original they were built
+// into the windows; here they are files of the installation, "gfx_r\ikony\" + name + ".bmp".
+#include <QPixmap>
+#include <array>
+#include <string>
+
+namespace tess {
+
+class PictureLoader;
+
+enum class ChooserIcon {
+  poz_1, poz_2, poz_3, poz_4,   // level 1 to 4
+  rob_yes, rob_no,              // done marks
+  zda_tek, zda_ust, zda_roz, zda_dyk, img_rpg, img_dia,  // kinds
+  img_progress, img_progress_back,
+  img_checked, img_normal,      // lesson / whole-material choice
+  Count
+};
+
+/// File names without folder and extension, in the order of ChooserIcon.
+const char* ChooserIconName(ChooserIcon icon);
+
+class ChooserIcons {
+ public:
+  /// Loads every icon from `programDir` + "gfx_r\ikony\"; false with `error` naming the first
+  /// picture that could not be loaded (the others still load).
+  bool Load(PictureLoader& pictures, const std::string& programDir, std::string* error = nullptr);
+
+  const QPixmap& Get(ChooserIcon icon) const { return icons_[static_cast<int>(icon)]; }
+  /// `poz_1` to `poz_4` for levels 1 to 4; an empty picture for other levels.
+  const QPixmap& Level(int level) const;
+
+ private:
+  std::array<QPixmap, static_cast<int>(ChooserIcon::Count)> icons_;
+  QPixmap none_;
+};
+
+}  // namespace tess
