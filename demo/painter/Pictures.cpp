@@ -1,6 +1,7 @@
 #include "Pictures.h"
 
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 
 #include <stdexcept>
@@ -27,6 +28,16 @@ void PictureFolder::Save(const QString& name, const QImage& image, const char* f
 
 void PictureFolder::SaveBmp(const QString& name, const QImage& image) {
   Save(name, image, "BMP", -1);
+}
+
+void PictureFolder::SaveFile(const QString& name, const QByteArray& bytes) {
+  const QString path = PathOf(name);
+  QFile file(path);
+  if (!QDir().mkpath(QFileInfo(path).absolutePath()) || !file.open(QIODevice::WriteOnly) ||
+      file.write(bytes) != bytes.size()) {
+    throw std::runtime_error("cannot write " + path.toStdString());
+  }
+  ++saved_;
 }
 
 void PictureFolder::SaveJpeg(const QString& name, const QImage& image) {

@@ -1,5 +1,6 @@
 #pragma once
 // The picture families of the demo installation and the folder they are written to.
+#include <QByteArray>
 #include <QImage>
 #include <QString>
 
@@ -16,6 +17,8 @@ class PictureFolder {
   /// A 24-bit BMP without alpha, as the course's bitmaps are.
   void SaveBmp(const QString& name, const QImage& image);
   void SaveJpeg(const QString& name, const QImage& image);
+  /// Any other file, written as given (the film strips).
+  void SaveFile(const QString& name, const QByteArray& bytes);
   int saved() const { return saved_; }
 
  private:
@@ -39,5 +42,28 @@ void PaintMainWindow(PictureFolder& folder, int language);
 void PaintMessageWindow(PictureFolder& folder, int language);
 /// The backgrounds of the login, new-user and exit confirmation windows.
 void PaintUserWindows(PictureFolder& folder, int language);
+/// The background of the options window.
+void PaintOptionsWindow(PictureFolder& folder, int language);
+/// The help and translation backgrounds of the information window.
+void PaintInformationWindow(PictureFolder& folder, int language);
+/// The information window's own inline pictures "gfx_r\ikony\stat_1.bmp" to "stat_5.bmp".
+void PaintInformationIcons(PictureFolder& folder);
+/// The section chooser's backgrounds "menu_video.bmp", "menu_records.bmp",
+/// "menu_sentences.bmp" and "menu_konwersacje.bmp".
+void PaintSectionBackgrounds(PictureFolder& folder, int language);
+/// The small icons the choosers draw into their lists, "gfx_r\ikony\".
+void PaintChooserIcons(PictureFolder& folder);
+/// The main window's animation pictures "gfx_r\anim\maly_1..20", "duzy_1..5" and the running
+/// dot "gfx_r\kropka.avi".
+void PaintMainAnimation(PictureFolder& folder);
+/// The help window's strip "gfx_r\pod_pasek_help.bmp" and the pictures of the help pages in
+/// "Htm_r\img\". Drawn last: it puts windows together from the pictures already written to
+/// `installation`.
+void PaintHelp(PictureFolder& folder, const QString& installation);
+
+/// The frames of a film from the timeline the sound maker left ("film_<n>.txt": start, end,
+/// scene and subtitle of each segment), one picture a segment, and the list "frames.ffconcat"
+/// that tells ffmpeg how long each stands.
+void PaintFilmFrames(const QString& timeline, const QString& outDir);
 
 }  // namespace tess::demo

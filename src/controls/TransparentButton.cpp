@@ -76,4 +76,10 @@ void TTransparentButton::mouseReleaseEvent(QMouseEvent* event) {
   if (self && (style_ & tbs_Pressed)) SetStan(0);
 }
 
+void TTransparentButton::hideEvent(QHideEvent* event) {
+  pressedInside_ = false;
+  if (style_ & (tbs_Highlighted | tbs_Pressed)) stan_ = 0;
+  QWidget::hideEvent(event);
+}
+
 }  // namespace tess

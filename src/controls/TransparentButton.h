@@ -40,6 +40,9 @@ class TTransparentButton : public QWidget {
   void leaveEvent(QEvent* event) override;
   void mousePressEvent(QMouseEvent* event) override;
   void mouseReleaseEvent(QMouseEvent* event) override;
+  /// A window closed by this button never tells it the mouse left; the look is reset here
+  /// so the button does not come back highlighted.
+  void hideEvent(QHideEvent* event) override;
 
  private:
   /// Takes size (and with tbs_DefPos the position) from the strip.

@@ -149,6 +149,20 @@ TEST(TransparentButtonTest, ReloadedListKeepsTheSkinPositionWithTheNewStrips) {
   EXPECT_EQ(Render(button).pixelColor(10, 10), QColor(Qt::blue));
 }
 
+TEST(TransparentButtonTest, HidingForgetsTheHighlight) {
+  StripLoader loader;
+  TMyImageList list(loader);
+  list.AddFromFile("a.bmp", 2, 0, 0);
+  QWidget window;
+  auto* button = new TTransparentButton(&window);
+  button->SetImageList(&list);
+  window.show();
+  Send(*button, QEvent::Enter);
+  ASSERT_EQ(button->Stan(), 1);
+  window.hide();  // closed by this very button: no leave event comes
+  EXPECT_EQ(button->Stan(), 0);
+}
+
 TEST(FCSImage1Test, HeldDownRepeatsAfterTheFirstPauseAndClicksOnRelease) {
   TFCSImage1 arrow;
   arrow.resize(20, 20);

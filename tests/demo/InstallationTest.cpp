@@ -68,11 +68,13 @@ TEST_F(DemoInstallation, WindowPicturesHaveTheirWindowsSizes) {
     const char* name;
     QSize size;
   };
-  const Picture pictures[] = {{"gfx_r/Main_rozum.bmp", {800, 600}},
-                              {"gfx_r/info.bmp", {440, 120}},
-                              {"gfx_r/logowanie.bmp", {300, 200}},
-                              {"gfx_r/logow_new.bmp", {320, 150}},
-                              {"gfx_r/koniec.bmp", {300, 100}}};
+  const Picture pictures[] = {
+      {"gfx_r/Main_rozum.bmp", {800, 600}},     {"gfx_r/info.bmp", {440, 120}},
+      {"gfx_r/logowanie.bmp", {300, 200}},      {"gfx_r/logow_new.bmp", {320, 150}},
+      {"gfx_r/koniec.bmp", {300, 100}},         {"gfx_r/ustawienia_rozum.bmp", {388, 235}},
+      {"gfx_r/help.bmp", {455, 266}},           {"gfx_r/tlumaczenia.bmp", {455, 266}},
+      {"gfx_r/menu_video.bmp", {800, 600}},     {"gfx_r/menu_records.bmp", {800, 600}},
+      {"gfx_r/menu_sentences.bmp", {800, 600}}, {"gfx_r/menu_konwersacje.bmp", {800, 600}}};
   const char* captions[] = {"m_subjects", "m_video",         "m_sentences",
                             "m_records",  "m_conversations", "m_results"};
   for (int language = 0; language < kLanguages; ++language) {
@@ -94,6 +96,37 @@ TEST_F(DemoInstallation, WindowPicturesHaveTheirWindowsSizes) {
   for (const char* flag : {"but_r/flaga_1.jpg", "but_r/flaga_tlum.jpg"}) {
     SCOPED_TRACE(flag);
     EXPECT_FALSE(QImage(PathOf(QString::fromLatin1(flag))).isNull());
+  }
+}
+
+// The choosers draw their icons into rows 18 pixels apart, leaving out the colour of the
+// bottom-left pixel, which is the white of the lists; the animation pictures cover one or
+// four tiles of the main window.
+TEST_F(DemoInstallation, ChooserIconsFitTheRowsAndAnimationPicturesTheTiles) {
+  const char* icons[] = {"poz_1",        "poz_2",
+                         "poz_3",        "poz_4",
+                         "rob_yes",      "rob_no",
+                         "zda_tek",      "zda_ust",
+                         "zda_roz",      "zda_dyk",
+                         "img_rpg",      "img_dia",
+                         "img_progress", "img_progress_back",
+                         "img_checked",  "img_normal"};
+  for (const char* icon : icons) {
+    SCOPED_TRACE(icon);
+    const QImage image(PathOf(QStringLiteral("gfx_r/ikony/%1.bmp").arg(icon)));
+    ASSERT_FALSE(image.isNull()) << "missing or unreadable";
+    EXPECT_LE(image.height(), 16);
+    EXPECT_EQ(image.pixel(0, image.height() - 1), qRgb(0xFF, 0xFF, 0xFF));
+  }
+  for (int n = 1; n <= 20; ++n) {
+    EXPECT_EQ(QImage(PathOf(QStringLiteral("gfx_r/anim/maly_%1.bmp").arg(n))).size(),
+              QSize(100, 100))
+        << n;
+  }
+  for (int n = 1; n <= 5; ++n) {
+    EXPECT_EQ(QImage(PathOf(QStringLiteral("gfx_r/anim/duzy_%1.bmp").arg(n))).size(),
+              QSize(200, 200))
+        << n;
   }
 }
 

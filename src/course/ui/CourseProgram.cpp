@@ -6,12 +6,23 @@
 #include "course/ui/Centre.h"
 #include "course/ui/Form20.h"
 #include "course/ui/Form5.h"
+#include "course/ui/Frm_Wybor_selektywny.h"
+#include "course/ui/Frm_Informacja.h"
 #include "course/ui/LanguageMaterial.h"
 #include "course/ui/Main.h"
 #include "course/ui/Podklad.h"
+#include "course/ui/frm_Opcje.h"
+#include "modules/ui/Frm_Help.h"
 #include "platform/Clock.h"
 #include "platform/MessageBox.h"
 #include "platform/ModalShower.h"
+#include "modules/SoundService.h"
+#include "modules/ui/frm_multimedia.h"
+#include "platform/QtFilmPlayer.h"
+#include "platform/QtPlatform.h"
+#include "platform/QtVoiceRecorder.h"
+#include "platform/QtWavePlayer.h"
+#include "platform/RandomSource.h"
 #include "results/ui/Form10.h"
 #include "results/ui/Form24.h"
 #include "results/ui/Form9.h"
@@ -19,8 +30,18 @@
 namespace tess {
 
 CourseProgram::CourseProgram(CourseState& state, CoursePorts ports) : state_(state), ports_(ports) {
+  if (!ports_.Random) {
+    ownRandom_ = std::make_unique<ClockSeededRandom>();
+    ports_.Random = ownRandom_.get();
+  }
+  if (!ports_.Web) {
+    ownBrowser_ = std::make_unique<QtBrowser>();
+    ports_.Web = ownBrowser_.get();
+  }
+  MakeMissingSoundDevices();
   form5_ = std::make_unique<TForm5>(ports_.Pictures);
-  mainForm_ = std::make_unique<TMainForm>(state_, *form5_, ports_.Pictures);
+  mainForm_ = std::make_unique<TMainForm>(state_, *form5_, ports_.Pictures,
+                                          MainWindowPorts{ports_.Random, ports_.Web});
   form20_ = std::make_unique<TForm20>(state_, *form5_, ports_.Pictures, ports_.Modal);
   podklad_ = std::make_unique<TPodkladForm>();
   // Until the skins are loaded the message window cannot draw, so start-up failures use
@@ -34,13 +55,85 @@ CourseProgram::CourseProgram(CourseState& state, CoursePorts ports) : state_(sta
   form9_ = std::make_unique<TForm9>(state_, users_, form5_->MyImageList1, ports_.Pictures,
                                     ports_.Modal, *form10_, *messages_);
   form24_ = std::make_unique<TForm24>(state_, form5_->MyImageList1, ports_.Pictures);
+  informacja_ = std::make_unique<TInformacjaForm>(state_, *form5_, ports_.Pictures, ports_.Modal);
   mainForm_->SetCloseConfirmation([this] { return ConfirmClose(); });
   for (auto* help : {&form9_->ShowHelpText, &form10_->ShowHelpText}) {
     *help = [this](int n) { ShowInformation("HH_" + state_.InterfaceText(n)); };
   }
   form9_->ShowHelpPage = [this](const std::string& page) { ShowHelpPage(page); };
   form10_->ShowHelpPage = [this](const std::string& page) { ShowHelpPage(page); };
+  help_ = std::make_unique<THelpForm>(state_, form5_->MyImageList1, ports_.Pictures);
+  help_->OpenWebPage = [this](const std::string& url) { ports_.Web->OpenUrl(url); };
+  opcje_ = std::make_unique<TOpcjeForm>(state_, *material_, *form5_, ports_.Pictures, *messages_);
+  opcje_->ShowInformation = [this](const std::string& text) { ShowInformation(text); };
+  opcje_->ShowHelpPage = [this](const std::string& page) { ShowHelpPage(page); };
+  WireMainWindow();
+  WireSound();
 }
+
+void CourseProgram::MakeMissingSoundDevices() {
+  if (!ports_.SharedPlayer) {
+    ownPlayer_ = std::make_unique<QtWavePlayer>();
+    ports_.SharedPlayer = ownPlayer_.get();
+  }
+  for (auto [port, own] : {std::pair{&ports_.SentenceRecorder, &ownSentenceRecorder_},
+                           std::pair{&ports_.PhraseRecorder, &ownPhraseRecorder_}}) {
+    if (*port) continue;
+    *own = std::make_unique<QtVoiceRecorder>();
+    *port = own->get();
+  }
+  if (!ports_.Film) {
+    ownFilm_ = std::make_unique<QtFilmPlayer>();
+    ports_.Film = ownFilm_.get();
+  }
+  if (!ports_.Waiter) {
+    ownWaiter_ = std::make_unique<QtEventWaiter>();
+    ports_.Waiter = ownWaiter_.get();
+  }
+}
+
+void CourseProgram::WireSound() {
+  sound_ = std::make_unique<SoundService>(*ports_.SharedPlayer, *ports_.SentenceRecorder,
+                                          *ports_.PhraseRecorder, ports_.PlainMessages,
+                                          *ports_.Waiter);
+  multimedia_ = std::make_unique<TMultimediaForm>(*ports_.Film, ports_.PlainMessages);
+  multimedia_->SetMainWindow(mainForm_.get());
+  help_->AttachMediaWindow(*multimedia_);
+  mainForm_->PlayOpeningSound = [this](const std::string& path) {
+    sound_->SetProgramDir(state_.Install.ProgramDir);
+    sound_->PlaySoundFile(path, false);
+  };
+  auto hideMedia = [this] {
+    multimedia_->hide();
+    multimedia_->Logic().MediaShown = false;
+  };
+  mainForm_->HideMediaWindow = hideMedia;
+  wybor_->HideMediaWindow = hideMedia;
+}
+
+void CourseProgram::WireMainWindow() {
+  wybor_ = std::make_unique<TWybor_selektywny>(state_, results_, courseMaterial_.Exercises,
+                                               form5_->MyImageList1, ports_.Pictures);
+  wybor_->ShowHelpPage = [this](const std::string& page) { ShowHelpPage(page); };
+  wybor_->ShowInformation = [this](const std::string& text) { ShowInformation(text); };
+  wybor_->OpenItem = [this](int position) { OpenItem(position); };
+  TMainForm& main = *mainForm_;
+  main.ShowHelpPage = [this](const std::string& page) { ShowHelpPage(page); };
+  main.ShowOptions = [this] { ShowOptions(); };
+  opcje_->StartAnimation = [this] { mainForm_->StartAnimation(); };
+  opcje_->StopAnimation = [this] { mainForm_->StopAnimation(); };
+  main.OpenSection = [this](int sectionCode, bool video, const std::string& picture) {
+    wybor_->SetSection(sectionCode, video, picture);
+    CentreOnScreen(*wybor_);
+    wybor_->show();
+    wybor_->raise();
+    wybor_->activateWindow();
+  };
+  // The lesson chooser, the media window and the sound service join with later windows:
+  // main.OpenChooser, main.HideMediaWindow, wybor_->HideMediaWindow, main.PlayOpeningSound.
+}
+
+void CourseProgram::OpenItem(int) {}
 
 CourseProgram::~CourseProgram() = default;
 
@@ -93,11 +186,18 @@ bool CourseProgram::ConfirmClose() {
   return true;
 }
 
-void CourseProgram::ShowHelpPage(const std::string&) {}
+void CourseProgram::ShowHelpPage(const std::string& page) {
+  if (!help_->isVisible()) CentreOnScreen(*help_);
+  help_->ShowWindow();
+  help_->ShowHelpPage(page);
+}
 
-void CourseProgram::ShowInformation(const std::string&) {}
+void CourseProgram::ShowInformation(const std::string& text) { informacja_->ShowInformation(text); }
 
-void CourseProgram::ShowOptions() {}
+void CourseProgram::ShowOptions() {
+  CentreOnScreen(*opcje_);
+  ports_.Modal.ShowModal(*opcje_);
+}
 
 void CourseProgram::ShowMainWindow() {
   CentreOnScreen(*mainForm_);

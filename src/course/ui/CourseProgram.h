@@ -11,17 +11,29 @@
 
 namespace tess {
 
+class Browser;
+class EventWaiter;
+class FilmPlayer;
+class MediaPlayer;
+class SoundService;
+class TMultimediaForm;
+class VoiceRecorder;
 class Clock;
 class MessageBox;
 class ModalShower;
 class PictureLoader;
+class RandomSource;
 class TForm5;
 class TForm9;
 class TForm10;
 class TForm20;
 class TForm24;
+class THelpForm;
+class TInformacjaForm;
 class TMainForm;
 class TPodkladForm;
+class TWybor_selektywny;
+class TOpcjeForm;
 class LanguageMaterial;
 class Form20MessageBox;
 
@@ -31,6 +43,17 @@ struct CoursePorts {
   PictureLoader& Pictures;
   ModalShower& Modal;
   Clock& Time;
+  /// The program-wide random source and the desktop's browser; the program makes its own
+  /// real ones when none is given.
+  RandomSource* Random = nullptr;
+  Browser* Web = nullptr;
+  /// Sound devices: the shared wave player, the two voice recorders, the film player and
+  /// the waiter of WaitWithEvents; real ones are made for those not given.
+  MediaPlayer* SharedPlayer = nullptr;
+  VoiceRecorder* SentenceRecorder = nullptr;
+  VoiceRecorder* PhraseRecorder = nullptr;
+  FilmPlayer* Film = nullptr;
+  EventWaiter* Waiter = nullptr;
 };
 
 class CourseProgram : public StartHost {
@@ -59,16 +82,25 @@ class CourseProgram : public StartHost {
   void ShowInformation(const std::string& text);
   /// The options window.
   void ShowOptions();
+  /// Opens the record at a store position as the choosers open an item: a conversation, a
+  /// comprehension exercise, a sentence package or the exercise tabs of a text.
+  void OpenItem(int position);
 
   TMainForm& MainForm() { return *mainForm_; }
+  TWybor_selektywny& SectionChooser() { return *wybor_; }
   TForm20& MessageForm() { return *form20_; }
   TPodkladForm& Backdrop() { return *podklad_; }
   /// Messages of the running program, shown in the message window.
   MessageBox& Messages();
+  /// The one sound service and the media window of the program.
+  SoundService& Sound() { return *sound_; }
+  TMultimediaForm& MediaWindow() { return *multimedia_; }
 
   TForm9& LoginForm() { return *form9_; }
   TForm10& NewUserForm() { return *form10_; }
   TForm24& ExitForm() { return *form24_; }
+  TInformacjaForm& InformationForm() { return *informacja_; }
+  TOpcjeForm& OptionsForm() { return *opcje_; }
   const UserList& Users() const { return users_; }
   const CourseMaterial& Material() const { return courseMaterial_; }
   ResultsStore& Results() { return results_; }
@@ -78,6 +110,12 @@ class CourseProgram : public StartHost {
   /// results, then the user's settings and interface language. False when the language
   /// material could not be reloaded (the reason was shown).
   bool OnLocalUserChosen();
+  /// The main window's and the section chooser's hooks.
+  void WireMainWindow();
+  /// Real sound devices for those the ports do not give.
+  void MakeMissingSoundDevices();
+  /// The sound service and the media window, and the hooks that reach them.
+  void WireSound();
   /// The user's results store: LoadResults, and for an empty store BuildResults and
   /// SaveResults. Failures are shown; the program goes on with what could be had.
   void LoadUserResults();
@@ -86,7 +124,17 @@ class CourseProgram : public StartHost {
 
   CourseState& state_;
   CoursePorts ports_;
+  std::unique_ptr<RandomSource> ownRandom_;
+  std::unique_ptr<Browser> ownBrowser_;
+  std::unique_ptr<MediaPlayer> ownPlayer_;
+  std::unique_ptr<VoiceRecorder> ownSentenceRecorder_;
+  std::unique_ptr<VoiceRecorder> ownPhraseRecorder_;
+  std::unique_ptr<FilmPlayer> ownFilm_;
+  std::unique_ptr<EventWaiter> ownWaiter_;
+  std::unique_ptr<SoundService> sound_;
+  std::unique_ptr<TMultimediaForm> multimedia_;
   std::unique_ptr<TMainForm> mainForm_;
+  std::unique_ptr<TWybor_selektywny> wybor_;
   std::unique_ptr<TForm5> form5_;
   UserList users_{kCourseUserLimit};
   CourseMaterial courseMaterial_;
@@ -98,6 +146,9 @@ class CourseProgram : public StartHost {
   std::unique_ptr<TPodkladForm> podklad_;
   std::unique_ptr<LanguageMaterial> material_;
   std::unique_ptr<Form20MessageBox> messages_;
+  std::unique_ptr<TInformacjaForm> informacja_;
+  std::unique_ptr<TOpcjeForm> opcje_;
+  std::unique_ptr<THelpForm> help_;
   bool endRequested_ = false;
 };
 

@@ -1,0 +1,524 @@
+// The section chooser's four backgrounds, the small icons its lists draw, the main window's
+// animation pictures and the running dot beside the menu captions.
+#include <QFontMetricsF>
+#include <QPainterPath>
+
+#include <algorithm>
+#include <array>
+#include <cstdlib>
+#include <stdexcept>
+#include <utility>
+#include <vector>
+
+#include "AviWriter.h"
+#include "Captions.h"
+#include "Icons.h"
+#include "Look.h"
+#include "Pictures.h"
+
+namespace tess::demo {
+
+namespace {
+
+using namespace colour;
+
+// Where the section chooser puts its controls.
+const QRect kList(368, 148, 357, 361);
+const QRect kInfo(46, 473, 271, 96);
+const QRect kOk(655, 107, 72, 36);
+const QRect kArrowUp(744, 161, 28, 28);
+const QRect kArrowDown(744, 472, 28, 28);
+const QRect kHelpButton(0, 573, 26, 26);
+constexpr int kHeaderBottom = 92;  // the close button stands on it at 775,0
+const QRect kCard(24, 112, 316, 320);
+
+namespace say_section {
+inline constexpr Phrase kAboutVideos{
+    "Obejrzyj film do każdego nagranego tekstu, a potem sprawdź się w ćwiczeniach.",
+    "Watch the film of each recorded text, then test yourself in its exercises.",
+    "Sehen Sie zu jedem Text den Film und prüfen Sie sich dann in den Übungen.",
+    "Посмотрите фильм к каждому тексту, а потом проверьте себя в упражнениях."};
+inline constexpr Phrase kAboutRecordings{
+    "Posłuchaj nagranych tekstów i rozwiąż ćwiczenia do każdego z nich.",
+    "Listen to the recorded texts and do the exercises of each one.",
+    "Hören Sie die aufgenommenen Texte und lösen Sie die Übungen dazu.",
+    "Слушайте записанные тексты и выполняйте упражнения к ним."};
+inline constexpr Phrase kAboutSentences{
+    "Układaj zdania ze słuchu, pisz je pod dyktando i dopasowuj obrazki do nagrań.",
+    "Build sentences by ear, write them from dictation and match pictures to what you hear.",
+    "Bauen Sie Sätze nach Gehör, schreiben Sie Diktate und ordnen Sie Bilder dem Gehörten zu.",
+    "Составляйте предложения на слух, пишите диктанты и подбирайте картинки к записям."};
+inline constexpr Phrase kAboutConversations{
+    "Słuchaj rozmów, wcielaj się w role i nagrywaj własne kwestie.",
+    "Listen to conversations, take on a role and record your own lines.",
+    "Hören Sie Gespräche, übernehmen Sie eine Rolle und sprechen Sie Ihre Sätze selbst.",
+    "Слушайте диалоги, играйте роли и записывайте свои реплики."};
+inline constexpr Phrase kChooseTitle{"Wybierz z listy", "Choose from the list",
+                                     "Aus der Liste wählen", "Выберите из списка"};
+inline constexpr Phrase kHowTo{"Kliknij tytuł i naciśnij OK – albo kliknij go dwa razy.",
+                               "Click a title and press OK – or double-click it.",
+                               "Titel anklicken und OK drücken – oder doppelklicken.",
+                               "Выберите название и нажмите OK – или дважды щёлкните."};
+inline constexpr Phrase kYourResults{"Twoje wyniki", "Your results", "Ihre Ergebnisse",
+                                     "Ваши результаты"};
+inline constexpr Phrase kLegend{"Znaki na liście", "Signs in the list", "Zeichen in der Liste",
+                                "Значки в списке"};
+inline constexpr Phrase kLevel{"poziom 1–4", "level 1–4", "Stufe 1–4", "уровень 1–4"};
+inline constexpr Phrase kDone{"zrobione", "done", "erledigt", "выполнено"};
+inline constexpr Phrase kNotYet{"jeszcze nie", "not yet", "noch offen", "ещё нет"};
+inline constexpr Phrase kPackage{"pakiet zdań", "sentence package", "Satzpaket",
+                                 "пакет предложений"};
+inline constexpr Phrase kPictures{"ćwiczenie z obrazkami", "picture exercise", "Bildübung",
+                                  "упражнение с картинками"};
+inline constexpr Phrase kKeyboard{"Klawiatura", "Keyboard", "Tastatur", "Клавиатура"};
+inline constexpr Phrase kKeyChoose{"wybór", "choose", "wählen", "выбор"};
+inline constexpr Phrase kKeyOpen{"otwiera", "opens", "öffnet", "открыть"};
+inline constexpr Phrase kKeyHelp{"pomoc", "help", "Hilfe", "помощь"};
+inline constexpr Phrase kHints{"Wskazówki", "Hints", "Hinweise", "Подсказки"};
+}  // namespace say_section
+
+// ---- the chooser icons: 16 pixels high, on white, whose bottom-left pixel is left out ----
+
+constexpr int kIconSide = 16;
+
+QImage IconCanvas(QSize size = QSize(kIconSide, kIconSide)) { return Canvas(size, kWhite); }
+
+// The lists leave out the colour of the bottom-left pixel: it must stay the white of the list.
+QImage KeepCorner(QImage image) {
+  image.setPixelColor(0, image.height() - 1, kWhite);
+  return image;
+}
+
+QImage LevelIcon(int level) {
+  QImage image = IconCanvas();
+  QPainter p(&image);
+  for (int bar = 0; bar < 4; ++bar) {
+    const int height = 4 + 3 * bar;
+    p.fillRect(QRect(1 + 4 * bar, 14 - height, 3, height), bar < level ? kTeal : kSandLine);
+  }
+  return image;
+}
+
+QImage DoneIcon(bool done) {
+  QImage image = IconCanvas();
+  QPainter p(&image);
+  p.setRenderHint(QPainter::Antialiasing);
+  const QRectF circle(1.5, 1.5, 13, 13);
+  if (done) {
+    p.setPen(Qt::NoPen);
+    p.setBrush(kLeaf);
+    p.drawEllipse(circle);
+    DrawIcon(p, Icon::Check, circle.adjusted(2.5, 2.5, -2.5, -2.5), kWhite, 1.8);
+  } else {
+    p.setPen(QPen(kSandInk, 1.5));
+    p.setBrush(Qt::NoBrush);
+    p.drawEllipse(circle.adjusted(0.5, 0.5, -0.5, -0.5));
+  }
+  return KeepCorner(image);
+}
+
+QImage KindIcon(Icon icon, const QColor& ink) {
+  QImage image = IconCanvas();
+  QPainter p(&image);
+  p.setRenderHint(QPainter::Antialiasing);
+  DrawIcon(p, icon, QRectF(0.5, 0.5, 15, 15), ink, 1.4);
+  return KeepCorner(image);
+}
+
+// A framed landscape: the comprehension exercises show pictures.
+QImage PictureIcon() {
+  QImage image = IconCanvas();
+  QPainter p(&image);
+  p.setRenderHint(QPainter::Antialiasing);
+  p.setPen(Stroke(kTeal, 1.4));
+  p.setBrush(Qt::NoBrush);
+  p.drawRoundedRect(QRectF(1.5, 2.5, 13, 11), 2, 2);
+  QPainterPath hills;
+  hills.moveTo(2.5, 12);
+  hills.lineTo(6.5, 7.5);
+  hills.lineTo(9, 10);
+  hills.lineTo(10.5, 8.5);
+  hills.lineTo(13.5, 12);
+  p.drawPath(hills);
+  p.setPen(Qt::NoPen);
+  p.setBrush(kCoral);
+  p.drawEllipse(QPointF(10.8, 5.6), 1.4, 1.4);
+  return KeepCorner(image);
+}
+
+QImage ProgressBar() {
+  QImage image = IconCanvas(QSize(75, 8));
+  QPainter p(&image);
+  p.setRenderHint(QPainter::Antialiasing);
+  FillRounded(p, QRectF(0, 0, 75, 8), kLeaf, 3);
+  return KeepCorner(image);
+}
+
+QImage ProgressBack() {
+  QImage image = IconCanvas(QSize(79, 14));
+  QPainter p(&image);
+  p.setRenderHint(QPainter::Antialiasing);
+  p.setPen(QPen(kSandLine, 1));
+  p.setBrush(kSand);
+  p.drawRoundedRect(QRectF(0.5, 0.5, 78, 13), 4, 4);
+  return KeepCorner(image);
+}
+
+QImage CheckBox(bool checked) {
+  QImage image = IconCanvas();
+  QPainter p(&image);
+  p.setRenderHint(QPainter::Antialiasing);
+  const QRectF box(1.5, 1.5, 13, 13);
+  if (checked) {
+    FillRounded(p, box.adjusted(-0.5, -0.5, 0.5, 0.5), kTeal, 3);
+    DrawIcon(p, Icon::Check, box.adjusted(2, 2, -2, -2), kWhite, 1.8);
+  } else {
+    p.setPen(QPen(kNavy, 1.5));
+    p.setBrush(kWhite);
+    p.drawRoundedRect(box, 3, 3);
+  }
+  return KeepCorner(image);
+}
+
+// ---- the section chooser's backgrounds ----
+
+// Returns the bottom of the text drawn.
+qreal Wrapped(QPainter& p, const QRectF& rect, const QString& text, int pixels, int minimum,
+              const QColor& ink, bool bold = false) {
+  const int flags = Qt::AlignLeft | Qt::AlignTop | Qt::TextWordWrap;
+  for (int size = pixels; size >= minimum; --size) {
+    const QFont font = Font(size, bold);
+    const QRectF needed = QFontMetricsF(font).boundingRect(rect, flags, text);
+    if (needed.width() <= rect.width() && needed.height() <= rect.height()) {
+      p.save();
+      p.setFont(font);
+      p.setPen(ink);
+      p.drawText(rect, flags, text);
+      p.restore();
+      return rect.top() + needed.height();
+    }
+  }
+  throw std::runtime_error("text \"" + text.toStdString() + "\" does not fit its box");
+}
+
+struct LegendRow {
+  QImage icon;
+  const Phrase* words;
+};
+
+struct Section {
+  const char* file;
+  const Phrase* title;
+  Icon icon;
+  const Phrase* about;
+  bool kinds;  // the sentences list shows kind icons
+};
+
+void Header(QPainter& p, const Section& section, int language) {
+  p.fillRect(QRect(0, 0, 800, kHeaderBottom), kNavy);
+  const QRectF badge(24, 18, 56, 56);
+  Panel(p, badge, kTeal, 12);
+  DrawIcon(p, section.icon, badge.adjusted(13, 13, -13, -13), kWhite, 2.5);
+  Caption(p, QRectF(98, 16, 560, 36), Say(*section.title, language), 28, true, kWhite,
+          Qt::AlignLeft | Qt::AlignVCenter, 20);
+  Caption(p, QRectF(98, 52, 560, 24),
+          kProductTitle + QStringLiteral("  ·  ") + Say(say::kListening, language), 15, false,
+          kTealOnNavy, Qt::AlignLeft | Qt::AlignVCenter);
+}
+
+void Rule(QPainter& p, int y) {
+  p.save();
+  p.setPen(QPen(kSandLine, 1));
+  p.drawLine(QPointF(kCard.left() + 20, y + 0.5), QPointF(kCard.right() - 20, y + 0.5));
+  p.restore();
+}
+
+// The keys of the list, each as a small key cap followed by what it does.
+void Keys(QPainter& p, int top, int language) {
+  Rule(p, top);
+  Caption(p, QRectF(kCard.left() + 20, top + 6, 260, 22), Say(say_section::kKeyboard, language), 13,
+          true, kMuted, Qt::AlignLeft | Qt::AlignVCenter);
+  const std::array<std::pair<QString, const Phrase*>, 3> keys = {{
+      {QStringLiteral("↑ ↓"), &say_section::kKeyChoose},
+      {QStringLiteral("Enter"), &say_section::kKeyOpen},
+      {QStringLiteral("F1"), &say_section::kKeyHelp},
+  }};
+  const QFont capFont = Font(11, true);
+  const QFont wordFont = Font(12, false);
+  qreal x = kCard.left() + 20;
+  const qreal y = top + 32;
+  for (const auto& [cap, words] : keys) {
+    const qreal capWidth = QFontMetricsF(capFont).horizontalAdvance(cap) + 12;
+    const QRectF capRect(x, y, capWidth, 20);
+    p.save();
+    p.setPen(QPen(kSandLine, 1));
+    p.setBrush(kSand);
+    p.drawRoundedRect(capRect.adjusted(0.5, 0.5, -0.5, -0.5), 4, 4);
+    p.setFont(capFont);
+    p.setPen(kNavy);
+    p.drawText(capRect, Qt::AlignCenter, cap);
+    const QString text = Say(*words, language);
+    p.setFont(wordFont);
+    p.setPen(kMuted);
+    const qreal wordWidth = QFontMetricsF(wordFont).horizontalAdvance(text);
+    p.drawText(QRectF(capRect.right() + 5, y, wordWidth + 1, 20), Qt::AlignLeft | Qt::AlignVCenter,
+               text);
+    p.restore();
+    x = capRect.right() + 5 + wordWidth + 14;
+  }
+  if (x - 14 > kCard.right() - 16) throw std::runtime_error("the keys do not fit the card");
+}
+
+void Card(QPainter& p, const Section& section, int language) {
+  Panel(p, kCard, kWhite, 8, kSandLine);
+  const QRectF circle(kCard.left() + 20, kCard.top() + 22, 52, 52);
+  p.setPen(Qt::NoPen);
+  p.setBrush(kTealPale);
+  p.drawEllipse(circle);
+  DrawIcon(p, section.icon, circle.adjusted(13, 13, -13, -13), kTeal, 2.2);
+  const qreal textBottom = Wrapped(
+      p,
+      QRectF(circle.right() + 16, kCard.top() + 20, kCard.right() - 20 - circle.right() - 16, 96),
+      Say(*section.about, language), 15, 12, kNavy);
+
+  std::vector<LegendRow> rows = {{LevelIcon(3), &say_section::kLevel},
+                                 {DoneIcon(true), &say_section::kDone},
+                                 {DoneIcon(false), &say_section::kNotYet}};
+  if (section.kinds) {
+    rows.push_back({KindIcon(Icon::Sentences, kTeal), &say_section::kPackage});
+    rows.push_back({PictureIcon(), &say_section::kPictures});
+  }
+  constexpr int kRow = 20;
+  const int legendTop = static_cast<int>(std::max(textBottom, circle.bottom())) + 14;
+  Rule(p, legendTop);
+  Caption(p, QRectF(kCard.left() + 20, legendTop + 6, 260, 22), Say(say_section::kLegend, language),
+          13, true, kMuted, Qt::AlignLeft | Qt::AlignVCenter);
+  for (size_t i = 0; i < rows.size(); ++i) {
+    const int top = legendTop + 30 + kRow * static_cast<int>(i);
+    p.drawImage(QPoint(kCard.left() + 22, top + 2), rows[i].icon);
+    Caption(p, QRectF(kCard.left() + 48, top, 240, kRow), Say(*rows[i].words, language), 13, false,
+            kNavy, Qt::AlignLeft | Qt::AlignVCenter);
+  }
+  const int keysTop = kCard.bottom() - 62;
+  if (legendTop + 30 + kRow * static_cast<int>(rows.size()) > keysTop - 6) {
+    throw std::runtime_error("the legend does not fit the card");
+  }
+  Keys(p, keysTop, language);
+}
+
+void ListArea(QPainter& p, int language) {
+  const QRectF heading(kList.left(), kOk.top(), kOk.left() - 16 - kList.left(), kOk.height());
+  DrawIcon(p, Icon::Down, QRectF(heading.left(), heading.center().y() - 9, 18, 18), kTeal, 2.5);
+  Caption(p, heading.adjusted(26, 0, 0, 0), Say(say_section::kChooseTitle, language), 17, true,
+          kNavy, Qt::AlignLeft | Qt::AlignVCenter);
+  Panel(p, QRectF(kList), kWhite, 8, kSandLine);
+
+  // A quiet track between the two scroll buttons.
+  const qreal x = kArrowUp.center().x() + 0.5;
+  FillRounded(p,
+              QRectF(x - 1.5, kArrowUp.bottom() + 10, 3, kArrowDown.top() - kArrowUp.bottom() - 20),
+              kSandLine, 1.5);
+
+  const QRectF hint(kList.left(), kList.bottom() + 12, kList.width(), 22);
+  DrawIcon(p, Icon::Info, QRectF(hint.left(), hint.center().y() - 8, 16, 16), kMuted, 1.5);
+  Caption(p, hint.adjusted(24, 0, 0, 0), Say(say_section::kHowTo, language), 13, false, kMuted,
+          Qt::AlignLeft | Qt::AlignVCenter);
+}
+
+void ResultsArea(QPainter& p, int language) {
+  const QRectF heading(kInfo.left() - 8, kCard.bottom() + 10, 280, 24);
+  DrawIcon(p, Icon::Results, QRectF(heading.left(), heading.center().y() - 8, 16, 16), kTeal, 2);
+  Caption(p, heading.adjusted(24, 0, 0, 0), Say(say_section::kYourResults, language), 15, true,
+          kNavy, Qt::AlignLeft | Qt::AlignVCenter);
+  Panel(p, QRectF(kInfo).adjusted(-8, -6, 8, 6), kWhite, 8, kSandLine);
+  Caption(p, QRectF(kHelpButton.right() + 8, kHelpButton.top(), 200, kHelpButton.height()),
+          Say(say_section::kHints, language), 13, false, kMuted, Qt::AlignLeft | Qt::AlignVCenter);
+}
+
+QImage SectionBackground(const Section& section, int language) {
+  QImage image = Canvas(QSize(800, 600), kSand);
+  QPainter p(&image);
+  p.setRenderHint(QPainter::Antialiasing);
+  Header(p, section, language);
+  Card(p, section, language);
+  ListArea(p, language);
+  ResultsArea(p, language);
+  return image;
+}
+
+// ---- the main window's animation: pictures that land exactly on its tiles ----
+
+// The wall's tile within its cell, as the main window's background draws it.
+QRectF TileIn(int cells) { return QRectF(4, 4, cells * 100 - 8, cells * 100 - 8); }
+
+QImage SmallPicture(int n) {
+  QImage image = Canvas(QSize(100, 100), kSand);
+  QPainter p(&image);
+  p.setRenderHint(QPainter::Antialiasing);
+  const QRectF tile = TileIn(1);
+  struct Word {
+    const char* text;
+    const char* language;
+  };
+  static const std::array<Word, 10> kWords = {{{"Hello!", "English"},
+                                               {"Hallo!", "Deutsch"},
+                                               {"Bonjour!", "Français"},
+                                               {"Cześć!", "Polski"},
+                                               {"Привет!", "Русский"},
+                                               {"Hola!", "Español"},
+                                               {"Ciao!", "Italiano"},
+                                               {"Thanks!", "English"},
+                                               {"Danke!", "Deutsch"},
+                                               {"Merci!", "Français"}}};
+  static const std::array<Icon, 10> kIcons = {
+      Icon::Headphones,    Icon::Speaker,   Icon::Microphone, Icon::Book,  Icon::Film,
+      Icon::Conversations, Icon::Sentences, Icon::Globe,      Icon::Check, Icon::Play};
+  if (n <= 10) {
+    const Word& word = kWords[static_cast<size_t>(n - 1)];
+    const QColor fill = n % 2 == 1 ? kTeal : kNavy;
+    Panel(p, tile, fill, 8);
+    Caption(p, QRectF(tile.left() + 6, tile.top() + 22, tile.width() - 12, 30),
+            QString::fromUtf8(word.text), 20, true, kWhite, Qt::AlignCenter, 13);
+    Caption(p, QRectF(tile.left() + 6, tile.top() + 54, tile.width() - 12, 18),
+            QString::fromUtf8(word.language), 12, false, n % 2 == 1 ? kTealPale : kTealOnNavy);
+  } else {
+    const Icon icon = kIcons[static_cast<size_t>(n - 11)];
+    Panel(p, tile, kWhite, 8, kSandLine);
+    const QRectF circle(tile.center().x() - 30, tile.center().y() - 30, 60, 60);
+    p.setPen(Qt::NoPen);
+    p.setBrush(n % 2 == 1 ? kTealPale : kSand);
+    p.drawEllipse(circle);
+    DrawIcon(p, icon, circle.adjusted(15, 15, -15, -15), n % 2 == 1 ? kTeal : kNavy, 2.5);
+  }
+  return image;
+}
+
+QImage LargePicture(int n) {
+  QImage image = Canvas(QSize(200, 200), kSand);
+  QPainter p(&image);
+  p.setRenderHint(QPainter::Antialiasing);
+  const QRectF tile = TileIn(2);
+  Panel(p, tile, kWhite, 8, kSandLine);
+  const QRectF caption(tile.left() + 12, tile.bottom() - 44, tile.width() - 24, 30);
+  if (n == 1) {
+    // Two people talking.
+    const QRectF first(tile.left() + 16, tile.top() + 22, 130, 44);
+    const QRectF second(tile.right() - 16 - 130, tile.top() + 82, 130, 44);
+    FillRounded(p, first, kTeal, 10);
+    FillRounded(p, second, kNavy, 10);
+    p.setPen(Qt::NoPen);
+    p.setBrush(kTeal);
+    QPainterPath tailA;
+    tailA.moveTo(first.left() + 18, first.bottom() - 1);
+    tailA.lineTo(first.left() + 14, first.bottom() + 12);
+    tailA.lineTo(first.left() + 32, first.bottom() - 1);
+    p.drawPath(tailA);
+    QPainterPath tailB;
+    tailB.moveTo(second.right() - 18, second.bottom() - 1);
+    tailB.lineTo(second.right() - 14, second.bottom() + 12);
+    tailB.lineTo(second.right() - 32, second.bottom() - 1);
+    p.setBrush(kNavy);
+    p.drawPath(tailB);
+    Caption(p, first, QStringLiteral("How are you?"), 16, true, kWhite);
+    Caption(p, second, QStringLiteral("Fine, thanks!"), 16, true, kWhite);
+    Caption(p, caption, QStringLiteral("Talk with confidence"), 16, true, kNavy);
+    return image;
+  }
+  struct Scene {
+    Icon icon;
+    const char* words;
+    QColor fill;
+  };
+  static const std::array<Scene, 4> kScenes = {{{Icon::Headphones, "Listen and understand", kTeal},
+                                                {Icon::Video, "Watch the story", kNavy},
+                                                {Icon::Book, "Learn new words", kLeaf},
+                                                {Icon::Results, "See your progress", kCoral}}};
+  const Scene& scene = kScenes[static_cast<size_t>(n - 2)];
+  const QRectF circle(tile.center().x() - 52, tile.top() + 22, 104, 104);
+  p.setPen(Qt::NoPen);
+  p.setBrush(scene.fill);
+  p.drawEllipse(circle);
+  DrawIcon(p, scene.icon, circle.adjusted(26, 26, -26, -26), kWhite, 3);
+  // Rings around the picture, as sound spreading.
+  p.setBrush(Qt::NoBrush);
+  p.setPen(QPen(Lighter(scene.fill, 0.6), 2));
+  p.drawEllipse(circle.adjusted(-8, -8, 8, 8));
+  Caption(p, caption, QString::fromLatin1(scene.words), 16, true, kNavy);
+  return image;
+}
+
+// ---- the running dot beside the menu captions (59 x 8 on the navy menu bar) ----
+
+std::vector<QImage> DotFrames() {
+  constexpr int kDots = 6;
+  constexpr std::array<int, 10> kActive = {0, 1, 2, 3, 4, 5, 4, 3, 2, 1};
+  std::vector<QImage> frames;
+  for (int active : kActive) {
+    QImage frame = Canvas(QSize(59, 8), kNavy);
+    QPainter p(&frame);
+    p.setRenderHint(QPainter::Antialiasing);
+    p.setPen(Qt::NoPen);
+    for (int dot = 0; dot < kDots; ++dot) {
+      const int distance = std::abs(dot - active);
+      const QPointF centre(4.5 + 10 * dot, 4);
+      if (distance == 0) {
+        p.setBrush(kTealOnNavy);
+        p.drawEllipse(centre, 3.5, 3.5);
+      } else {
+        p.setBrush(distance == 1 ? kTeal : kNavyPanel);
+        p.drawEllipse(centre, 2, 2);
+      }
+    }
+    frames.push_back(frame);
+  }
+  return frames;
+}
+
+}  // namespace
+
+void PaintSectionBackgrounds(PictureFolder& folder, int language) {
+  static const std::array<Section, 4> kSections = {{
+      {"menu_video.bmp", &say::kVideos, Icon::Video, &say_section::kAboutVideos, false},
+      {"menu_records.bmp", &say::kRecordings, Icon::Headphones, &say_section::kAboutRecordings,
+       false},
+      {"menu_sentences.bmp", &say::kSentences, Icon::Sentences, &say_section::kAboutSentences,
+       true},
+      {"menu_konwersacje.bmp", &say::kConversations, Icon::Conversations,
+       &say_section::kAboutConversations, false},
+  }};
+  const QString dir = LangDir(language) + QStringLiteral("gfx_r\\");
+  for (const Section& section : kSections) {
+    folder.SaveBmp(dir + QString::fromLatin1(section.file), SectionBackground(section, language));
+  }
+}
+
+void PaintChooserIcons(PictureFolder& folder) {
+  const QString dir = QStringLiteral("gfx_r\\ikony\\");
+  for (int level = 1; level <= 4; ++level) {
+    folder.SaveBmp(dir + QStringLiteral("poz_%1.bmp").arg(level), LevelIcon(level));
+  }
+  folder.SaveBmp(dir + QStringLiteral("rob_yes.bmp"), DoneIcon(true));
+  folder.SaveBmp(dir + QStringLiteral("rob_no.bmp"), DoneIcon(false));
+  folder.SaveBmp(dir + QStringLiteral("zda_tek.bmp"), KindIcon(Icon::Headphones, kTeal));
+  folder.SaveBmp(dir + QStringLiteral("zda_ust.bmp"), KindIcon(Icon::Shuffle, kTeal));
+  folder.SaveBmp(dir + QStringLiteral("zda_roz.bmp"), KindIcon(Icon::Sentences, kTeal));
+  folder.SaveBmp(dir + QStringLiteral("zda_dyk.bmp"), KindIcon(Icon::Microphone, kTeal));
+  folder.SaveBmp(dir + QStringLiteral("img_rpg.bmp"), PictureIcon());
+  folder.SaveBmp(dir + QStringLiteral("img_dia.bmp"), KindIcon(Icon::Conversations, kNavy));
+  folder.SaveBmp(dir + QStringLiteral("img_progress.bmp"), ProgressBar());
+  folder.SaveBmp(dir + QStringLiteral("img_progress_back.bmp"), ProgressBack());
+  folder.SaveBmp(dir + QStringLiteral("img_checked.bmp"), CheckBox(true));
+  folder.SaveBmp(dir + QStringLiteral("img_normal.bmp"), CheckBox(false));
+}
+
+void PaintMainAnimation(PictureFolder& folder) {
+  for (int n = 1; n <= 20; ++n) {
+    folder.SaveBmp(QStringLiteral("gfx_r\\anim\\maly_%1.bmp").arg(n), SmallPicture(n));
+  }
+  for (int n = 1; n <= 5; ++n) {
+    folder.SaveBmp(QStringLiteral("gfx_r\\anim\\duzy_%1.bmp").arg(n), LargePicture(n));
+  }
+  folder.SaveFile(QStringLiteral("gfx_r\\kropka.avi"), UncompressedAvi(DotFrames(), 100));
+}
+
+}  // namespace tess::demo

@@ -1,0 +1,305 @@
+#include "course/ui/Frm_Wybor_selektywny.h"
+
+#include <QCloseEvent>
+#include <QKeyEvent>
+#include <QMouseEvent>
+#include <QPainter>
+
+#include "course/CourseState.h"
+#include "course/SkinTable.h"
+#include "course/ui/UiText.h"
+#include "exercises/ExerciseList.h"
+#include "platform/Fonts.h"
+#include "platform/PictureLoader.h"
+#include "results/ResultsStore.h"
+#include "results/ui/UserWidgets.h"
+
+namespace tess {
+namespace {
+
+const QRect kList(368, 148, 357, 361);
+constexpr int kSkinArrowUp = 4;    // "strz_up.bmp"
+constexpr int kSkinArrowDown = 5;  // "strz_dn.bmp"
+const QColor kHighlight(153, 204, 102);
+const QColor kFocusFrame(253, 114, 112);
+
+// Icons stand on the list and on the row highlight alike, so the colour of their bottom-left
+// pixel is left out as with every bitmap drawn transparently.
+QPixmap Transparent(const QPixmap& icon) {
+  if (icon.isNull()) return icon;
+  const QImage image = icon.toImage();
+  QPixmap out = icon;
+  out.setMask(out.createMaskFromColor(image.pixelColor(0, image.height() - 1), Qt::MaskInColor));
+  return out;
+}
+
+}  // namespace
+
+void SectionPaintBox::paintEvent(QPaintEvent*) {
+  if (!Paint) return;
+  QPainter painter(this);
+  Paint(painter);
+}
+
+void SectionPaintBox::mousePressEvent(QMouseEvent* event) {
+  if (event->button() == Qt::LeftButton && MouseDown) {
+    MouseDown(static_cast<int>(event->position().y()));
+  }
+}
+
+void SectionPaintBox::mouseDoubleClickEvent(QMouseEvent* event) {
+  if (event->button() == Qt::LeftButton && DoubleClick) DoubleClick();
+}
+
+void SectionPaintBox::mouseMoveEvent(QMouseEvent* event) {
+  if (MouseMove) MouseMove(static_cast<int>(event->position().y()));
+}
+
+TWybor_selektywny::TWybor_selektywny(const CourseState& state, ResultsStore& results,
+                                     const ExerciseList& exercises, TMyImageList& skins,
+                                     PictureLoader& pictures, QWidget* parent)
+    : QWidget(parent, Qt::FramelessWindowHint),
+      state_(state),
+      results_(results),
+      exercises_(exercises),
+      skins_(skins),
+      pictures_(pictures) {
+  setObjectName("TWybor_selektywny");
+  setFixedSize(800, 600);
+  Image1 = new QLabel(this);
+  Image1->setGeometry(0, 0, 800, 600);
+
+  // The highlight and its frame lie under the list, which draws its rows over them.
+  Shape3 = new QWidget(this);
+  Shape3->setObjectName("Shape3");
+  Shape3->setAutoFillBackground(true);
+  QPalette fill = Shape3->palette();
+  fill.setColor(QPalette::Window, kHighlight);
+  Shape3->setPalette(fill);
+  Shape3->hide();
+  auto* frame = new QLabel(this);
+  frame->setStyleSheet(QStringLiteral("border: 2px solid rgb(%1, %2, %3); background: transparent;")
+                           .arg(kFocusFrame.red())
+                           .arg(kFocusFrame.green())
+                           .arg(kFocusFrame.blue()));
+  shp_focus = frame;
+  shp_focus->setObjectName("shp_focus");
+  shp_focus->hide();
+
+  pb1 = new SectionPaintBox(this);
+  pb1->setObjectName("pb1");
+  pb1->setGeometry(kList);
+  pb1->Paint = [this](QPainter& painter) { pb1Paint(painter); };
+  pb1->MouseDown = [this](int y) { pb1MouseDown(y); };
+  pb1->DoubleClick = [this] { OpenSectionItem(); };
+  pb1->MouseMove = [this](int y) {
+    const bool entry =
+        y >= 0 && List.PositionOfEntry(List.SectionTop + y / SectionList::kRowHeight) != 0;
+    pb1->setCursor(entry ? Qt::PointingHandCursor : Qt::ArrowCursor);
+  };
+
+  lbl_info = new QLabel(this);
+  lbl_info->setObjectName("lbl_info");
+  lbl_info->setGeometry(46, 473, 271, 96);
+  lbl_info->setFont(PointFont("Arial", 8));
+  lbl_info->setStyleSheet(QStringLiteral("color: black; background: transparent;"));
+  lbl_info->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+  lbl_info->hide();
+
+  btn_up = new TFCSImage1(this);
+  btn_up->setObjectName("btn_up");
+  btn_up->move(744, 161);
+  btn_dn = new TFCSImage1(this);
+  btn_dn->setObjectName("btn_dn");
+  btn_dn->move(744, 472);
+  for (TFCSImage1* button : {btn_up, btn_dn}) {
+    button->setCursor(Qt::PointingHandCursor);
+    button->hide();
+    const int skin = button == btn_up ? kSkinArrowUp : kSkinArrowDown;
+    connect(button, &TFCSImage1::MouseEnter, this,
+            [this, button, skin] { SetArrowPicture(button, skin, 1); });
+    connect(button, &TFCSImage1::MouseLeave, this,
+            [this, button, skin] { SetArrowPicture(button, skin, 0); });
+  }
+  connect(btn_up, &TFCSImage1::Click, this, &TWybor_selektywny::btn_upClick);
+  connect(btn_dn, &TFCSImage1::Click, this, &TWybor_selektywny::btn_dnClick);
+  connect(&skins_, &TMyImageList::Changed, this, &TWybor_selektywny::SetArrowPictures);
+  SetArrowPictures();
+
+  btn_help = SkinnedButton(this, "btn_help", skins_, kSkinHelp, 0, 573);
+  btn_exit = SkinnedButton(this, "btn_exit", skins_, kSkinClose, 775, 0);
+  B_OK = SkinnedButton(this, "B_OK", skins_, kSkinOk, 655, 107);
+  B_OK->hide();
+  connect(btn_help, &TTransparentButton::Click, this, &TWybor_selektywny::btn_helpClick);
+  connect(btn_exit, &TTransparentButton::Click, this, &QWidget::close);
+  connect(B_OK, &TTransparentButton::Click, this, &TWybor_selektywny::B_OKClick);
+
+  ChooserIcons loaded;
+  loaded.Load(pictures_, state_.Install.ProgramDir, &iconError_);
+  for (int i = 0; i < static_cast<int>(ChooserIcon::Count); ++i) {
+    icons_[static_cast<size_t>(i)] = Transparent(loaded.Get(static_cast<ChooserIcon>(i)));
+  }
+}
+
+const QPixmap& TWybor_selektywny::Icon(ChooserIcon icon) const {
+  return icons_[static_cast<size_t>(icon)];
+}
+
+void TWybor_selektywny::SetArrowPicture(TFCSImage1* button, int skin, int frame) {
+  const int width = skins_.FrameWidthOf(skin);
+  const int height = skins_.HeightOf(skin);
+  QPixmap picture(width, height);
+  picture.fill(Qt::transparent);
+  {
+    QPainter painter(&picture);
+    skins_.DrawFrame(painter, skin, frame, QPoint(0, 0));
+  }
+  button->setPixmap(picture);
+  button->resize(width, height);
+}
+
+void TWybor_selektywny::SetArrowPictures() {
+  SetArrowPicture(btn_up, kSkinArrowUp, 0);
+  SetArrowPicture(btn_dn, kSkinArrowDown, 0);
+}
+
+void TWybor_selektywny::SetSection(int sectionCode, bool video, const std::string& picture) {
+  List.SectionCode = sectionCode;
+  List.VideoSection = video;
+  Image1->setPixmap(QPixmap::fromImage(pictures_.Load(picture)));
+}
+
+void TWybor_selektywny::Sync() {
+  const int top = kList.top() + 1 + SectionList::kRowHeight * (List.SectionRow - 1);
+  Shape3->setGeometry(kList.left(), top, kList.width(), 17);
+  shp_focus->setGeometry(Shape3->geometry());
+  Shape3->setVisible(List.HighlightShown);
+  shp_focus->setVisible(List.HighlightShown);
+  btn_up->setVisible(List.UpShown);
+  btn_dn->setVisible(List.DownShown);
+  B_OK->setVisible(List.OkShown);
+  lbl_info->setVisible(List.InfoShown);
+  pb1->update();
+}
+
+void TWybor_selektywny::ShowInfo() {
+  const int position = List.SelectedPosition();
+  if (position == 0) return;
+  const CW_Info& record = results_.At(position);
+  const std::string summary = ResultsSummary(results_, record.Name, record.Kind,
+                                             state_.Install.CourseLanguage, state_.Texts);
+  QString text = Decode(summary, InterfaceCodePage(state_.InterfaceLanguage));
+  text.replace(QLatin1Char('\r'), QLatin1Char('\n'));
+  lbl_info->setText(text);
+}
+
+void TWybor_selektywny::pb1Paint(QPainter& painter) {
+  const QFont font = PointFont("Arial", 10);
+  painter.setFont(font);
+  painter.setPen(Qt::black);
+  const int ascent = QFontMetrics(font).ascent();
+  for (int row = 1; row <= SectionList::kPageRows; ++row) {
+    const int position = List.PositionOfEntry(List.SectionTop + row - 1);
+    if (position == 0) break;
+    const CW_Info& record = results_.At(position);
+    const int y = 1 + SectionList::kRowHeight * (row - 1);
+    const QPixmap& levelIcon = record.Level >= 1 && record.Level <= 4
+                                   ? Icon(static_cast<ChooserIcon>(
+                                         static_cast<int>(ChooserIcon::poz_1) + record.Level - 1))
+                                   : none_;
+    const QPixmap& done =
+        Icon(ItemDone(results_, position) ? ChooserIcon::rob_yes : ChooserIcon::rob_no);
+    painter.drawPixmap(1, y + 1, levelIcon);
+    painter.drawPixmap(levelIcon.width() + 4, y + 1, done);
+    int x = levelIcon.width() + done.width() + 7;
+    if (List.SectionCode == kSectionSentences) {
+      const QPixmap& kind = Icon(record.Kind == 54 ? ChooserIcon::img_rpg : ChooserIcon::zda_roz);
+      painter.drawPixmap(x, y + 1, kind);
+      x += kind.width() + 3;
+    }
+    painter.drawText(x, y + ascent, CourseText(RecordTitle(record, state_.InterfaceLanguage)));
+  }
+}
+
+void TWybor_selektywny::pb1MouseDown(int y) {
+  if (!List.PressAt(y)) return;
+  ShowInfo();
+  Sync();
+}
+
+void TWybor_selektywny::btn_upClick() {
+  if (List.ScrollUp()) Sync();
+}
+
+void TWybor_selektywny::btn_dnClick() {
+  if (List.ScrollDown()) Sync();
+}
+
+void TWybor_selektywny::btn_helpClick() {
+  int text = 8;
+  if (List.SectionCode == kSectionVideo) text = List.VideoSection ? 8 : 9;
+  if (List.SectionCode == kSectionSentences) text = 10;
+  if (List.SectionCode == kSectionConversations) text = 11;
+  if (ShowInformation) ShowInformation("HH_" + state_.InterfaceText(text));
+}
+
+void TWybor_selektywny::B_OKClick() { OpenSectionItem(); }
+
+void TWybor_selektywny::OpenSectionItem() {
+  const int position = List.OpenSectionItem(results_);
+  if (position != 0 && OpenItem) OpenItem(position);
+}
+
+void TWybor_selektywny::showEvent(QShowEvent* event) {
+  setWindowTitle(CourseText(state_.Install.CourseTitle));
+  List.ProgramDir = state_.Install.ProgramDir;
+  List.InterfaceLanguage = state_.InterfaceLanguage;
+  List.Show(results_, exercises_);
+  Sync();
+  QWidget::showEvent(event);
+}
+
+void TWybor_selektywny::closeEvent(QCloseEvent* event) {
+  Image1->clear();
+  event->accept();
+}
+
+void TWybor_selektywny::keyPressEvent(QKeyEvent* event) {
+  switch (event->key()) {
+    case Qt::Key_Up:
+      List.ArrowUp();
+      Sync();
+      return;
+    case Qt::Key_Down:
+      List.ArrowDown();
+      Sync();
+      return;
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+      OpenSectionItem();
+      return;
+    case Qt::Key_F1: {
+      const char* anchor = "#filmy";
+      if (List.SectionCode == kSectionSentences) anchor = "#zda";
+      if (List.SectionCode == kSectionConversations) anchor = "#kon";
+      if (ShowHelpPage)
+        ShowHelpPage(state_.ProgramPath(std::string("Htm_r\\h_comp.html") + anchor));
+      return;
+    }
+    default:
+      QWidget::keyPressEvent(event);
+  }
+}
+
+void TWybor_selektywny::changeEvent(QEvent* event) {
+  if (event->type() == QEvent::ActivationChange && isActiveWindow()) {
+    if (HideMediaWindow) HideMediaWindow();
+    if (List.HighlightShown && List.PressAt(SectionList::kRowHeight * (List.SectionRow - 1))) {
+      ShowInfo();
+      Sync();
+    }
+  }
+  QWidget::changeEvent(event);
+}
+
+}  // namespace tess

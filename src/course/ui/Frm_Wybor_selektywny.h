@@ -1,0 +1,108 @@
+#pragma once
+// The section chooser: the videos, recordings, sentences or conversations of the course in one
+// list, each with its level, done mark and results. The list's rules live in SectionList; this
+// window paints them and forwards the mouse, the keys and its buttons.
+#include <QLabel>
+#include <QPixmap>
+#include <QWidget>
+#include <array>
+#include <functional>
+#include <string>
+
+#include "controls/FCSImage1.h"
+#include "controls/TransparentButton.h"
+#include "course/ui/ChooserIcons.h"
+#include "results/SectionList.h"
+
+namespace tess {
+
+struct CourseState;
+class ExerciseList;
+class PictureLoader;
+class ResultsStore;
+class TMyImageList;
+
+/// A list box drawn by its window.
+class SectionPaintBox : public QWidget {
+ public:
+  explicit SectionPaintBox(QWidget* parent) : QWidget(parent) { setMouseTracking(true); }
+
+  std::function<void(QPainter&)> Paint;
+  std::function<void(int y)> MouseDown;
+  std::function<void()> DoubleClick;
+  std::function<void(int y)> MouseMove;
+
+ protected:
+  void paintEvent(QPaintEvent* event) override;
+  void mousePressEvent(QMouseEvent* event) override;
+  void mouseDoubleClickEvent(QMouseEvent* event) override;
+  void mouseMoveEvent(QMouseEvent* event) override;
+};
+
+class TWybor_selektywny : public QWidget {
+  Q_OBJECT
+ public:
+  TWybor_selektywny(const CourseState& state, ResultsStore& results, const ExerciseList& exercises,
+                    TMyImageList& skins, PictureLoader& pictures, QWidget* parent = nullptr);
+
+  /// Sets the section and loads its background picture (full path) into `Image1`; the caller
+  /// then shows the window.
+  void SetSection(int sectionCode, bool video, const std::string& picture);
+
+  /// The first chooser icon that could not be loaded at creation; empty when all were.
+  const std::string& IconError() const { return iconError_; }
+
+  // What the window asks of the program; empty hooks do nothing.
+  std::function<void(const std::string& page)> ShowHelpPage;
+  std::function<void(const std::string& text)> ShowInformation;
+  /// Opens the record at a store position (its current result is already set).
+  std::function<void(int position)> OpenItem;
+  std::function<void()> HideMediaWindow;
+
+  SectionList List;
+
+  QLabel* Image1;
+  QWidget* Shape3;
+  QWidget* shp_focus;
+  SectionPaintBox* pb1;
+  QLabel* lbl_info;
+  TFCSImage1* btn_up;
+  TFCSImage1* btn_dn;
+  TTransparentButton* btn_help;
+  TTransparentButton* btn_exit;
+  TTransparentButton* B_OK;
+
+  void pb1Paint(QPainter& painter);
+  void pb1MouseDown(int y);
+  void btn_upClick();
+  void btn_dnClick();
+  void btn_helpClick();
+  void B_OKClick();
+  void OpenSectionItem();
+
+ protected:
+  void showEvent(QShowEvent* event) override;
+  void closeEvent(QCloseEvent* event) override;
+  void keyPressEvent(QKeyEvent* event) override;
+  void changeEvent(QEvent* event) override;
+
+ private:
+  /// Shows the list state: buttons, highlight, frame and information, and repaints.
+  void Sync();
+  void ShowInfo();
+  void SetArrowPictures();
+  void SetArrowPicture(TFCSImage1* button, int skin, int frame);
+
+  const CourseState& state_;
+  ResultsStore& results_;
+  const ExerciseList& exercises_;
+  TMyImageList& skins_;
+  PictureLoader& pictures_;
+  const QPixmap& Icon(ChooserIcon icon) const;
+
+  std::array<QPixmap, static_cast<size_t>(ChooserIcon::Count)> icons_;
+  QPixmap none_;
+  std::string iconError_;
+};
+
+}  // namespace tess

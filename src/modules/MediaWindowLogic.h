@@ -1,0 +1,114 @@
+#pragma once
+// The rules of the media window: its two layouts, the jump marks, the progress knob and the
+// seek arithmetic, and what its buttons do to its player. The widget (frm_multimedia) only
+// places controls where the layout says and mirrors the progress timer.
+#include <array>
+#include <cstdint>
+#include <functional>
+#include <string>
+
+namespace tess {
+
+class MediaPlayer;
+class MessageBox;
+
+constexpr int kMediaFilm = 1;
+constexpr int kMediaRecording = 2;
+constexpr int kJumpMarks = 4;
+
+struct MediaRect {
+  int Left = 0;
+  int Top = 0;
+  int Width = 0;
+  int Height = 0;
+  bool operator==(const MediaRect&) const = default;
+};
+
+struct MediaLayout {
+  int Width = 0;
+  int Height = 0;
+  bool TitleShown = false;  ///< title strip `Label1`, `img_up` and the close label
+  MediaRect Title;          ///< `Label1`
+  MediaRect Close;          ///< `btn_zamknij`, at the strip's right end
+  bool PanelShown = false;
+  MediaRect Panel;  ///< `Panel1`, the film area
+  MediaRect Play, Stop, Pause;
+  MediaRect Track;  ///< `SHAPE1`
+  MediaRect Knob;   ///< `Shape2`
+  std::array<MediaRect, kJumpMarks> Marks;
+};
+
+/// The film layout (336 x 344) or the recording bar (290 x 33 with marks, 200 x 33 without).
+MediaLayout MediaLayoutFor(int kind, bool hasMarks);
+
+/// The four jump times of a text from its exercise header: all -1 unless the header has a
+/// fifth "#"; then 0 for mark 1 and fields 8, 9 and 10 in whole seconds x 1000 (-1 where a
+/// field is empty).
+std::array<int, kJumpMarks> JumpTimesFromHeader(const std::string& headerLine);
+
+/// A path containing ".avi" is a film and one containing ".wav" a recording, whatever `kind`
+/// says.
+int MediaKindOfPath(int kind, const std::string& path);
+
+/// Where a press at x pixels from the track's left seeks to: x x (length div (track width -
+/// knob width)).
+std::int64_t TrackPressTime(int x, std::int64_t lengthMs, int trackWidth, int knobWidth);
+
+/// The knob's left edge for a position: track left + position / length x (track width -
+/// knob width), rounded to the nearest integer.
+int KnobLeftFor(std::int64_t positionMs, std::int64_t lengthMs, const MediaRect& track,
+                const MediaRect& knob);
+
+/// The window's top-left: the main window's plus the film button's layout values L1 and L2
+/// (10 where a value is -1).
+std::array<int, 2> MediaWindowOrigin(int mainLeft, int mainTop, int l1, int l2);
+
+/// The state of the media window and what its controls do to its own player.
+class MediaWindowLogic {
+ public:
+  MediaWindowLogic(MediaPlayer& player, MessageBox& messages);
+
+  /// Opens the window on a file; false when it stays closed (missing or unplayable file,
+  /// reported in a message). A film starts at once.
+  bool Open(int kind, const std::string& path);
+
+  void PlayClicked();
+  /// Pauses when playing, resumes when paused.
+  void PauseClicked();
+  void StopClicked();
+  /// A press at x pixels from the track's left.
+  void TrackPressed(int x);
+  /// Jump mark k (1..4).
+  void MarkClicked(int k);
+  /// The progress timer's tick: moves the knob.
+  void TimerTick();
+  /// The close label: as Hidden, and the window counts as closed.
+  void CloseClicked();
+  /// The window was hidden (by its close label, an exercise window or the help window).
+  void Hidden();
+  /// The window is shown again after Hidden: the file is reopened if the player let it go.
+  void Reshown();
+
+  std::array<int, kJumpMarks> JumpTimes{-1, -1, -1, -1};
+  bool HasMarks = false;
+  std::array<bool, kJumpMarks> MarkShown{};
+  bool MediaShown = false;
+  bool MediaPlaying = false;
+  /// The 100 ms progress timer runs.
+  bool TimerRunning = false;
+  int Kind = kMediaRecording;
+  std::string Path;
+  MediaLayout Layout = MediaLayoutFor(kMediaRecording, false);
+  int KnobLeft = Layout.Knob.Left;
+
+  /// Lets the player draw into the film area (true) or detaches it (false).
+  std::function<void(bool attach)> AttachDisplay;
+
+ private:
+  void Attach(bool attach);
+
+  MediaPlayer& player_;
+  MessageBox& messages_;
+};
+
+}  // namespace tess

@@ -1,0 +1,78 @@
+#pragma once
+// The media window's player: films (MPG, AVI) and recordings through Qt Multimedia's
+// GStreamer backend, drawn on a surface that fills the panel it is given.
+#include <QAudioOutput>
+#include <QMediaPlayer>
+#include <QObject>
+#include <QPointer>
+#include <QVideoFrame>
+#include <QWidget>
+
+#include "platform/MediaPlayer.h"
+#include "platform/QtPlayCommands.h"
+
+class QVideoSink;
+
+namespace tess {
+
+/// The film's picture, painted from the frames of a video sink and kept in proportion on a
+/// black ground. Painting in software works on every display, also without OpenGL (where
+/// QVideoWidget shows nothing).
+class FilmSurface : public QWidget {
+  Q_OBJECT
+ public:
+  explicit FilmSurface(QWidget* parent);
+  QVideoSink* Sink() const { return sink_; }
+  /// Frames shown so far.
+  int Frames() const { return frames_; }
+
+ protected:
+  void paintEvent(QPaintEvent* event) override;
+
+ private:
+  QVideoSink* sink_;
+  QVideoFrame frame_;
+  int frames_ = 0;
+};
+
+class QtFilmPlayer : public QObject, public FilmPlayer {
+  Q_OBJECT
+ public:
+  explicit QtFilmPlayer(QObject* parent = nullptr);
+  ~QtFilmPlayer() override;
+
+  void SetFileName(const std::string& path) override { fileName_ = path; }
+  const std::string& FileName() const override { return fileName_; }
+  /// Waits (handling events) until the backend has loaded the file or refused it.
+  bool Open(std::string* error) override;
+  void Close() override;
+  void SetWait(bool wait) override { wait_ = wait; }
+  void Play() override;
+  void Pause() override;
+  void Resume() override;
+  void Stop() override;
+  void Seek(std::int64_t ms) override;
+  PlayerState State() const override { return state_; }
+  std::int64_t PositionMs() const override;
+  std::int64_t LengthMs() const override;
+  void SetDoneHandler(DoneHandler handler) override { commands_.SetHandler(std::move(handler)); }
+  void SetDisplay(QWidget* panel) override;
+  /// The surface the film is drawn on, while a display is set.
+  FilmSurface* Surface() const { return video_; }
+
+ private:
+  void OnStatus(QMediaPlayer::MediaStatus status);
+  void OnError(QMediaPlayer::Error error, const QString& text);
+
+  std::string fileName_;
+  bool wait_ = false;
+  bool atEnd_ = false;
+  PlayerState state_ = PlayerState::NotReady;
+  std::int64_t wavLengthMs_ = -1;  // exact length of a WAV file, from its header
+  QMediaPlayer player_;
+  QAudioOutput audio_;
+  QPointer<FilmSurface> video_;
+  QtPlayCommands commands_;
+};
+
+}  // namespace tess
