@@ -162,9 +162,7 @@ TOpcjeForm::TOpcjeForm(CourseState& state, LanguageMaterial& material, TForm5& s
     edit_.ChooseLanguage(position);
     ShowEdit();
   });
-  // The window sees keys before its controls.
-  installEventFilter(this);
-  cb_lang->installEventFilter(this);
+  keys_->Watch(*cb_lang);
 }
 
 void TOpcjeForm::AddRow(OptionBox box, OptionCheckBox*& check, TMLabel*& label,
@@ -173,7 +171,7 @@ void TOpcjeForm::AddRow(OptionBox box, OptionCheckBox*& check, TMLabel*& label,
   check = new OptionCheckBox(this);
   check->setObjectName(checkName);
   check->move(44, top);
-  check->installEventFilter(this);
+  keys_->Watch(*check);
   label = new TMLabel(this);
   label->setObjectName(labelName);
   label->setFont(LabelFont(13));
@@ -257,13 +255,6 @@ bool TOpcjeForm::HandleKey(int key) {
     default:
       return false;
   }
-}
-
-bool TOpcjeForm::eventFilter(QObject* watched, QEvent* event) {
-  if (event->type() == QEvent::KeyPress && HandleKey(static_cast<QKeyEvent*>(event)->key())) {
-    return true;
-  }
-  return QWidget::eventFilter(watched, event);
 }
 
 }  // namespace tess

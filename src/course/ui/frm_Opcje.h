@@ -10,6 +10,7 @@
 
 #include "controls/HoverControls.h"
 #include "controls/TransparentButton.h"
+#include "controls/WindowKeys.h"
 #include "course/OptionsEdit.h"
 
 namespace tess {
@@ -88,9 +89,10 @@ class TOpcjeForm : public QWidget {
  protected:
   void showEvent(QShowEvent* event) override;
   void hideEvent(QHideEvent* event) override;
-  bool eventFilter(QObject* watched, QEvent* event) override;
 
  private:
+  // Keys are seen by the window before its controls.
+  WindowKeys* keys_ = new WindowKeys(*this, [this](int key) { return HandleKey(key); });
   struct BoxRow {
     OptionBox Box;
     OptionCheckBox* Check;

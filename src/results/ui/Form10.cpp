@@ -58,7 +58,7 @@ TForm10::TForm10(CourseState& state, UserList& users, TMyImageList& skins, Pictu
   connect(B_Zamknij, &TTransparentButton::Click, this, &TForm10::B_ZamknijClick);
   connect(btn_help, &TTransparentButton::Click, this, &TForm10::btn_helpClick);
   connect(Edit1, &QLineEdit::textChanged, this, &TForm10::UpdateOk);
-  Edit1->installEventFilter(this);
+  keys_->Watch(*Edit1);
 }
 
 void TForm10::FillLanguages() {
@@ -143,18 +143,6 @@ bool TForm10::HandleKey(int key) {
     default:
       return false;
   }
-}
-
-void TForm10::keyPressEvent(QKeyEvent* event) {
-  if (!HandleKey(event->key())) QWidget::keyPressEvent(event);
-}
-
-// The window sees keys before the field does.
-bool TForm10::eventFilter(QObject* watched, QEvent* event) {
-  if (event->type() == QEvent::KeyPress && HandleKey(static_cast<QKeyEvent*>(event)->key())) {
-    return true;
-  }
-  return QWidget::eventFilter(watched, event);
 }
 
 }  // namespace tess

@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "controls/TransparentButton.h"
+#include "controls/WindowKeys.h"
 
 namespace tess {
 
@@ -49,10 +50,10 @@ class TForm10 : public QWidget {
  protected:
   void showEvent(QShowEvent* event) override;
   void hideEvent(QHideEvent* event) override;
-  void keyPressEvent(QKeyEvent* event) override;
-  bool eventFilter(QObject* watched, QEvent* event) override;
 
  private:
+  // Keys are seen by the window before its controls.
+  WindowKeys* keys_ = new WindowKeys(*this, [this](int key) { return HandleKey(key); });
   bool HandleKey(int key);
   void UpdateOk();
   void FillLanguages();

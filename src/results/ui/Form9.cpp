@@ -51,7 +51,7 @@ TForm9::TForm9(CourseState& state, UserList& users, TMyImageList& skins, Picture
   connect(ComboBox1, &QListWidget::itemDoubleClicked, this, [this] {
     if (!B_OK->isHidden()) B_OKClick();
   });
-  ComboBox1->installEventFilter(this);
+  keys_->Watch(*ComboBox1);
 
   if (!LoadUsers(state_.Install.ProgramDir, users_, &loadError_) && loadError_.empty()) {
     loadError_ = "Nie można odczytać listy użytkowników.";
@@ -136,18 +136,6 @@ bool TForm9::HandleKey(int key) {
     default:
       return false;
   }
-}
-
-void TForm9::keyPressEvent(QKeyEvent* event) {
-  if (!HandleKey(event->key())) QWidget::keyPressEvent(event);
-}
-
-// The window sees keys before the list does.
-bool TForm9::eventFilter(QObject* watched, QEvent* event) {
-  if (event->type() == QEvent::KeyPress && HandleKey(static_cast<QKeyEvent*>(event)->key())) {
-    return true;
-  }
-  return QWidget::eventFilter(watched, event);
 }
 
 }  // namespace tess

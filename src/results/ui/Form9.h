@@ -8,6 +8,7 @@
 #include <string>
 
 #include "controls/TransparentButton.h"
+#include "controls/WindowKeys.h"
 
 namespace tess {
 
@@ -51,10 +52,10 @@ class TForm9 : public QWidget {
  protected:
   void showEvent(QShowEvent* event) override;
   void hideEvent(QHideEvent* event) override;
-  void keyPressEvent(QKeyEvent* event) override;
-  bool eventFilter(QObject* watched, QEvent* event) override;
 
  private:
+  // Keys are seen by the window before its controls.
+  WindowKeys* keys_ = new WindowKeys(*this, [this](int key) { return HandleKey(key); });
   bool HandleKey(int key);
   void FillList();
   /// Selects the last entry and shows B_OK as its name allows.
