@@ -20,6 +20,8 @@ bool BelongsToSection(int sectionCode, int kind) {
          (sectionCode == kSectionVideo && kind >= 41 && kind <= 46);
 }
 
+}  // namespace
+
 const char* KindDigit(int kind) {
   if (TextKind(kind)) return "1";
   if (ConversationKind(kind)) return "2";
@@ -27,8 +29,6 @@ const char* KindDigit(int kind) {
   if (SentenceKind(kind)) return "4";
   return "";
 }
-
-}  // namespace
 
 std::string RecordTitle(const CW_Info& record, int interfaceLanguage) {
   if (interfaceLanguage < 0 || interfaceLanguage > 2) return {};

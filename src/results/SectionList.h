@@ -21,6 +21,10 @@ inline constexpr int kSectionConversations = 70;
 /// or 2, trimmed; empty for any other language.
 std::string RecordTitle(const CW_Info& record, int interfaceLanguage);
 
+/// The kind's place in the lists' order: "1" texts, "2" conversations, "3" comprehension
+/// exercises, "4" sentence packages, empty for any other kind.
+const char* KindDigit(int kind);
+
 /// Whether the lists show the item at `position` as done: for texts, sentence packages and
 /// conversations some record of the same name has attempts; for a comprehension exercise its
 /// own record has; other kinds never.
