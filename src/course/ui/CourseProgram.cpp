@@ -99,8 +99,9 @@ void CourseProgram::WireSound() {
   multimedia_ = std::make_unique<TMultimediaForm>(*ports_.Film, ports_.PlainMessages);
   multimedia_->SetMainWindow(mainForm_.get());
   help_->AttachMediaWindow(*multimedia_);
+  // The installation is read before the windows are made.
+  sound_->SetProgramDir(state_.Install.ProgramDir);
   mainForm_->PlayOpeningSound = [this](const std::string& path) {
-    sound_->SetProgramDir(state_.Install.ProgramDir);
     sound_->PlaySoundFile(path, false);
   };
   auto hideMedia = [this] {
