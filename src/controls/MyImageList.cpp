@@ -7,6 +7,10 @@
 
 namespace tess {
 
+std::string CannotOpenMessage(const std::string& path) {
+  return "Nie moge otworzyc pliku : \"" + path + "\"";
+}
+
 TMyImageList::TMyImageList(PictureLoader& loader, QObject* parent)
     : QObject(parent), loader_(loader) {}
 
@@ -14,7 +18,7 @@ int TMyImageList::AddFromFile(const std::string& file, int frameCount, int top, 
                               std::string* error) {
   const QImage image = loader_.Load(file);
   if (image.isNull()) {
-    if (error) *error = "Nie moge otworzyc pliku : \"" + file + "\"";
+    if (error) *error = CannotOpenMessage(file);
     return -1;
   }
   if (frameCount < 1 || image.width() % frameCount != 0) {

@@ -13,6 +13,9 @@ namespace tess {
 
 class PictureLoader;
 
+/// The message of a picture or file that cannot be opened: Nie moge otworzyc pliku : "path".
+std::string CannotOpenMessage(const std::string& path);
+
 class TMyImageList : public QObject {
   Q_OBJECT
  public:

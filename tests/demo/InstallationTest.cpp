@@ -13,22 +13,10 @@
 #include <iterator>
 #include <string>
 
+#include "course/SkinTable.h"
+
 namespace {
 
-// The shared skin list in its order; the ones with words are also in every language folder.
-constexpr const char* kSkins[] = {
-    "ok2",          "anuluj2",     "play",       "stop",          "strz_up",    "strz_dn",
-    "Pause",        "Glosnik2",    "ok_duzy",    "sprawdz_rozum", "mikrof2",    "slownik2",
-    "repeat_cw",    "podr_druk2",  "podr_back2", "op_gora",       "op_dol",     "info2_rozum",
-    "nagr_a",       "nagr_b",      "nagr_c",     "nagr_d",        "m_subj",     "m_video",
-    "m_sent",       "m_rec",       "m_conv",     "cw_back",       "glos_maly",  "nowy_user",
-    "podr_spis2",   "D_play",      "D_playA",    "D_playB",       "D_playC",    "D_playD",
-    "D_Start",      "D_Nastep",    "D_Help",     "zd_sprawdz",    "zd_ok_duzy", "zd_umiem",
-    "zd_nie_umiem", "close_panel", "help",       "next",          "m_repet",    "Wybor_ok",
-    "ok_rozum",     "rozum_graj",  "panel_film"};
-static_assert(std::size(kSkins) == 51);
-constexpr const char* kLanguageSkins[] = {"zd_sprawdz", "zd_umiem", "zd_nie_umiem",
-                                          "nowy_user",  "next",     "ok_rozum"};
 constexpr int kLanguages = 4;
 
 class DemoInstallation : public ::testing::Test {
@@ -48,11 +36,12 @@ class DemoInstallation : public ::testing::Test {
 
 TEST_F(DemoInstallation, SkinStripsHaveTwoFramesAndATransparentCorner) {
   QStringList strips;
-  for (const char* name : kSkins) strips << QStringLiteral("but_r/%1.bmp").arg(name);
-  for (int language = 0; language < kLanguages; ++language) {
-    for (const char* name : kLanguageSkins) {
-      strips << LangDir(language) + QStringLiteral("but_r/%1.bmp").arg(name);
-    }
+  // Every strip of the course's skin list; the ones with words also in every language folder.
+  for (const tess::SkinFile& skin : tess::kCourseSkins) {
+    const QString name = QString::fromLatin1(skin.Name).replace('\\', '/');
+    strips << name;
+    if (!skin.InLanguageFolder) continue;
+    for (int language = 0; language < kLanguages; ++language) strips << LangDir(language) + name;
   }
   for (const QString& strip : strips) {
     SCOPED_TRACE(strip.toStdString());

@@ -1,5 +1,6 @@
 #include "course/ui/ChooserIcons.h"
 
+#include "controls/MyImageList.h"
 #include "platform/PictureLoader.h"
 
 namespace tess {
@@ -23,7 +24,7 @@ bool ChooserIcons::Load(PictureLoader& pictures, const std::string& programDir,
     icons_[i] = QPixmap::fromImage(image);
     if (image.isNull() && all) {
       all = false;
-      if (error) *error = "Nie moge otworzyc pliku : \"" + path + "\"";
+      if (error) *error = CannotOpenMessage(path);
     }
   }
   return all;

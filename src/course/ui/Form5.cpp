@@ -20,7 +20,7 @@ bool TForm5::LoadSkins(const CourseState& state, std::string* error) {
                              std::pair{&Flaga_Tlum, "but_r\\flaga_tlum.jpg"}}) {
     *image = pictures_.Load(state.ProgramPath(name));
     if (image->isNull()) {
-      if (error) *error = "Nie moge otworzyc pliku : \"" + state.ProgramPath(name) + "\"";
+      if (error) *error = CannotOpenMessage(state.ProgramPath(name));
       return false;
     }
   }

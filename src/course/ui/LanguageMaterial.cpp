@@ -2,6 +2,7 @@
 
 #include <QComboBox>
 
+#include "controls/MyImageList.h"
 #include "course/CourseState.h"
 #include "course/ui/Form5.h"
 #include "course/ui/Main.h"
@@ -19,7 +20,7 @@ bool LanguageMaterial::Reload() {
   InterfaceTexts::LoadError textError;
   if (!state_.Texts.Load(textsPath, &textError)) {
     messages_.ShowMessage(textError.line == 0
-                              ? "Nie moge otworzyc pliku : \"" + textsPath + "\""
+                              ? CannotOpenMessage(textsPath)
                               : "Plik \"" + textsPath + "\" jest uszkodzony: wiersz " +
                                     std::to_string(textError.line) +
                                     " nie zaczyna się od numeru tekstu.");

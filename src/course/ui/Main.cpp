@@ -146,7 +146,7 @@ bool TMainForm::LoadPictures(std::string* error) {
     const std::string path = state_.LangPath(file);
     const QImage image = pictures_.Load(path);
     if (image.isNull()) {
-      if (error) *error = "Nie moge otworzyc pliku : \"" + path + "\"";
+      if (error) *error = CannotOpenMessage(path);
       return false;
     }
     label->setPixmap(QPixmap::fromImage(image));
