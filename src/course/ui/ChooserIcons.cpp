@@ -6,10 +6,14 @@
 namespace tess {
 
 const char* ChooserIconName(ChooserIcon icon) {
-  static const char* const kNames[] = {
-      "poz_1",   "poz_2",   "poz_3",   "poz_4",   "rob_yes",      "rob_no",
-      "zda_tek", "zda_ust", "zda_roz", "zda_dyk", "img_rpg",      "img_dia",
-      "img_progress", "img_progress_back", "img_checked", "img_normal"};
+  static const char* const kNames[] = {"poz_1",        "poz_2",
+                                       "poz_3",        "poz_4",
+                                       "rob_yes",      "rob_no",
+                                       "zda_tek",      "zda_ust",
+                                       "zda_roz",      "zda_dyk",
+                                       "img_rpg",      "img_dia",
+                                       "img_progress", "img_progress_back",
+                                       "img_checked",  "img_normal"};
   static_assert(std::size(kNames) == static_cast<int>(ChooserIcon::Count));
   return kNames[static_cast<int>(icon)];
 }

@@ -11,11 +11,22 @@ namespace tess {
 class PictureLoader;
 
 enum class ChooserIcon {
-  poz_1, poz_2, poz_3, poz_4,   // level 1 to 4
-  rob_yes, rob_no,              // done marks
-  zda_tek, zda_ust, zda_roz, zda_dyk, img_rpg, img_dia,  // kinds
-  img_progress, img_progress_back,
-  img_checked, img_normal,      // lesson / whole-material choice
+  poz_1,
+  poz_2,
+  poz_3,
+  poz_4,  // level 1 to 4
+  rob_yes,
+  rob_no,  // done marks
+  zda_tek,
+  zda_ust,
+  zda_roz,
+  zda_dyk,
+  img_rpg,
+  img_dia,  // kinds
+  img_progress,
+  img_progress_back,
+  img_checked,
+  img_normal,  // lesson / whole-material choice
   Count
 };
 
