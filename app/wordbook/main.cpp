@@ -1,15 +1,37 @@
 #include <QApplication>
-#include <QWidget>
+#include <QFileInfo>
 
+#include "dictionary/DictionaryState.h"
+#include "dictionary/ui/DictionaryProgram.h"
+#include "dictionary/ui/HintDelay.h"
+#include "dictionary/ui/slownik.h"
 #include "platform/Fonts.h"
+#include "platform/QtPlatform.h"
+#include "platform/QtWavePlayer.h"
+#include "platform/SingleInstanceLock.h"
 
-// The dictionary window arrives with its own data; until then the program opens empty.
 int main(int argc, char* argv[]) {
+  // Only one copy runs; a second one ends without a word.
+  const tess::SingleInstanceLock instance(tess::dictionary::kInstanceLockName);
+  if (instance.AnotherRuns()) return 0;
+
   QApplication app(argc, argv);
-  QApplication::setApplicationName(QStringLiteral("Słownik"));
+  QApplication::setApplicationName(QStringLiteral("Tessaron - Słownik"));
   tess::InstallFontSubstitutions();
-  QWidget window(nullptr, Qt::FramelessWindowHint);
-  window.setFixedSize(400, 300);
-  window.show();
+  tess::dictionary::ShowHintsAfter(app, 200);
+
+  tess::QtMessageBox messages;
+  tess::QtPictureLoader pictures;
+  tess::QtModalShower modal;
+  tess::QtWavePlayer player;
+
+  const std::string programFile =
+      QFileInfo(QStringLiteral("/proc/self/exe")).canonicalFilePath().toStdString();
+  const std::string programDir =
+      tess::dictionary::DictionaryProgram::SettleProgramDir(programFile, messages);
+  tess::dictionary::DictionaryProgram program({messages, pictures, modal, player});
+  if (!program.Start(programDir)) return 1;
+  program.MainWindow().OnClosed = [] { QApplication::quit(); };
+  program.MainWindow().show();
   return QApplication::exec();
 }

@@ -69,6 +69,20 @@ inline constexpr Phrase kQuitQuestion{
     "Czy na pewno chcesz zakończyć pracę z programem?", "Do you really want to quit the program?",
     "Möchten Sie das Programm wirklich beenden?", "Вы действительно хотите выйти из программы?"};
 
+// The choosers.
+inline constexpr Phrase kHowTo{"Kliknij tytuł i naciśnij OK – albo kliknij go dwa razy.",
+                               "Click a title and press OK – or double-click it.",
+                               "Titel anklicken und OK drücken – oder doppelklicken.",
+                               "Выберите название и нажмите OK – или дважды щёлкните."};
+inline constexpr Phrase kYourResults{"Twoje wyniki", "Your results", "Ihre Ergebnisse",
+                                     "Ваши результаты"};
+inline constexpr Phrase kLegend{"Znaki na liście", "Signs in the list", "Zeichen in der Liste",
+                                "Значки в списке"};
+inline constexpr Phrase kLevel{"poziom 1–4", "level 1–4", "Stufe 1–4", "уровень 1–4"};
+inline constexpr Phrase kDone{"zrobione", "done", "erledigt", "выполнено"};
+inline constexpr Phrase kNotDoneYet{"jeszcze nie", "not yet", "noch offen", "ещё нет"};
+inline constexpr Phrase kHints{"Wskazówki", "Hints", "Hinweise", "Подсказки"};
+
 // Buttons with words on them.
 inline constexpr Phrase kCheck{"Sprawdź", "Check", "Prüfen", "Проверить"};
 inline constexpr Phrase kIKnow{"Umiem", "I know it", "Gewusst", "Знаю"};

@@ -56,21 +56,6 @@ QImage Transparent(QSize size) {
   return image;
 }
 
-void Smooth(QPainter& p) {
-  p.setRenderHint(QPainter::Antialiasing);
-  p.setRenderHint(QPainter::TextAntialiasing);
-  p.setRenderHint(QPainter::SmoothPixmapTransform);
-}
-
-void Text(QPainter& p, const QRectF& rect, const QString& text, int pixels, bool bold,
-          const QColor& ink, int flags = Qt::AlignLeft | Qt::AlignVCenter) {
-  p.save();
-  p.setFont(Font(pixels, bold));
-  p.setPen(ink);
-  p.drawText(rect, flags, text);
-  p.restore();
-}
-
 /// Pictures the generator wrote before this family, read back from the installation.
 class Drawn {
  public:
@@ -176,25 +161,6 @@ void Header(QPainter& p, int width, int height, Icon icon, const QString& title,
     Text(p, QRectF(tile.right() + 16, tile.top() + side * 0.55, 420, side * 0.45), subtitle, 14,
          false, kTealOnNavy);
   }
-}
-
-/// The navy strip on the right of the study windows.
-void RightStrip(QPainter& p, int left, int width, int height) {
-  p.fillRect(QRectF(left, 0, width, height), kNavy);
-  p.fillRect(QRectF(left, 0, 1, height), kNavyPanel);
-}
-
-/// A tick box of the exercises: empty, ticked, or marked wrong.
-enum class Tick { Empty, Right, Wrong };
-void TickBox(QPainter& p, const QRectF& box, Tick tick) {
-  p.save();
-  const QColor edge = tick == Tick::Wrong ? kCoral : tick == Tick::Right ? kLeaf : kNavy;
-  p.setPen(QPen(edge, 1.5));
-  p.setBrush(tick == Tick::Wrong ? Lighter(kCoral, 0.75) : kWhite);
-  p.drawRoundedRect(box.adjusted(0.75, 0.75, -0.75, -0.75), 3, 3);
-  if (tick == Tick::Right) DrawIcon(p, Icon::Check, box.adjusted(2, 2, -2, -2), kLeaf, 2);
-  if (tick == Tick::Wrong) DrawIcon(p, Icon::Close, box.adjusted(3, 3, -3, -3), kCoral, 2);
-  p.restore();
 }
 
 /// The exclamation mark that points at a wrong or missing answer.

@@ -5,6 +5,7 @@
 #include <QPainterPath>
 
 #include <stdexcept>
+#include <string>
 
 namespace tess::demo {
 
@@ -76,6 +77,21 @@ void Panel(QPainter& p, const QRectF& rect, const QColor& fill, qreal radius,
   }
 }
 
+void Smooth(QPainter& p) {
+  p.setRenderHint(QPainter::Antialiasing);
+  p.setRenderHint(QPainter::TextAntialiasing);
+  p.setRenderHint(QPainter::SmoothPixmapTransform);
+}
+
+void Text(QPainter& p, const QRectF& rect, const QString& text, int pixels, bool bold,
+          const QColor& ink, int flags) {
+  p.save();
+  p.setFont(Font(pixels, bold));
+  p.setPen(ink);
+  p.drawText(rect, flags, text);
+  p.restore();
+}
+
 void Caption(QPainter& p, const QRectF& rect, const QString& text, int pixels, bool bold,
              const QColor& ink, int flags, int minimum) {
   p.save();
@@ -104,40 +120,80 @@ QRectF ButtonFace(QPainter& p, const QRectF& rect, const QColor& fill, bool high
   return face;
 }
 
+namespace {
+
+// Paints a frame on its own layer; fully empty pixels take the key colour, partly covered ones
+// are laid over the backdrop.
+void PaintKeyed(QImage& out, int left, QSize frame, const QColor& backdrop,
+                const std::function<void(QPainter&)>& paint) {
+  QImage layer(frame, QImage::Format_ARGB32_Premultiplied);
+  layer.fill(Qt::transparent);
+  {
+    QPainter p(&layer);
+    p.setRenderHint(QPainter::Antialiasing);
+    p.setRenderHint(QPainter::TextAntialiasing);
+    paint(p);
+  }
+  for (int y = 0; y < frame.height(); ++y) {
+    const QRgb* in = reinterpret_cast<const QRgb*>(layer.constScanLine(y));
+    QRgb* line = reinterpret_cast<QRgb*>(out.scanLine(y)) + left;
+    for (int x = 0; x < frame.width(); ++x) {
+      const int alpha = qAlpha(in[x]);
+      if (alpha == 0) {
+        line[x] = colour::kTransparentKey.rgb();
+        continue;
+      }
+      const auto over = [alpha](int premultiplied, int under) {
+        return premultiplied + (under * (255 - alpha) + 127) / 255;
+      };
+      line[x] = qRgb(over(qRed(in[x]), backdrop.red()), over(qGreen(in[x]), backdrop.green()),
+                     over(qBlue(in[x]), backdrop.blue()));
+    }
+  }
+}
+
+void RequireKeyedCorner(const QImage& image, const char* what) {
+  if (image.pixelColor(0, image.height() - 1) != colour::kTransparentKey) {
+    throw std::runtime_error(std::string(what) + " covers its bottom-left corner");
+  }
+}
+
+}  // namespace
+
 QImage TwoFrameStrip(QSize frame, const QColor& backdrop, const FramePainter& paint,
                      QMargins margin) {
   QImage strip(frame.width() * 2, frame.height(), QImage::Format_RGB32);
+  const QRectF face = QRectF(QPoint(0, 0), frame).marginsRemoved(margin.toMarginsF());
   for (int index = 0; index < 2; ++index) {
-    QImage layer(frame, QImage::Format_ARGB32_Premultiplied);
-    layer.fill(Qt::transparent);
-    {
-      QPainter p(&layer);
-      p.setRenderHint(QPainter::Antialiasing);
-      p.setRenderHint(QPainter::TextAntialiasing);
-      paint(p, QRectF(QPoint(0, 0), frame).marginsRemoved(margin.toMarginsF()), index == 1);
-    }
-    // Fully empty pixels take the key colour; partly covered ones are laid over the backdrop.
-    for (int y = 0; y < frame.height(); ++y) {
-      const QRgb* in = reinterpret_cast<const QRgb*>(layer.constScanLine(y));
-      QRgb* out = reinterpret_cast<QRgb*>(strip.scanLine(y)) + index * frame.width();
-      for (int x = 0; x < frame.width(); ++x) {
-        const int alpha = qAlpha(in[x]);
-        if (alpha == 0) {
-          out[x] = colour::kTransparentKey.rgb();
-          continue;
-        }
-        const auto over = [alpha](int premultiplied, int under) {
-          return premultiplied + (under * (255 - alpha) + 127) / 255;
-        };
-        out[x] = qRgb(over(qRed(in[x]), backdrop.red()), over(qGreen(in[x]), backdrop.green()),
-                      over(qBlue(in[x]), backdrop.blue()));
-      }
-    }
+    PaintKeyed(strip, index * frame.width(), frame, backdrop,
+               [&](QPainter& p) { paint(p, face, index == 1); });
   }
-  if (strip.pixelColor(0, strip.height() - 1) != colour::kTransparentKey) {
-    throw std::runtime_error("a skin strip covers its bottom-left corner");
-  }
+  RequireKeyedCorner(strip, "a skin strip");
   return strip;
+}
+
+QImage KeyedPicture(QSize size, const QColor& backdrop, const PicturePainter& paint) {
+  QImage image(size, QImage::Format_RGB32);
+  PaintKeyed(image, 0, size, backdrop, [&](QPainter& p) { paint(p, QRectF(QPoint(0, 0), size)); });
+  RequireKeyedCorner(image, "a keyed picture");
+  return image;
+}
+
+void RightStrip(QPainter& p, int left, int width, int height) {
+  p.fillRect(QRectF(left, 0, width, height), colour::kNavy);
+  p.fillRect(QRectF(left, 0, 1, height), colour::kNavyPanel);
+}
+
+void TickBox(QPainter& p, const QRectF& box, Tick tick) {
+  using namespace colour;
+  p.save();
+  const QColor edge = tick == Tick::Wrong ? kCoral : tick == Tick::Right ? kLeaf : kNavy;
+  p.setPen(QPen(edge, 1.5));
+  p.setBrush(tick == Tick::Wrong ? Lighter(kCoral, 0.75) : kWhite);
+  p.drawRoundedRect(box.adjusted(0.75, 0.75, -0.75, -0.75), 3, 3);
+  if (tick == Tick::Right) DrawIcon(p, Icon::Check, box.adjusted(2, 2, -2, -2), kLeaf, 2);
+  if (tick == Tick::Wrong) DrawIcon(p, Icon::Close, box.adjusted(3, 3, -3, -3), kCoral, 2);
+  p.restore();
 }
 
 QImage Canvas(QSize size, const QColor& fill) {

@@ -11,6 +11,8 @@
 
 #include <functional>
 
+#include "Icons.h"
+
 namespace tess::demo {
 
 namespace colour {
@@ -51,6 +53,13 @@ void Shadow(QPainter& p, const QRectF& rect, qreal radius = 8, qreal drop = 2);
 void Panel(QPainter& p, const QRectF& rect, const QColor& fill, qreal radius = 8,
            const QColor& outline = QColor());
 
+/// Antialiased shapes, text and scaled pictures.
+void Smooth(QPainter& p);
+
+/// Text in `rect` at a fixed size, as it comes.
+void Text(QPainter& p, const QRectF& rect, const QString& text, int pixels, bool bold,
+          const QColor& ink, int flags = Qt::AlignLeft | Qt::AlignVCenter);
+
 /// Text in `rect`, shrunk to fit its width (never below `minimum`).
 void Caption(QPainter& p, const QRectF& rect, const QString& text, int pixels, bool bold,
              const QColor& ink, int flags = Qt::AlignCenter, int minimum = 11);
@@ -69,6 +78,18 @@ using FramePainter = std::function<void(QPainter& p, const QRectF& face, bool hi
 /// moves a button drawn at a fixed position into line with its neighbours.
 QImage TwoFrameStrip(QSize frame, const QColor& backdrop, const FramePainter& paint,
                      QMargins margin = {});
+
+/// One picture with transparent corners, flattened like a frame of `TwoFrameStrip`; its
+/// bottom-left pixel must stay empty.
+using PicturePainter = std::function<void(QPainter& p, const QRectF& area)>;
+QImage KeyedPicture(QSize size, const QColor& backdrop, const PicturePainter& paint);
+
+/// The navy strip on the right of the study windows, `width` wide from `left`.
+void RightStrip(QPainter& p, int left, int width, int height);
+
+/// A tick box of the exercises: empty, ticked, or marked wrong.
+enum class Tick { Empty, Right, Wrong };
+void TickBox(QPainter& p, const QRectF& box, Tick tick);
 
 /// An opaque picture of the given size filled with `fill`, ready to paint on.
 QImage Canvas(QSize size, const QColor& fill);

@@ -51,11 +51,19 @@ void PaintInformationIcons(PictureFolder& folder);
 /// The section chooser's backgrounds "menu_video.bmp", "menu_records.bmp",
 /// "menu_sentences.bmp" and "menu_konwersacje.bmp".
 void PaintSectionBackgrounds(PictureFolder& folder, int language);
+/// The lesson chooser's background "gfx_r\wybor_cw_rozum_a.bmp".
+void PaintLessonChooser(PictureFolder& folder, int language);
+/// The exercise windows' pictures: the texts' backgrounds "Hdd\teksty\tlo_<n>.jpg" (and ".bmp"
+/// where a sorting exercise opens them), the right-hand panel, the tab icons "but_r\zakl\" and
+/// the multiple-choice stamps in "gfx_r\ikony\".
+void PaintExercisePictures(PictureFolder& folder);
 /// The small icons the choosers draw into their lists, "gfx_r\ikony\".
 void PaintChooserIcons(PictureFolder& folder);
 /// The main window's animation pictures "gfx_r\anim\maly_1..20", "duzy_1..5" and the running
 /// dot "gfx_r\kropka.avi".
 void PaintMainAnimation(PictureFolder& folder);
+/// The dictionary's skin strips and main window background in "but_slow_r\".
+void PaintDictionary(PictureFolder& folder);
 /// The help window's strip "gfx_r\pod_pasek_help.bmp" and the pictures of the help pages in
 /// "Htm_r\img\". Drawn last: it puts windows together from the pictures already written to
 /// `installation`.

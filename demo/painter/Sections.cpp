@@ -1,5 +1,5 @@
-// The section chooser's four backgrounds, the small icons its lists draw, the main window's
-// animation pictures and the running dot beside the menu captions.
+// The section chooser's four backgrounds, the main window's animation pictures and the running
+// dot beside the menu captions.
 #include <QFontMetricsF>
 #include <QPainterPath>
 
@@ -13,6 +13,7 @@
 #include "AviWriter.h"
 #include "Captions.h"
 #include "Icons.h"
+#include "ListIcons.h"
 #include "Look.h"
 #include "Pictures.h"
 
@@ -55,17 +56,6 @@ inline constexpr Phrase kAboutConversations{
     "Слушайте диалоги, играйте роли и записывайте свои реплики."};
 inline constexpr Phrase kChooseTitle{"Wybierz z listy", "Choose from the list",
                                      "Aus der Liste wählen", "Выберите из списка"};
-inline constexpr Phrase kHowTo{"Kliknij tytuł i naciśnij OK – albo kliknij go dwa razy.",
-                               "Click a title and press OK – or double-click it.",
-                               "Titel anklicken und OK drücken – oder doppelklicken.",
-                               "Выберите название и нажмите OK – или дважды щёлкните."};
-inline constexpr Phrase kYourResults{"Twoje wyniki", "Your results", "Ihre Ergebnisse",
-                                     "Ваши результаты"};
-inline constexpr Phrase kLegend{"Znaki na liście", "Signs in the list", "Zeichen in der Liste",
-                                "Значки в списке"};
-inline constexpr Phrase kLevel{"poziom 1–4", "level 1–4", "Stufe 1–4", "уровень 1–4"};
-inline constexpr Phrase kDone{"zrobione", "done", "erledigt", "выполнено"};
-inline constexpr Phrase kNotYet{"jeszcze nie", "not yet", "noch offen", "ещё нет"};
 inline constexpr Phrase kPackage{"pakiet zdań", "sentence package", "Satzpaket",
                                  "пакет предложений"};
 inline constexpr Phrase kPictures{"ćwiczenie z obrazkami", "picture exercise", "Bildübung",
@@ -74,111 +64,7 @@ inline constexpr Phrase kKeyboard{"Klawiatura", "Keyboard", "Tastatur", "Кла�
 inline constexpr Phrase kKeyChoose{"wybór", "choose", "wählen", "выбор"};
 inline constexpr Phrase kKeyOpen{"otwiera", "opens", "öffnet", "открыть"};
 inline constexpr Phrase kKeyHelp{"pomoc", "help", "Hilfe", "помощь"};
-inline constexpr Phrase kHints{"Wskazówki", "Hints", "Hinweise", "Подсказки"};
 }  // namespace say_section
-
-// ---- the chooser icons: 16 pixels high, on white, whose bottom-left pixel is left out ----
-
-constexpr int kIconSide = 16;
-
-QImage IconCanvas(QSize size = QSize(kIconSide, kIconSide)) { return Canvas(size, kWhite); }
-
-// The lists leave out the colour of the bottom-left pixel: it must stay the white of the list.
-QImage KeepCorner(QImage image) {
-  image.setPixelColor(0, image.height() - 1, kWhite);
-  return image;
-}
-
-QImage LevelIcon(int level) {
-  QImage image = IconCanvas();
-  QPainter p(&image);
-  for (int bar = 0; bar < 4; ++bar) {
-    const int height = 4 + 3 * bar;
-    p.fillRect(QRect(1 + 4 * bar, 14 - height, 3, height), bar < level ? kTeal : kSandLine);
-  }
-  return image;
-}
-
-QImage DoneIcon(bool done) {
-  QImage image = IconCanvas();
-  QPainter p(&image);
-  p.setRenderHint(QPainter::Antialiasing);
-  const QRectF circle(1.5, 1.5, 13, 13);
-  if (done) {
-    p.setPen(Qt::NoPen);
-    p.setBrush(kLeaf);
-    p.drawEllipse(circle);
-    DrawIcon(p, Icon::Check, circle.adjusted(2.5, 2.5, -2.5, -2.5), kWhite, 1.8);
-  } else {
-    p.setPen(QPen(kSandInk, 1.5));
-    p.setBrush(Qt::NoBrush);
-    p.drawEllipse(circle.adjusted(0.5, 0.5, -0.5, -0.5));
-  }
-  return KeepCorner(image);
-}
-
-QImage KindIcon(Icon icon, const QColor& ink) {
-  QImage image = IconCanvas();
-  QPainter p(&image);
-  p.setRenderHint(QPainter::Antialiasing);
-  DrawIcon(p, icon, QRectF(0.5, 0.5, 15, 15), ink, 1.4);
-  return KeepCorner(image);
-}
-
-// A framed landscape: the comprehension exercises show pictures.
-QImage PictureIcon() {
-  QImage image = IconCanvas();
-  QPainter p(&image);
-  p.setRenderHint(QPainter::Antialiasing);
-  p.setPen(Stroke(kTeal, 1.4));
-  p.setBrush(Qt::NoBrush);
-  p.drawRoundedRect(QRectF(1.5, 2.5, 13, 11), 2, 2);
-  QPainterPath hills;
-  hills.moveTo(2.5, 12);
-  hills.lineTo(6.5, 7.5);
-  hills.lineTo(9, 10);
-  hills.lineTo(10.5, 8.5);
-  hills.lineTo(13.5, 12);
-  p.drawPath(hills);
-  p.setPen(Qt::NoPen);
-  p.setBrush(kCoral);
-  p.drawEllipse(QPointF(10.8, 5.6), 1.4, 1.4);
-  return KeepCorner(image);
-}
-
-QImage ProgressBar() {
-  QImage image = IconCanvas(QSize(75, 8));
-  QPainter p(&image);
-  p.setRenderHint(QPainter::Antialiasing);
-  FillRounded(p, QRectF(0, 0, 75, 8), kLeaf, 3);
-  return KeepCorner(image);
-}
-
-QImage ProgressBack() {
-  QImage image = IconCanvas(QSize(79, 14));
-  QPainter p(&image);
-  p.setRenderHint(QPainter::Antialiasing);
-  p.setPen(QPen(kSandLine, 1));
-  p.setBrush(kSand);
-  p.drawRoundedRect(QRectF(0.5, 0.5, 78, 13), 4, 4);
-  return KeepCorner(image);
-}
-
-QImage CheckBox(bool checked) {
-  QImage image = IconCanvas();
-  QPainter p(&image);
-  p.setRenderHint(QPainter::Antialiasing);
-  const QRectF box(1.5, 1.5, 13, 13);
-  if (checked) {
-    FillRounded(p, box.adjusted(-0.5, -0.5, 0.5, 0.5), kTeal, 3);
-    DrawIcon(p, Icon::Check, box.adjusted(2, 2, -2, -2), kWhite, 1.8);
-  } else {
-    p.setPen(QPen(kNavy, 1.5));
-    p.setBrush(kWhite);
-    p.drawRoundedRect(box, 3, 3);
-  }
-  return KeepCorner(image);
-}
 
 // ---- the section chooser's backgrounds ----
 
@@ -281,9 +167,9 @@ void Card(QPainter& p, const Section& section, int language) {
       QRectF(circle.right() + 16, kCard.top() + 20, kCard.right() - 20 - circle.right() - 16, 96),
       Say(*section.about, language), 15, 12, kNavy);
 
-  std::vector<LegendRow> rows = {{LevelIcon(3), &say_section::kLevel},
-                                 {DoneIcon(true), &say_section::kDone},
-                                 {DoneIcon(false), &say_section::kNotYet}};
+  std::vector<LegendRow> rows = {{LevelIcon(3), &say::kLevel},
+                                 {DoneIcon(true), &say::kDone},
+                                 {DoneIcon(false), &say::kNotDoneYet}};
   if (section.kinds) {
     rows.push_back({KindIcon(Icon::Sentences, kTeal), &say_section::kPackage});
     rows.push_back({PictureIcon(), &say_section::kPictures});
@@ -291,8 +177,8 @@ void Card(QPainter& p, const Section& section, int language) {
   constexpr int kRow = 20;
   const int legendTop = static_cast<int>(std::max(textBottom, circle.bottom())) + 14;
   Rule(p, legendTop);
-  Caption(p, QRectF(kCard.left() + 20, legendTop + 6, 260, 22), Say(say_section::kLegend, language),
-          13, true, kMuted, Qt::AlignLeft | Qt::AlignVCenter);
+  Caption(p, QRectF(kCard.left() + 20, legendTop + 6, 260, 22), Say(say::kLegend, language), 13,
+          true, kMuted, Qt::AlignLeft | Qt::AlignVCenter);
   for (size_t i = 0; i < rows.size(); ++i) {
     const int top = legendTop + 30 + kRow * static_cast<int>(i);
     p.drawImage(QPoint(kCard.left() + 22, top + 2), rows[i].icon);
@@ -321,18 +207,18 @@ void ListArea(QPainter& p, int language) {
 
   const QRectF hint(kList.left(), kList.bottom() + 12, kList.width(), 22);
   DrawIcon(p, Icon::Info, QRectF(hint.left(), hint.center().y() - 8, 16, 16), kMuted, 1.5);
-  Caption(p, hint.adjusted(24, 0, 0, 0), Say(say_section::kHowTo, language), 13, false, kMuted,
+  Caption(p, hint.adjusted(24, 0, 0, 0), Say(say::kHowTo, language), 13, false, kMuted,
           Qt::AlignLeft | Qt::AlignVCenter);
 }
 
 void ResultsArea(QPainter& p, int language) {
   const QRectF heading(kInfo.left() - 8, kCard.bottom() + 10, 280, 24);
   DrawIcon(p, Icon::Results, QRectF(heading.left(), heading.center().y() - 8, 16, 16), kTeal, 2);
-  Caption(p, heading.adjusted(24, 0, 0, 0), Say(say_section::kYourResults, language), 15, true,
-          kNavy, Qt::AlignLeft | Qt::AlignVCenter);
+  Caption(p, heading.adjusted(24, 0, 0, 0), Say(say::kYourResults, language), 15, true, kNavy,
+          Qt::AlignLeft | Qt::AlignVCenter);
   Panel(p, QRectF(kInfo).adjusted(-8, -6, 8, 6), kWhite, 8, kSandLine);
   Caption(p, QRectF(kHelpButton.right() + 8, kHelpButton.top(), 200, kHelpButton.height()),
-          Say(say_section::kHints, language), 13, false, kMuted, Qt::AlignLeft | Qt::AlignVCenter);
+          Say(say::kHints, language), 13, false, kMuted, Qt::AlignLeft | Qt::AlignVCenter);
 }
 
 QImage SectionBackground(const Section& section, int language) {
@@ -490,25 +376,6 @@ void PaintSectionBackgrounds(PictureFolder& folder, int language) {
   for (const Section& section : kSections) {
     folder.SaveBmp(dir + QString::fromLatin1(section.file), SectionBackground(section, language));
   }
-}
-
-void PaintChooserIcons(PictureFolder& folder) {
-  const QString dir = QStringLiteral("gfx_r\\ikony\\");
-  for (int level = 1; level <= 4; ++level) {
-    folder.SaveBmp(dir + QStringLiteral("poz_%1.bmp").arg(level), LevelIcon(level));
-  }
-  folder.SaveBmp(dir + QStringLiteral("rob_yes.bmp"), DoneIcon(true));
-  folder.SaveBmp(dir + QStringLiteral("rob_no.bmp"), DoneIcon(false));
-  folder.SaveBmp(dir + QStringLiteral("zda_tek.bmp"), KindIcon(Icon::Headphones, kTeal));
-  folder.SaveBmp(dir + QStringLiteral("zda_ust.bmp"), KindIcon(Icon::Shuffle, kTeal));
-  folder.SaveBmp(dir + QStringLiteral("zda_roz.bmp"), KindIcon(Icon::Sentences, kTeal));
-  folder.SaveBmp(dir + QStringLiteral("zda_dyk.bmp"), KindIcon(Icon::Microphone, kTeal));
-  folder.SaveBmp(dir + QStringLiteral("img_rpg.bmp"), PictureIcon());
-  folder.SaveBmp(dir + QStringLiteral("img_dia.bmp"), KindIcon(Icon::Conversations, kNavy));
-  folder.SaveBmp(dir + QStringLiteral("img_progress.bmp"), ProgressBar());
-  folder.SaveBmp(dir + QStringLiteral("img_progress_back.bmp"), ProgressBack());
-  folder.SaveBmp(dir + QStringLiteral("img_checked.bmp"), CheckBox(true));
-  folder.SaveBmp(dir + QStringLiteral("img_normal.bmp"), CheckBox(false));
 }
 
 void PaintMainAnimation(PictureFolder& folder) {

@@ -36,15 +36,18 @@ int main(int argc, char** argv) {
     tess::demo::PaintInformationIcons(folder);
     tess::demo::PaintChooserIcons(folder);
     tess::demo::PaintMainAnimation(folder);
+    tess::demo::PaintExercisePictures(folder);
     for (int language = 0; language < tess::demo::kInterfaceLanguages; ++language) {
       tess::demo::PaintLanguageSkins(folder, language);
       tess::demo::PaintMainWindow(folder, language);
       tess::demo::PaintSectionBackgrounds(folder, language);
+      tess::demo::PaintLessonChooser(folder, language);
       tess::demo::PaintMessageWindow(folder, language);
       tess::demo::PaintUserWindows(folder, language);
       tess::demo::PaintOptionsWindow(folder, language);
       tess::demo::PaintInformationWindow(folder, language);
     }
+    tess::demo::PaintDictionary(folder);
     tess::demo::PaintHelp(folder, arguments.at(1));
     std::printf("tess_demo_painter: %d pictures\n", folder.saved());
   } catch (const std::exception& error) {

@@ -1,6 +1,7 @@
 #include "controls/MyImageList.h"
 
 #include <QBitmap>
+#include <algorithm>
 #include <QPainter>
 
 #include "platform/PictureLoader.h"
@@ -27,9 +28,7 @@ int TMyImageList::AddFromFile(const std::string& file, int frameCount, int top, 
   }
   Strip strip;
   strip.FrameWidth = image.width() / frameCount;
-  strip.Bitmap = QPixmap::fromImage(image);
-  const QColor transparent = image.pixelColor(0, image.height() - 1);
-  strip.Bitmap.setMask(strip.Bitmap.createMaskFromColor(transparent, Qt::MaskInColor));
+  strip.Bitmap = TransparentPixmap(image);
   strip.DefaultTop = top;
   strip.DefaultLeft = left;
   strips_.push_back(std::move(strip));
@@ -66,6 +65,26 @@ void TMyImageList::DrawFrame(QPainter& painter, int index, int frame, const QPoi
   const Strip& strip = strips_[index];
   const QRect source(frame * strip.FrameWidth, 0, strip.FrameWidth, strip.Bitmap.height());
   painter.drawPixmap(target, strip.Bitmap, source);
+}
+
+}  // namespace tess
+
+namespace tess {
+
+QPixmap TransparentPixmap(const QImage& image) {
+  QPixmap out = QPixmap::fromImage(image);
+  if (image.isNull()) return out;
+  const QColor transparent = image.pixelColor(0, image.height() - 1);
+  out.setMask(out.createMaskFromColor(transparent, Qt::MaskInColor));
+  return out;
+}
+
+QPixmap TMyImageList::FramePixmap(int index, int frame) const {
+  QPixmap picture(std::max(1, FrameWidthOf(index)), std::max(1, HeightOf(index)));
+  picture.fill(Qt::transparent);
+  QPainter painter(&picture);
+  DrawFrame(painter, index, frame, QPoint(0, 0));
+  return picture;
 }
 
 }  // namespace tess

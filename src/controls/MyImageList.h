@@ -16,6 +16,9 @@ class PictureLoader;
 /// The message of a picture or file that cannot be opened: Nie moge otworzyc pliku : "path".
 std::string CannotOpenMessage(const std::string& path);
 
+/// A bitmap drawn transparently: the colour of its bottom-left pixel is left out.
+QPixmap TransparentPixmap(const QImage& image);
+
 class TMyImageList : public QObject {
   Q_OBJECT
  public:
@@ -39,6 +42,8 @@ class TMyImageList : public QObject {
   /// Draws frame `frame` of strip `index` at `target` (frame-sized), transparent colour
   /// left out. Nothing for an index beyond the list.
   void DrawFrame(QPainter& painter, int index, int frame, const QPoint& target) const;
+  /// Frame `frame` of strip `index` as a picture of its own, for picture buttons.
+  QPixmap FramePixmap(int index, int frame) const;
 
  Q_SIGNALS:
   /// The strips were cleared or added to; buttons resize and repaint.

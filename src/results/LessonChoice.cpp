@@ -337,19 +337,19 @@ bool LessonChoice::RightRowHasEntry(int y) const {
   return y >= 0 && RightAt(RightTop + y / kRowHeight + 1) != nullptr;
 }
 
+// A row without an entry selects nothing, so the selected row stays the highlighted one and
+// OK or the arrows go on from there.
 bool LessonChoice::PressLeft(int y, const ChooserSources& sources) {
-  if (y < 0) return false;
+  if (!LeftRowHasEntry(y)) return false;
   LeftRow = y / kRowHeight + 1;
-  if (!SelectedLeft()) return false;
   SelectLeft(sources);
   return true;
 }
 
 bool LessonChoice::PressRight(int y, const ResultsStore& store, int courseLanguage,
                               const InterfaceTexts& texts) {
-  if (y < 0) return false;
+  if (!RightRowHasEntry(y)) return false;
   RightRow = y / kRowHeight + 1;
-  if (SelectedPosition() == 0) return false;
   ShowItemInfo(store, courseLanguage, texts);
   return true;
 }

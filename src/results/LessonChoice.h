@@ -163,8 +163,8 @@ class LessonChoice {
   bool RightScrollDown();
   bool RightScrollUp();
 
-  /// Mouse down at height `y` in a list: the row under it becomes the selected row; when it
-  /// holds an entry it is selected and true is returned.
+  /// Mouse down at height `y` in a list: when the row under it holds an entry, it becomes the
+  /// selected row and true is returned; a row without one changes nothing.
   bool PressLeft(int y, const ChooserSources& sources);
   bool PressRight(int y, const ResultsStore& store, int courseLanguage,
                   const InterfaceTexts& texts);

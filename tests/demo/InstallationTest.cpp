@@ -11,9 +11,12 @@
 
 #include <cstdlib>
 #include <iterator>
+#include <optional>
 #include <string>
+#include <vector>
 
 #include "course/SkinTable.h"
+#include "exercises/ExerciseList.h"
 
 namespace {
 
@@ -57,13 +60,19 @@ TEST_F(DemoInstallation, WindowPicturesHaveTheirWindowsSizes) {
     const char* name;
     QSize size;
   };
-  const Picture pictures[] = {
-      {"gfx_r/Main_rozum.bmp", {800, 600}},     {"gfx_r/info.bmp", {440, 120}},
-      {"gfx_r/logowanie.bmp", {300, 200}},      {"gfx_r/logow_new.bmp", {320, 150}},
-      {"gfx_r/koniec.bmp", {300, 100}},         {"gfx_r/ustawienia_rozum.bmp", {388, 235}},
-      {"gfx_r/help.bmp", {455, 266}},           {"gfx_r/tlumaczenia.bmp", {455, 266}},
-      {"gfx_r/menu_video.bmp", {800, 600}},     {"gfx_r/menu_records.bmp", {800, 600}},
-      {"gfx_r/menu_sentences.bmp", {800, 600}}, {"gfx_r/menu_konwersacje.bmp", {800, 600}}};
+  const Picture pictures[] = {{"gfx_r/Main_rozum.bmp", {800, 600}},
+                              {"gfx_r/info.bmp", {440, 120}},
+                              {"gfx_r/logowanie.bmp", {300, 200}},
+                              {"gfx_r/logow_new.bmp", {320, 150}},
+                              {"gfx_r/koniec.bmp", {300, 100}},
+                              {"gfx_r/ustawienia_rozum.bmp", {388, 235}},
+                              {"gfx_r/help.bmp", {455, 266}},
+                              {"gfx_r/tlumaczenia.bmp", {455, 266}},
+                              {"gfx_r/menu_video.bmp", {800, 600}},
+                              {"gfx_r/menu_records.bmp", {800, 600}},
+                              {"gfx_r/menu_sentences.bmp", {800, 600}},
+                              {"gfx_r/menu_konwersacje.bmp", {800, 600}},
+                              {"gfx_r/wybor_cw_rozum_a.bmp", {800, 600}}};
   const char* captions[] = {"m_subjects", "m_video",         "m_sentences",
                             "m_records",  "m_conversations", "m_results"};
   for (int language = 0; language < kLanguages; ++language) {
@@ -85,6 +94,54 @@ TEST_F(DemoInstallation, WindowPicturesHaveTheirWindowsSizes) {
   for (const char* flag : {"but_r/flaga_1.jpg", "but_r/flaga_tlum.jpg"}) {
     SCOPED_TRACE(flag);
     EXPECT_FALSE(QImage(PathOf(QString::fromLatin1(flag))).isNull());
+  }
+}
+
+// Every exercise of the course list finds its background (a bitmap for the sorting kind) at
+// the size left of the right-hand panel; the panel, the tab icons and the multiple-choice
+// stamps fit the places the exercise windows give them.
+TEST_F(DemoInstallation, ExercisePicturesFitTheExerciseWindows) {
+  struct Picture {
+    QString name;
+    QSize size;
+    std::optional<QRgb> corner;  // the bottom-left pixel, which the window leaves out
+  };
+  const QRgb magenta = qRgb(0xFF, 0x00, 0xFF);
+  const QRgb white = qRgb(0xFF, 0xFF, 0xFF);
+  std::vector<Picture> pictures = {
+      {QStringLiteral("gfx_r/panel_prawy_teksty_a.bmp"), {100, 600}, std::nullopt},
+      {QStringLiteral("gfx_r/ikony/mc_normal.bmp"), {20, 21}, white},
+      {QStringLiteral("gfx_r/ikony/mc_checked.bmp"), {20, 21}, white},
+      {QStringLiteral("gfx_r/ikony/mc_bad.bmp"), {20, 21}, white},
+      {QStringLiteral("gfx_r/ikony/mc_wykrzyknik.bmp"), {8, 16}, white}};
+  for (int tab = 1; tab <= 8; ++tab) {
+    for (const char* shown : {"", "a"}) {
+      pictures.push_back(
+          {QStringLiteral("but_r/zakl/_%1%2.bmp").arg(tab).arg(shown), {56, 50}, magenta});
+    }
+  }
+  for (const Picture& picture : pictures) {
+    SCOPED_TRACE(picture.name.toStdString());
+    const QImage image(PathOf(picture.name));
+    if (image.isNull()) {
+      ADD_FAILURE() << "missing or unreadable";
+      continue;
+    }
+    EXPECT_EQ(image.size(), picture.size);
+    if (picture.corner) {
+      EXPECT_EQ(image.pixel(0, image.height() - 1), *picture.corner);
+    }
+  }
+
+  tess::ExerciseList exercises;
+  ASSERT_TRUE(tess::LoadExerciseList(PathOf(QStringLiteral("St_a.txt")).toStdString(), exercises));
+  ASSERT_GT(exercises.Count(), 0);
+  for (const tess::ExerciseEntry& entry : exercises.Entries()) {
+    const QString background = QStringLiteral("Hdd/teksty/%1.%2")
+                                   .arg(QString::fromStdString(entry.HeaderField(3)))
+                                   .arg(entry.KindCode() == "DD" ? "bmp" : "jpg");
+    SCOPED_TRACE(background.toStdString());
+    EXPECT_EQ(QImage(PathOf(background)).size(), QSize(700, 600));
   }
 }
 

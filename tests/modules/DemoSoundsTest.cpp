@@ -72,7 +72,9 @@ TEST_F(DemoSounds, EverySoundIsAReadableWave) {
     WavFormat format;
     std::string error;
     ASSERT_TRUE(ReadWavFormat(entry.path().string(), format, &error)) << error;
-    EXPECT_GE(format.LengthMs(), 150);
+    // Speech is never this short; the dictionary's click is the one short sound.
+    const bool click = entry.path().filename() == "klik.wav";
+    EXPECT_GE(format.LengthMs(), click ? 10 : 150);
     EXPECT_LE(format.LengthMs(), 120000);
     ++sounds;
   }

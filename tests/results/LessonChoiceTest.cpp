@@ -300,6 +300,10 @@ TEST_F(LessonChoiceTest, ChosenItemOpensWithItsRecord) {
   EXPECT_EQ(choice.OpenItem(store), 10);
   EXPECT_EQ(store.CurrentResultName, "dia_2");
   EXPECT_EQ(store.CurrentResultKind, 70);
+  // A click under the last of the 7 entries leaves the highlighted one chosen.
+  EXPECT_FALSE(choice.PressRight(18 * 7, store, 0, texts));
+  EXPECT_FALSE(choice.PressRight(-1, store, 0, texts));
+  EXPECT_EQ(choice.OpenItem(store), 10);
 
   choice.RightRow = 8;
   EXPECT_EQ(choice.OpenItem(store), 0);
@@ -347,6 +351,7 @@ TEST_F(LessonChoiceScrollTest, ClickAfterScrollingSelectsTheEntryOnThatRow) {
   EXPECT_EQ(choice.RightCount(), 22);
   EXPECT_FALSE(choice.PressLeft(18 * 20, Sources()));  // past entry 22, the last
   EXPECT_EQ(choice.RightCount(), 22);
+  EXPECT_EQ(choice.SelectedLeft()->Value, 3) << "the selection stays with its highlight";
   EXPECT_TRUE(choice.LeftRowHasEntry(18 * 19));
   EXPECT_FALSE(choice.LeftRowHasEntry(18 * 20));
 

@@ -34,6 +34,10 @@ bool ChooserIcons::Load(PictureLoader& pictures, const std::string& programDir,
   return all;
 }
 
+void ChooserIcons::MakeTransparent() {
+  for (QPixmap& icon : icons_) icon = TransparentPixmap(icon.toImage());
+}
+
 const QPixmap& ChooserIcons::Level(int level) const {
   if (level < 1 || level > 4) return none_;
   return icons_[static_cast<int>(ChooserIcon::poz_1) + level - 1];

@@ -38,6 +38,9 @@ class ChooserIcons {
   /// Loads every icon from `programDir` + "gfx_r\ikony\"; false with `error` naming the first
   /// picture that could not be loaded (the others still load).
   bool Load(PictureLoader& pictures, const std::string& programDir, std::string* error = nullptr);
+  /// Leaves out each icon's bottom-left colour, as with every bitmap drawn transparently, so
+  /// the icons stand on the white list and on the row highlight alike.
+  void MakeTransparent();
 
   const QPixmap& Get(ChooserIcon icon) const { return icons_[static_cast<int>(icon)]; }
   /// `poz_1` to `poz_4` for levels 1 to 4; an empty picture for other levels.

@@ -7,11 +7,15 @@
 #include "course/ui/Form20.h"
 #include "course/ui/Form5.h"
 #include "course/ui/Frm_Wybor_selektywny.h"
+#include "course/ui/Frm_WyborZdan.h"
 #include "course/ui/Frm_Informacja.h"
 #include "course/ui/LanguageMaterial.h"
 #include "course/ui/Main.h"
 #include "course/ui/Podklad.h"
 #include "course/ui/frm_Opcje.h"
+#include "exercises/ExerciseLayout.h"
+#include "exercises/ui/ExerciseForm.h"
+#include "exercises/ui/ExerciseLauncher.h"
 #include "modules/ui/Frm_Help.h"
 #include "platform/Clock.h"
 #include "platform/MessageBox.h"
@@ -25,7 +29,9 @@
 #include "platform/RandomSource.h"
 #include "results/ui/Form10.h"
 #include "results/ui/Form24.h"
+#include "results/TextLesson.h"
 #include "results/ui/Form9.h"
+#include "shared/Paths.h"
 
 namespace tess {
 
@@ -69,6 +75,21 @@ CourseProgram::CourseProgram(CourseState& state, CoursePorts ports) : state_(sta
   opcje_->ShowHelpPage = [this](const std::string& page) { ShowHelpPage(page); };
   WireMainWindow();
   WireSound();
+  WireExercises();
+}
+
+void CourseProgram::WireExercises() {
+  launcher_ = std::make_unique<ExerciseLauncher>(ExerciseProgramServices{
+      state_, courseMaterial_.Exercises, results_, form5_->MyImageList1, ports_.Pictures, *sound_,
+      *multimedia_, ports_.Time, *ports_.Random, Messages()});
+  launcher_->OnShowHelpPage = [this](const std::string& page) { ShowHelpPage(page); };
+  launcher_->OnExerciseClosed = [this] {
+    if (!itemOpener_) return;
+    itemOpener_->raise();
+    itemOpener_->activateWindow();
+    // Activation is not reported on every platform; the chooser's refresh may run twice.
+    if (itemOpener_ == wyborZdan_.get()) wyborZdan_->Reactivated();
+  };
 }
 
 void CourseProgram::MakeMissingSoundDevices() {
@@ -110,6 +131,7 @@ void CourseProgram::WireSound() {
   };
   mainForm_->HideMediaWindow = hideMedia;
   wybor_->HideMediaWindow = hideMedia;
+  wyborZdan_->HideMediaWindow = hideMedia;
 }
 
 void CourseProgram::WireMainWindow() {
@@ -130,11 +152,29 @@ void CourseProgram::WireMainWindow() {
     wybor_->raise();
     wybor_->activateWindow();
   };
-  // The lesson chooser, the media window and the sound service join with later windows:
-  // main.OpenChooser, main.HideMediaWindow, wybor_->HideMediaWindow, main.PlayOpeningSound.
+  wyborZdan_ = std::make_unique<TWyborZdanForm>(
+      state_,
+      LessonChooserSources{results_, courseMaterial_.Catalogue.Groups, classroomLessons_},
+      LessonChooserPorts{form5_->MyImageList1, ports_.Pictures, Messages(), ports_.Time});
+  wyborZdan_->ShowHelpPage = [this](const std::string& page) { ShowHelpPage(page); };
+  wyborZdan_->ShowInformation = [this](const std::string& text) { ShowInformation(text); };
+  wyborZdan_->OpenItem = [this](int position) { OpenItem(position); };
+  main.OpenChooser = [this](int mode) { wyborZdan_->OpenChooser(mode); };
 }
 
-void CourseProgram::OpenItem(int) {}
+void CourseProgram::OpenItem(int position) {
+  if (position < 1 || position > results_.Count()) return;
+  itemOpener_ = QApplication::activeWindow();
+  const std::string& name = results_.At(position).Name;
+  const int number = ResultKeyNumber(name);
+  // Conversations, comprehension exercises and sentence packages open in windows of their
+  // own; until those exist such items open nothing.
+  if (name.rfind("tek_", 0) != 0 || number < 0) return;
+  const bool film = FileExists(TextFilmPath(state_.Install.ProgramDir, std::to_string(number)));
+  const TextLessonPlan plan =
+      PlanTextLesson(number, courseMaterial_.Exercises, results_, film);
+  launcher_->BeginLesson(plan.Exercises, plan.ResultSlots, plan.TextMediaMode, plan.JumpTimes);
+}
 
 CourseProgram::~CourseProgram() = default;
 

@@ -1,11 +1,14 @@
 #pragma once
 // The course program's windows, created once in start order, and the start host that
 // drives them.
+#include <QPointer>
+#include <QWidget>
 #include <memory>
 
 #include "course/CourseState.h"
 #include "course/StartSequence.h"
 #include "results/CourseMaterial.h"
+#include "results/LessonChoice.h"
 #include "results/ResultsStore.h"
 #include "results/Users.h"
 
@@ -33,9 +36,11 @@ class TInformacjaForm;
 class TMainForm;
 class TPodkladForm;
 class TWybor_selektywny;
+class TWyborZdanForm;
 class TOpcjeForm;
 class LanguageMaterial;
 class Form20MessageBox;
+class ExerciseLauncher;
 
 /// The outside facilities the windows use.
 struct CoursePorts {
@@ -88,10 +93,16 @@ class CourseProgram : public StartHost {
 
   TMainForm& MainForm() { return *mainForm_; }
   TWybor_selektywny& SectionChooser() { return *wybor_; }
+  /// The lesson and exercise chooser; an item's window that closes calls its Reactivated().
+  TWyborZdanForm& LessonChooser() { return *wyborZdan_; }
+  /// The lessons the classroom server gave the user; empty in local mode.
+  ClassroomLessons& Classroom() { return classroomLessons_; }
   TForm20& MessageForm() { return *form20_; }
   TPodkladForm& Backdrop() { return *podklad_; }
   /// Messages of the running program, shown in the message window.
   MessageBox& Messages();
+  /// The exercise windows of a text's lesson.
+  ExerciseLauncher& Exercises() { return *launcher_; }
   /// The one sound service and the media window of the program.
   SoundService& Sound() { return *sound_; }
   TMultimediaForm& MediaWindow() { return *multimedia_; }
@@ -119,6 +130,8 @@ class CourseProgram : public StartHost {
   /// The user's results store: LoadResults, and for an empty store BuildResults and
   /// SaveResults. Failures are shown; the program goes on with what could be had.
   void LoadUserResults();
+  /// The exercise windows, after the sound and the media window.
+  void WireExercises();
   /// Asked when the main window closes: in local mode the exit confirmation decides.
   bool ConfirmClose();
 
@@ -149,6 +162,12 @@ class CourseProgram : public StartHost {
   std::unique_ptr<TInformacjaForm> informacja_;
   std::unique_ptr<TOpcjeForm> opcje_;
   std::unique_ptr<THelpForm> help_;
+  std::unique_ptr<ExerciseLauncher> launcher_;
+  /// The window an item was opened from; it takes over when the item's window closes.
+  QPointer<QWidget> itemOpener_;
+  ClassroomLessons classroomLessons_;
+  // Made last and so destroyed first: it reads the store, the material and the lessons.
+  std::unique_ptr<TWyborZdanForm> wyborZdan_;
   bool endRequested_ = false;
 };
 

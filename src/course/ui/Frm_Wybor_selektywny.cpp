@@ -2,7 +2,6 @@
 
 #include <QCloseEvent>
 #include <QKeyEvent>
-#include <QMouseEvent>
 #include <QPainter>
 
 #include "course/CourseState.h"
@@ -18,42 +17,8 @@ namespace tess {
 namespace {
 
 const QRect kList(368, 148, 357, 361);
-constexpr int kSkinArrowUp = 4;    // "strz_up.bmp"
-constexpr int kSkinArrowDown = 5;  // "strz_dn.bmp"
-const QColor kHighlight(153, 204, 102);
-const QColor kFocusFrame(253, 114, 112);
-
-// Icons stand on the list and on the row highlight alike, so the colour of their bottom-left
-// pixel is left out as with every bitmap drawn transparently.
-QPixmap Transparent(const QPixmap& icon) {
-  if (icon.isNull()) return icon;
-  const QImage image = icon.toImage();
-  QPixmap out = icon;
-  out.setMask(out.createMaskFromColor(image.pixelColor(0, image.height() - 1), Qt::MaskInColor));
-  return out;
-}
 
 }  // namespace
-
-void SectionPaintBox::paintEvent(QPaintEvent*) {
-  if (!Paint) return;
-  QPainter painter(this);
-  Paint(painter);
-}
-
-void SectionPaintBox::mousePressEvent(QMouseEvent* event) {
-  if (event->button() == Qt::LeftButton && MouseDown) {
-    MouseDown(static_cast<int>(event->position().y()));
-  }
-}
-
-void SectionPaintBox::mouseDoubleClickEvent(QMouseEvent* event) {
-  if (event->button() == Qt::LeftButton && DoubleClick) DoubleClick();
-}
-
-void SectionPaintBox::mouseMoveEvent(QMouseEvent* event) {
-  if (MouseMove) MouseMove(static_cast<int>(event->position().y()));
-}
 
 TWybor_selektywny::TWybor_selektywny(const CourseState& state, ResultsStore& results,
                                      const ExerciseList& exercises, TMyImageList& skins,
@@ -70,29 +35,17 @@ TWybor_selektywny::TWybor_selektywny(const CourseState& state, ResultsStore& res
   Image1->setGeometry(0, 0, 800, 600);
 
   // The highlight and its frame lie under the list, which draws its rows over them.
-  Shape3 = new QWidget(this);
-  Shape3->setObjectName("Shape3");
-  Shape3->setAutoFillBackground(true);
-  QPalette fill = Shape3->palette();
-  fill.setColor(QPalette::Window, kHighlight);
-  Shape3->setPalette(fill);
-  Shape3->hide();
-  auto* frame = new QLabel(this);
-  frame->setStyleSheet(QStringLiteral("border: 2px solid rgb(%1, %2, %3); background: transparent;")
-                           .arg(kFocusFrame.red())
-                           .arg(kFocusFrame.green())
-                           .arg(kFocusFrame.blue()));
-  shp_focus = frame;
-  shp_focus->setObjectName("shp_focus");
-  shp_focus->hide();
+  Shape3 = MakeRowHighlight(this, "Shape3");
+  shp_focus = MakeFocusFrame(this, "shp_focus");
 
-  pb1 = new SectionPaintBox(this);
+  pb1 = new TPaintBox(this);
   pb1->setObjectName("pb1");
   pb1->setGeometry(kList);
   pb1->Paint = [this](QPainter& painter) { pb1Paint(painter); };
-  pb1->MouseDown = [this](int y) { pb1MouseDown(y); };
+  pb1->MouseDown = [this](QPoint at) { pb1MouseDown(at.y()); };
   pb1->DoubleClick = [this] { OpenSectionItem(); };
-  pb1->MouseMove = [this](int y) {
+  pb1->MouseMove = [this](QPoint at) {
+    const int y = at.y();
     const bool entry =
         y >= 0 && List.PositionOfEntry(List.SectionTop + y / SectionList::kRowHeight) != 0;
     pb1->setCursor(entry ? Qt::PointingHandCursor : Qt::ArrowCursor);
@@ -106,25 +59,10 @@ TWybor_selektywny::TWybor_selektywny(const CourseState& state, ResultsStore& res
   lbl_info->setAlignment(Qt::AlignLeft | Qt::AlignTop);
   lbl_info->hide();
 
-  btn_up = new TFCSImage1(this);
-  btn_up->setObjectName("btn_up");
-  btn_up->move(744, 161);
-  btn_dn = new TFCSImage1(this);
-  btn_dn->setObjectName("btn_dn");
-  btn_dn->move(744, 472);
-  for (TFCSImage1* button : {btn_up, btn_dn}) {
-    button->setCursor(Qt::PointingHandCursor);
-    button->hide();
-    const int skin = button == btn_up ? kSkinArrowUp : kSkinArrowDown;
-    connect(button, &TFCSImage1::MouseEnter, this,
-            [this, button, skin] { SetArrowPicture(button, skin, 1); });
-    connect(button, &TFCSImage1::MouseLeave, this,
-            [this, button, skin] { SetArrowPicture(button, skin, 0); });
-  }
+  btn_up = MakeScrollArrow(this, "btn_up", skins_, kSkinArrowUp, 744, 161);
+  btn_dn = MakeScrollArrow(this, "btn_dn", skins_, kSkinArrowDown, 744, 472);
   connect(btn_up, &TFCSImage1::Click, this, &TWybor_selektywny::btn_upClick);
   connect(btn_dn, &TFCSImage1::Click, this, &TWybor_selektywny::btn_dnClick);
-  connect(&skins_, &TMyImageList::Changed, this, &TWybor_selektywny::SetArrowPictures);
-  SetArrowPictures();
 
   btn_help = SkinnedButton(this, "btn_help", skins_, kSkinHelp, 0, 573);
   btn_exit = SkinnedButton(this, "btn_exit", skins_, kSkinClose, 775, 0);
@@ -134,33 +72,8 @@ TWybor_selektywny::TWybor_selektywny(const CourseState& state, ResultsStore& res
   connect(btn_exit, &TTransparentButton::Click, this, &QWidget::close);
   connect(B_OK, &TTransparentButton::Click, this, &TWybor_selektywny::B_OKClick);
 
-  ChooserIcons loaded;
-  loaded.Load(pictures_, state_.Install.ProgramDir, &iconError_);
-  for (int i = 0; i < static_cast<int>(ChooserIcon::Count); ++i) {
-    icons_[static_cast<size_t>(i)] = Transparent(loaded.Get(static_cast<ChooserIcon>(i)));
-  }
-}
-
-const QPixmap& TWybor_selektywny::Icon(ChooserIcon icon) const {
-  return icons_[static_cast<size_t>(icon)];
-}
-
-void TWybor_selektywny::SetArrowPicture(TFCSImage1* button, int skin, int frame) {
-  const int width = skins_.FrameWidthOf(skin);
-  const int height = skins_.HeightOf(skin);
-  QPixmap picture(width, height);
-  picture.fill(Qt::transparent);
-  {
-    QPainter painter(&picture);
-    skins_.DrawFrame(painter, skin, frame, QPoint(0, 0));
-  }
-  button->setPixmap(picture);
-  button->resize(width, height);
-}
-
-void TWybor_selektywny::SetArrowPictures() {
-  SetArrowPicture(btn_up, kSkinArrowUp, 0);
-  SetArrowPicture(btn_dn, kSkinArrowDown, 0);
+  icons_.Load(pictures_, state_.Install.ProgramDir, &iconError_);
+  icons_.MakeTransparent();
 }
 
 void TWybor_selektywny::SetSection(int sectionCode, bool video, const std::string& picture) {
@@ -203,17 +116,15 @@ void TWybor_selektywny::pb1Paint(QPainter& painter) {
     if (position == 0) break;
     const CW_Info& record = results_.At(position);
     const int y = 1 + SectionList::kRowHeight * (row - 1);
-    const QPixmap& levelIcon = record.Level >= 1 && record.Level <= 4
-                                   ? Icon(static_cast<ChooserIcon>(
-                                         static_cast<int>(ChooserIcon::poz_1) + record.Level - 1))
-                                   : none_;
+    const QPixmap& levelIcon = icons_.Level(record.Level);
     const QPixmap& done =
-        Icon(ItemDone(results_, position) ? ChooserIcon::rob_yes : ChooserIcon::rob_no);
+        icons_.Get(ItemDone(results_, position) ? ChooserIcon::rob_yes : ChooserIcon::rob_no);
     painter.drawPixmap(1, y + 1, levelIcon);
     painter.drawPixmap(levelIcon.width() + 4, y + 1, done);
     int x = levelIcon.width() + done.width() + 7;
     if (List.SectionCode == kSectionSentences) {
-      const QPixmap& kind = Icon(record.Kind == 54 ? ChooserIcon::img_rpg : ChooserIcon::zda_roz);
+      const QPixmap& kind =
+          icons_.Get(record.Kind == 54 ? ChooserIcon::img_rpg : ChooserIcon::zda_roz);
       painter.drawPixmap(x, y + 1, kind);
       x += kind.width() + 3;
     }

@@ -3,15 +3,15 @@
 // list, each with its level, done mark and results. The list's rules live in SectionList; this
 // window paints them and forwards the mouse, the keys and its buttons.
 #include <QLabel>
-#include <QPixmap>
 #include <QWidget>
-#include <array>
 #include <functional>
 #include <string>
 
 #include "controls/FCSImage1.h"
+#include "controls/PaintBox.h"
 #include "controls/TransparentButton.h"
 #include "course/ui/ChooserIcons.h"
+#include "course/ui/ChooserParts.h"
 #include "results/SectionList.h"
 
 namespace tess {
@@ -21,23 +21,6 @@ class ExerciseList;
 class PictureLoader;
 class ResultsStore;
 class TMyImageList;
-
-/// A list box drawn by its window.
-class SectionPaintBox : public QWidget {
- public:
-  explicit SectionPaintBox(QWidget* parent) : QWidget(parent) { setMouseTracking(true); }
-
-  std::function<void(QPainter&)> Paint;
-  std::function<void(int y)> MouseDown;
-  std::function<void()> DoubleClick;
-  std::function<void(int y)> MouseMove;
-
- protected:
-  void paintEvent(QPaintEvent* event) override;
-  void mousePressEvent(QMouseEvent* event) override;
-  void mouseDoubleClickEvent(QMouseEvent* event) override;
-  void mouseMoveEvent(QMouseEvent* event) override;
-};
 
 class TWybor_selektywny : public QWidget {
   Q_OBJECT
@@ -64,7 +47,7 @@ class TWybor_selektywny : public QWidget {
   QLabel* Image1;
   QWidget* Shape3;
   QWidget* shp_focus;
-  SectionPaintBox* pb1;
+  TPaintBox* pb1;
   QLabel* lbl_info;
   TFCSImage1* btn_up;
   TFCSImage1* btn_dn;
@@ -90,18 +73,14 @@ class TWybor_selektywny : public QWidget {
   /// Shows the list state: buttons, highlight, frame and information, and repaints.
   void Sync();
   void ShowInfo();
-  void SetArrowPictures();
-  void SetArrowPicture(TFCSImage1* button, int skin, int frame);
 
   const CourseState& state_;
   ResultsStore& results_;
   const ExerciseList& exercises_;
   TMyImageList& skins_;
   PictureLoader& pictures_;
-  const QPixmap& Icon(ChooserIcon icon) const;
 
-  std::array<QPixmap, static_cast<size_t>(ChooserIcon::Count)> icons_;
-  QPixmap none_;
+  ChooserIcons icons_;
   std::string iconError_;
 };
 

@@ -1,0 +1,36 @@
+#pragma once
+// Everything the dictionary program knows while it runs: its folder and installation, the
+// entries, the search options and the user who uses the learning list.
+#include <string>
+
+#include "dictionary/DictionaryConfig.h"
+#include "dictionary/EntryTable.h"
+#include "dictionary/Search.h"
+#include "results/Users.h"
+
+namespace tess::dictionary {
+
+constexpr int kDictionaryUserLimit = 50;
+/// The name of the lock that lets only one copy of the dictionary run.
+constexpr const char* kInstanceLockName = "tessaron-wordbook";
+
+struct DictionaryState {
+  std::string ProgramDir;  ///< ends in a separator
+  DictionaryConfig Config;
+  EntryTable Table;
+  SearchOptions Options;
+  /// Empty until a user logs in for the learning list.
+  std::string UserName;
+  std::string UserDir;
+  UserList Users{kDictionaryUserLimit};
+
+  int Language() const { return Config.DictionaryLanguage; }
+  /// Where ustaw_s.txt is written: the user's folder, or ProgramDir without a user.
+  std::string SearchOptionsPath() const;
+};
+
+/// The start of the dictionary in `programDir`: the installation, the entries, then the
+/// search options (defaults, then ProgramDir's ustaw_s.txt). Stops at a configuration error.
+ConfigError LoadDictionary(const std::string& programDir, DictionaryState& state);
+
+}  // namespace tess::dictionary

@@ -1,0 +1,103 @@
+#include "dictionary/ui/Form10.h"
+
+#include <QKeyEvent>
+#include <optional>
+
+#include "dictionary/DictionaryState.h"
+#include "dictionary/ui/DictionaryLook.h"
+#include "dictionary/ui/Form5.h"
+#include "platform/MessageBox.h"
+#include "platform/ModalShower.h"
+#include "results/Users.h"
+#include "results/ui/UserNameText.h"
+#include "results/ui/UserWidgets.h"
+#include "shared/CodePage.h"
+
+namespace tess::dictionary {
+
+namespace {
+
+constexpr int kWidth = 321;
+constexpr int kHeight = 146;
+const QRect kNameField(16, 62, 289, 28);
+
+}  // namespace
+
+TForm10::TForm10(DictionaryState& state, TMyImageList& skins, MessageBox& messages, QWidget* parent)
+    : QWidget(parent, Qt::FramelessWindowHint | Qt::Dialog), state_(state), messages_(messages) {
+  setObjectName("TForm10");
+  setFixedSize(kWidth, kHeight);
+  setWindowTitle(QStringLiteral("Nowy użytkownik"));
+  Image1 = new QLabel(this);
+  Image1->setGeometry(0, 0, kWidth, kHeight);
+  Image1->setPixmap(
+      QPixmap::fromImage(WindowPicture(size(), QStringLiteral("Nowy użytkownik"), {kNameField})));
+  Label1 = new QLabel(QStringLiteral("Wpisz swoje imię lub pseudonim:"), this);
+  StyleLabel(*Label1, 13, true);
+  Label1->setGeometry(16, 36, 260, 22);
+
+  Edit1 = new QLineEdit(this);
+  Edit1->setObjectName("Edit1");
+  Edit1->setGeometry(kNameField);
+  Edit1->setMaxLength(kMaxUserNameLength);
+  StyleNameEdit(*Edit1);
+
+  B_Zamknij = SkinnedButton(this, "B_Zamknij", skins, kSkinClose, 0, 0);
+  B_Zamknij->move(kWidth - B_Zamknij->width() - 2, 2);
+  B_OK = SkinnedButton(this, "B_OK", skins, kSkinOk, 0, 0);
+  B_OK->move(kWidth - B_OK->width() - 16, kHeight - B_OK->height() - 12);
+
+  connect(B_OK, &TTransparentButton::Click, this, &TForm10::B_OKClick);
+  connect(B_Zamknij, &TTransparentButton::Click, this, &TForm10::B_ZamknijClick);
+  connect(Edit1, &QLineEdit::textChanged, this, &TForm10::UpdateOk);
+  keys_->Watch(*Edit1);
+}
+
+void TForm10::UpdateOk() {
+  B_OK->setVisible(UserNameLongEnough(Encode(Edit1->text(), CodePage::Cp1250)));
+}
+
+void TForm10::showEvent(QShowEvent* event) {
+  Edit1->clear();
+  UpdateOk();
+  Edit1->setFocus();
+  QWidget::showEvent(event);
+}
+
+void TForm10::B_OKClick() {
+  const QString typed = Edit1->text().normalized(QString::NormalizationForm_C);
+  const std::optional<std::string> name = EncodeUserName(typed);
+  if (!name) {
+    messages_.ShowMessage(UnencodableNameMessage(typed));
+    return;
+  }
+  const AddUserResult added = AddUser(state_.ProgramDir, state_.Users, *name);
+  if (added.Status == AddUserStatus::NameTaken) {
+    messages_.ShowMessage("Wpisany identyfikator już istnieje. Proszę wprowadzić inny.");
+    Edit1->clear();
+    return;
+  }
+  if (added.Status != AddUserStatus::Added) {
+    messages_.ShowMessage(AddUserMessage(added, state_.Users.Limit()));
+    return;
+  }
+  SetModalResult(*this, mrOk);
+}
+
+void TForm10::B_ZamknijClick() { SetModalResult(*this, mrCancel); }
+
+bool TForm10::HandleKey(int key) {
+  switch (key) {
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+      if (!B_OK->isHidden()) B_OKClick();
+      return true;
+    case Qt::Key_Escape:
+      B_ZamknijClick();
+      return true;
+    default:
+      return false;
+  }
+}
+
+}  // namespace tess::dictionary

@@ -1,0 +1,174 @@
+#include "exercises/ui/C_MC.h"
+
+#include <QFontMetrics>
+#include <QPainter>
+
+#include "controls/FCSImage1.h"
+#include "controls/MyImageList.h"
+#include "controls/PaintBox.h"
+#include "controls/TransparentButton.h"
+#include "course/CourseState.h"
+#include "platform/Fonts.h"
+#include "platform/PictureLoader.h"
+#include "platform/QtTextMeasurer.h"
+#include "shared/CodePage.h"
+
+namespace tess {
+namespace {
+
+constexpr int kSkinCheck = 48;      // "ok_rozum.bmp"
+constexpr int kSkinArrowUp = 4;     // "strz_up.bmp"
+constexpr int kSkinArrowDown = 5;   // "strz_dn.bmp"
+constexpr int kContentLeft = 16;
+constexpr int kContentTop = 176;
+constexpr int kContentRight = 625;  // the default width reaches this edge
+constexpr int kContentHeight = 380;
+
+}  // namespace
+
+TC_MC_Form::TC_MC_Form(ExerciseServices& services, QWidget* parent)
+    : TExerciseForm(services, "MC", parent) {
+  setObjectName("TC_MC_Form");
+  pb_tresc = new TPaintBox(this);
+  pb_tresc->setObjectName("pb_tresc");
+  pb_tresc->setGeometry(kContentLeft, kContentTop, kContentRight - kContentLeft, kContentHeight);
+  pb_tresc->Paint = [this](QPainter& painter) { pb_trescPaint(painter); };
+  pb_tresc->MouseMove = [this](QPoint point) { pb_trescMouseMove(point); };
+  pb_tresc->MouseDown = [this](QPoint point) { pb_trescMouseDown(point); };
+
+  TMyImageList& skins = services.Skins;
+  btn_ok = new TTransparentButton(this);
+  btn_ok->setObjectName("btn_ok");
+  btn_ok->SetImageList(&skins);
+  btn_ok->SetBitmapNormal(kSkinCheck);
+  btn_ok->move(545, 558);
+  btn_ok->setCursor(Qt::PointingHandCursor);
+  connect(btn_ok, &TTransparentButton::Click, this, &TC_MC_Form::btn_okClick);
+
+  btn_up = new TFCSImage1(this);
+  btn_up->setObjectName("btn_up");
+  btn_dn = new TFCSImage1(this);
+  btn_dn->setObjectName("btn_dn");
+  for (auto [button, skin] : {std::pair{btn_up, kSkinArrowUp}, {btn_dn, kSkinArrowDown}}) {
+    button->setCursor(Qt::PointingHandCursor);
+    button->hide();
+    auto picture = [&skins, button, skin](int frame) {
+      const QPixmap pixmap = skins.FramePixmap(skin, frame);
+      button->setPixmap(pixmap);
+      button->resize(pixmap.size());
+    };
+    picture(0);
+    connect(button, &TFCSImage1::MouseEnter, this, [picture] { picture(1); });
+    connect(button, &TFCSImage1::MouseLeave, this, [picture] { picture(0); });
+    connect(&skins, &TMyImageList::Changed, this, [picture] { picture(0); });
+  }
+  connect(btn_up, &TFCSImage1::Click, this, &TC_MC_Form::btn_upClick);
+  connect(btn_dn, &TFCSImage1::Click, this, &TC_MC_Form::btn_dnClick);
+
+  // The stamps drawn into the list; the paper behind them is white, like their own ground.
+  const std::string icons = services.State.Install.ProgramDir + "gfx_r\\ikony\\";
+  for (auto [stamp, name] : {std::pair{&img_normal, "mc_normal"}, {&img_checked, "mc_checked"},
+                             {&img_bad, "mc_bad"}, {&tmp_wykrzykniczek, "mc_wykrzyknik"}}) {
+    *stamp = TransparentPixmap(services.Pictures.Load(icons + name + ".bmp"));
+  }
+}
+
+void TC_MC_Form::LoadStep() {
+  const std::string& kindLine = Entry().KindLine;
+  exercise_.Load(kindLine.size() > 3 ? std::string_view(kindLine).substr(3) : std::string_view(),
+                 Services().Random);
+  btn_ok->setVisible(exercise_.LoadError().empty());
+  btn_up->hide();
+
+  PlaceCommonBoxes();
+  const LayoutValues& layout = Layout();
+  const int left = layout.Or(5, kContentLeft);
+  const int top = layout.Or(6, kContentTop);
+  pb_tresc->setGeometry(left, top, layout.Or(9, kContentRight - left), kContentHeight);
+  const int arrowsLeft = left + pb_tresc->width() + 5;
+  btn_up->move(arrowsLeft, top);
+  btn_dn->move(arrowsLeft, top + kContentHeight - btn_dn->height());
+  HideCheckResult();
+  lbl_komentarz->move(left, top - 18);
+  pb_tresc->update();
+}
+
+void TC_MC_Form::KindFormShow() {
+  // Content the exercise cannot show is refused whole, with the reason.
+  if (!exercise_.LoadError().empty()) ShowContentMessage(exercise_.LoadError());
+}
+
+ExerciseScore TC_MC_Form::Score() const {
+  ExerciseScore score;
+  score.ExerciseTouched = exercise_.ExerciseTouched();
+  score.ExerciseChecked = exercise_.ExerciseChecked();
+  score.GoodCount = exercise_.GoodCount();
+  score.BadCount = exercise_.BadCount();
+  return score;
+}
+
+void TC_MC_Form::pb_trescPaint(QPainter& painter) {
+  const QFont font = PointFont("Arial", 10);
+  const QtTextMeasurer measurer(font, CodePage::Cp1250);
+  const std::vector<McDrawItem> items =
+      exercise_.Paint(measurer, pb_tresc->width(), pb_tresc->height());
+  painter.setPen(Qt::black);
+  for (const McDrawItem& item : items) {
+    switch (item.What) {
+      case McDrawItem::Kind::Word: {
+        const QFont styled = QtTextMeasurer::Styled(font, item.Bold, item.Italic);
+        painter.setFont(styled);
+        painter.drawText(item.X, item.Y + QFontMetrics(styled).ascent(),
+                         Decode(item.Text, CodePage::Cp1250));
+        break;
+      }
+      case McDrawItem::Kind::EmptyBox:
+        painter.drawPixmap(item.X, item.Y, img_normal);
+        break;
+      case McDrawItem::Kind::TickedBox:
+        painter.drawPixmap(item.X, item.Y, img_checked);
+        break;
+      case McDrawItem::Kind::RedBox:
+        painter.drawPixmap(item.X, item.Y, img_bad);
+        break;
+      case McDrawItem::Kind::Exclamation:
+        painter.drawPixmap(item.X, item.Y, tmp_wykrzykniczek);
+        break;
+    }
+  }
+  SyncScrollButtons();
+}
+
+void TC_MC_Form::SyncScrollButtons() {
+  btn_up->setVisible(exercise_.UpVisible());
+  btn_dn->setVisible(exercise_.DownVisible());
+}
+
+void TC_MC_Form::pb_trescMouseMove(QPoint point) {
+  pb_tresc->setCursor(exercise_.PointerOverAnswer(point.x(), point.y()) ? Qt::PointingHandCursor
+                                                                         : Qt::ArrowCursor);
+}
+
+void TC_MC_Form::pb_trescMouseDown(QPoint point) {
+  if (exercise_.Click(point.x(), point.y())) pb_tresc->update();
+}
+
+void TC_MC_Form::btn_okClick() {
+  exercise_.Check();
+  pb_tresc->update();
+  ShowCheckResult(btn_ok);
+}
+
+void TC_MC_Form::btn_upClick() {
+  exercise_.ScrollUp();
+  SyncScrollButtons();
+  pb_tresc->update();
+}
+
+void TC_MC_Form::btn_dnClick() {
+  exercise_.ScrollDown();
+  SyncScrollButtons();
+  pb_tresc->update();
+}
+
+}  // namespace tess

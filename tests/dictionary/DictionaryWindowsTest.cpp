@@ -1,0 +1,323 @@
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QKeyEvent>
+#include <QLineEdit>
+#include <algorithm>
+
+#include "dictionary/DictionaryFixture.h"
+#include "dictionary/ui/DictionaryProgram.h"
+#include "dictionary/ui/EntryListBox.h"
+#include "dictionary/ui/Form10.h"
+#include "dictionary/ui/Form23.h"
+#include "dictionary/ui/Form9.h"
+#include "dictionary/ui/slownik.h"
+#include "platform/FakeSound.h"
+#include "platform/Fakes.h"
+
+namespace tess::dictionary {
+namespace {
+
+using testing::DictionaryFolder;
+using testing::ReadBytes;
+using testing::WordLine;
+
+void PressKey(QWidget& target, int key, Qt::KeyboardModifiers modifiers = Qt::NoModifier) {
+  QKeyEvent press(QEvent::KeyPress, key, modifiers);
+  QApplication::sendEvent(&target, &press);
+}
+
+const std::string kHeader =
+    "Tessaron 5.0\r\nS\xB3\xF3wka ze s\xB3ownika...\r\n\r\n\r\n\r\n\r\n\r\n\r\n\r\n\r\n";
+
+class DictionaryWindowsTest : public ::testing::Test {
+ public:
+  void SetUp() override {
+    // Recordings under an absolute root, so the test does not depend on the current folder.
+    folder.WriteInstallation(folder.ProgramDir() + "Hdd\\Slownik\\");
+    std::vector<std::string> words = {
+        WordLine(12, "house", "dom [1]", "1234", "1"),
+        WordLine(13, "mouse", "mysz [1]", "1235"),  // its recording is missing
+        WordLine(14, "tree", "drzewo [1]"),         // it has none
+    };
+    for (int n = 1; n <= 9; ++n)
+      words.push_back(WordLine(100 + n, "word" + std::to_string(n), "słowo"));
+    folder.WriteLines("sba_s.txt", words);
+    folder.Write("Hdd/Slownik/D_01/dd_012/01234.wav", "RIFF");
+    folder.Write("klik.wav", "RIFF");
+    pictures.size = QSize(50, 25);
+    modal.onShow = [this](QWidget& window) {
+      const auto script = scripts.find(window.objectName().toStdString());
+      if (script != scripts.end()) script->second(window);
+    };
+  }
+
+  DictionaryProgram& Start() {
+    program =
+        std::make_unique<DictionaryProgram>(DictionaryPorts{messages, pictures, modal, player});
+    EXPECT_TRUE(program->Start(folder.ProgramDir()));
+    return *program;
+  }
+  TFrmSlownik& Main() { return program->MainWindow(); }
+
+  /// The search window types `text` and confirms it with Enter.
+  void SearchFor(const QString& text) {
+    scripts["TForm23"] = [text](QWidget& window) {
+      auto& form = static_cast<TForm23&>(window);
+      form.Edit1->setText(text);
+      PressKey(*form.Edit1, Qt::Key_Return);
+    };
+    Main().RunSearch();
+  }
+  /// Presses the list at the middle of row `row`.
+  void PressRow(int row) { Main().PlayEntry(QPoint(20, row * 20 + 10)); }
+  bool Played(const std::string& path) const {
+    return std::find(player.calls.begin(), player.calls.end(), "SetFileName " + path) !=
+           player.calls.end();
+  }
+
+  DictionaryFolder folder;
+  FakeMessageBox messages;
+  FakePictureLoader pictures;
+  FakeModalShower modal;
+  FakeMediaPlayer player;
+  std::map<std::string, std::function<void(QWidget&)>> scripts;
+  std::unique_ptr<DictionaryProgram> program;
+};
+
+TEST_F(DictionaryWindowsTest, StartsWithAllEntriesAndTheScrollBar) {
+  Start();
+  EXPECT_EQ(Main().Browser().Count(), 12);
+  EXPECT_FALSE(Main().Suwak->isHidden());
+  EXPECT_EQ(Main().Suwak->maximum(), 3);
+  Main().show();
+  EXPECT_TRUE(Main().K_Wszystkie->isHidden());
+  EXPECT_TRUE(Main().L_Ile_wybrano->isHidden());
+  EXPECT_FALSE(Main().Edit1->isHidden());
+  EXPECT_EQ(Main().windowTitle(), QStringLiteral("Słownik"));
+}
+
+TEST_F(DictionaryWindowsTest, MissingInstallationFilesEndTheStart) {
+  DictionaryFolder empty;
+  DictionaryProgram bare({messages, pictures, modal, player});
+  EXPECT_FALSE(bare.Start(empty.ProgramDir()));
+  ASSERT_EQ(messages.messages.size(), 1u);
+  EXPECT_EQ(messages.messages[0], "Brak plików systemowych, proszę powtórzyć instalację programu!");
+}
+
+TEST_F(DictionaryWindowsTest, ASearchShowsItsResultUntilAllAreShownAgain) {
+  Start();
+  SearchFor(QStringLiteral("  house "));
+  EXPECT_EQ(modal.TimesShown("TForm23"), 1);
+  EXPECT_EQ(Main().Browser().FoundList(), std::vector<int>{1});
+  EXPECT_TRUE(Main().Edit1->isHidden());
+  EXPECT_FALSE(Main().K_Wszystkie->isHidden());
+  EXPECT_FALSE(Main().L_Ile_wybrano->isHidden());
+  EXPECT_EQ(Main().L_Ile_wybrano->text(), QStringLiteral("Słowo \"house\" wystąpiło 1 raz."));
+  EXPECT_TRUE(Main().Suwak->isHidden());  // a list of 9 or fewer needs no bar
+
+  SearchFor(QStringLiteral("xyz"));
+  EXPECT_EQ(Main().Browser().Count(), 0);
+  EXPECT_EQ(Main().L_Ile_wybrano->text(), QStringLiteral("Słowo \"xyz\" wystąpiło 0 razy."));
+
+  Main().K_WszystkieClick();
+  EXPECT_EQ(Main().Browser().Count(), 12);
+  EXPECT_TRUE(Main().K_Wszystkie->isHidden());
+  EXPECT_TRUE(Main().L_Ile_wybrano->isHidden());
+  EXPECT_FALSE(Main().Edit1->isHidden());
+}
+
+TEST_F(DictionaryWindowsTest, ClosingTheSearchWindowSearchesNothing) {
+  Start();
+  scripts["TForm23"] = [](QWidget& window) {
+    auto& form = static_cast<TForm23&>(window);
+    form.Edit1->setText(QStringLiteral("house"));
+    PressKey(*form.Edit1, Qt::Key_Escape);
+  };
+  Main().RunSearch();
+  EXPECT_TRUE(Main().Browser().ShowingAll());
+  EXPECT_FALSE(Main().Edit1->isHidden());
+}
+
+TEST_F(DictionaryWindowsTest, SearchWindowSwitchesBothSidesOnAndKeepsWhatItShows) {
+  folder.Write("ustaw_s.txt", "0\r\n0\r\n1\r\n0\r\n");
+  Start();
+  bool okShownEmpty = true;
+  scripts["TForm23"] = [&](QWidget& window) {
+    auto& form = static_cast<TForm23&>(window);
+    EXPECT_TRUE(form.CH_Jak_ang->isChecked());
+    EXPECT_TRUE(form.CH_Jak_pol->isChecked());
+    EXPECT_TRUE(form.CH_Jak_cale->isChecked());
+    EXPECT_TRUE(form.CH_Jak_duze->isChecked());  // case is told apart: IgnoreCase is off
+    EXPECT_EQ(form.Label1->text(), QStringLiteral("Szukaj wśród &angielskich"));
+    EXPECT_TRUE(form.CheckBox1->isHidden());
+    okShownEmpty = !form.B_OK->isHidden();
+    form.Label4->Click();  // the label toggles its box
+    form.Label2->Click();
+    form.B_ZamknijClick();
+  };
+  Main().RunSearch();
+  EXPECT_FALSE(okShownEmpty);
+  EXPECT_EQ(program->State().Options, (SearchOptions{true, false, true, true}));
+  Main().close();
+  EXPECT_EQ(ReadBytes(folder / "ustaw_s.txt"), "1\r\n0\r\n1\r\n1\r\n");
+}
+
+TEST_F(DictionaryWindowsTest, PressingARowPlaysItsRecordingAndTellsItsLevel) {
+  Start();
+  PressRow(0);
+  EXPECT_TRUE(Played(folder.ProgramDir() + "Hdd\\Slownik\\D_01\\dd_012\\01234.wav"));
+  EXPECT_EQ(player.calls.back(), "Play");
+  EXPECT_EQ(Main().L_Opis->text(), QStringLiteral("Poziom 1, 2"));
+
+  player.calls.clear();
+  PressRow(1);  // the file is missing
+  PressRow(2);  // no recording at all
+  EXPECT_TRUE(player.calls.empty());
+  EXPECT_TRUE(messages.messages.empty());
+  EXPECT_EQ(Main().L_Opis->text(), QString());
+}
+
+TEST_F(DictionaryWindowsTest, TypeAheadScrollsToTheFirstMatch) {
+  Start();
+  Main().Edit1->setText(QStringLiteral("WORD2"));
+  EXPECT_EQ(Main().Suwak->value(), 3);  // position 5 lies beyond the bar's maximum 3
+  Main().Edit1->setText(QStringLiteral("mo"));
+  EXPECT_EQ(Main().Suwak->value(), 2);
+  EXPECT_EQ(Main().Browser().ScrollPosition(), 2);
+  Main().Edit1->setText(QStringLiteral("nothing"));
+  EXPECT_EQ(Main().Suwak->value(), 2);
+}
+
+TEST_F(DictionaryWindowsTest, FirstLearningListUseCreatesAUserAndItsFile) {
+  Start();
+  scripts["TForm9"] = [this](QWidget& window) {
+    auto& login = static_cast<TForm9&>(window);
+    EXPECT_EQ(login.ComboBox1->count(), 0);
+    EXPECT_TRUE(login.B_OK->isHidden());
+    login.TransparentButton1Click();
+  };
+  scripts["TForm10"] = [](QWidget& window) {
+    auto& form = static_cast<TForm10&>(window);
+    form.Edit1->setText(QStringLiteral("A"));
+    EXPECT_TRUE(form.B_OK->isHidden());
+    form.Edit1->setText(QStringLiteral(" Łucja "));
+    PressKey(*form.Edit1, Qt::Key_Return);
+  };
+  PressRow(0);
+  player.calls.clear();
+  Main().AddToLearningList();
+  EXPECT_EQ(ReadBytes(folder / "usr.t"), "1=\xA3ucja\r\n");
+  EXPECT_EQ(program->State().UserName, "\xA3ucja");
+  EXPECT_EQ(program->State().UserDir, folder.ProgramDir() + "1\\");
+  EXPECT_EQ(ReadBytes(folder / "1/eng_34slow.txt"), kHeader + "12\r\n");
+  EXPECT_TRUE(Played(folder.ProgramDir() + "klik.wav"));
+
+  // The user stays: the next entries go into the same file without asking.
+  PressRow(2);
+  Main().AddToLearningList();
+  Main().AddToLearningList();
+  EXPECT_EQ(modal.TimesShown("TForm9"), 1);
+  EXPECT_EQ(ReadBytes(folder / "1/eng_34slow.txt"), kHeader + "12\r\n14\r\n14\r\n");
+
+  // The search options follow the user into the folder.
+  Main().close();
+  EXPECT_EQ(ReadBytes(folder / "1/ustaw_s.txt"), "1\r\n1\r\n0\r\n0\r\n");
+}
+
+TEST_F(DictionaryWindowsTest, LoginLeftWithoutAUserWritesIntoTheProgramFolder) {
+  folder.Write("usr.t", "3=Ola\r\n");
+  Start();
+  scripts["TForm9"] = [](QWidget& window) {
+    auto& login = static_cast<TForm9&>(window);
+    EXPECT_EQ(login.ComboBox1->count(), 1);
+    EXPECT_FALSE(login.B_OK->isHidden());
+    PressKey(*login.ComboBox1, Qt::Key_Escape);
+  };
+  PressRow(1);
+  Main().AddToLearningList();
+  EXPECT_TRUE(program->State().UserDir.empty());
+  EXPECT_EQ(ReadBytes(folder / "eng_34slow.txt"), kHeader + "13\r\n");
+  bool closed = false;
+  Main().OnClosed = [&] { closed = true; };
+  Main().close();
+  EXPECT_TRUE(closed);
+  EXPECT_EQ(ReadBytes(folder / "ustaw_s.txt"), "1\r\n1\r\n0\r\n0\r\n");
+}
+
+TEST_F(DictionaryWindowsTest, LoggingInAnExistingUserMakesItsFolder) {
+  folder.Write("usr.t", "3=Ola\r\n8=Piotr\r\n");
+  Start();
+  scripts["TForm9"] = [](QWidget& window) {
+    auto& login = static_cast<TForm9&>(window);
+    EXPECT_EQ(login.ComboBox1->currentRow(), 1);  // the last user is chosen
+    login.ComboBox1->setCurrentRow(0);
+    PressKey(*login.ComboBox1, Qt::Key_Return);
+  };
+  PressRow(0);
+  Main().AddToLearningList();
+  EXPECT_EQ(program->State().UserName, "Ola");
+  EXPECT_EQ(ReadBytes(folder / "3/eng_34slow.txt"), kHeader + "12\r\n");
+}
+
+TEST_F(DictionaryWindowsTest, NothingIsAddedBeforeARowIsPicked) {
+  Start();
+  Main().AddToLearningList();
+  EXPECT_EQ(modal.TimesShown("TForm9"), 0);
+  ASSERT_EQ(messages.messages.size(), 1u);
+  PressRow(0);
+  SearchFor(QStringLiteral("tree"));  // a new list forgets the picked row
+  Main().AddToLearningList();
+  EXPECT_EQ(messages.messages.size(), 2u);
+  EXPECT_EQ(modal.TimesShown("TForm9"), 0);
+}
+
+TEST_F(DictionaryWindowsTest, NewUserWindowRefusesATakenNameAndA51stUser) {
+  std::string users = "1=Ala\r\n";
+  folder.Write("usr.t", users);
+  Start();
+  TForm10& form = program->NewUserWindow();
+  form.show();
+  form.Edit1->setText(QStringLiteral("ALA"));
+  form.B_OKClick();
+  ASSERT_EQ(messages.messages.size(), 1u);
+  EXPECT_EQ(messages.messages[0], "Wpisany identyfikator już istnieje. Proszę wprowadzić inny.");
+  EXPECT_TRUE(form.Edit1->text().isEmpty());
+  EXPECT_EQ(ReadBytes(folder / "usr.t"), users);
+
+  for (int id = 2; id <= 50; ++id)
+    users += std::to_string(id) + "=User" + std::to_string(id) + "\r\n";
+  folder.Write("usr.t", users);
+  form.Edit1->setText(QStringLiteral("Nowy"));
+  form.B_OKClick();
+  ASSERT_EQ(messages.messages.size(), 2u);
+  EXPECT_NE(messages.messages[1].find("lista jest pełna (50 użytkowników)"), std::string::npos);
+  EXPECT_EQ(ReadBytes(folder / "usr.t"), users);
+  EXPECT_EQ(ModalResultOf(form), mrNone);
+}
+
+TEST_F(DictionaryWindowsTest, SearchFieldTypesGermanLettersWithCtrl) {
+  folder.WriteInstallation(folder.ProgramDir() + "Hdd\\", "2");
+  folder.WriteLines("sbn_r.txt", {WordLine(1,
+                                           "M\xE4"
+                                           "dchen",
+                                           "dziewczyna [1]")});
+  Start();
+  TForm23& search = program->SearchWindow();
+  EXPECT_EQ(search.Label1->text(), QStringLiteral("Szukaj wśród &niemieckich"));
+  search.Edit1->setText(QStringLiteral("M"));
+  PressKey(*search.Edit1, Qt::Key_A, Qt::ControlModifier);
+  PressKey(*search.Edit1, Qt::Key_A, Qt::ControlModifier | Qt::ShiftModifier);
+  EXPECT_EQ(search.Edit1->text(), QStringLiteral("MäÄ"));
+
+  SearchFor(QStringLiteral("Mädchen"));
+  EXPECT_EQ(Main().Browser().FoundList(), std::vector<int>{1});
+  // German shows its own abbreviation with its hint.
+  const ListPicture picture = Main().CurrentPicture();
+  ASSERT_EQ(picture.Hints.size(), 1u);
+  EXPECT_EQ(picture.Hints[0].Hint, "substantiv (rzeczownik)");
+}
+
+}  // namespace
+}  // namespace tess::dictionary

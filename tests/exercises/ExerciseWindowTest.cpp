@@ -1,0 +1,209 @@
+// The exercise windows as the learner meets them: the launcher opens a text's lesson, the
+// multiple-choice window is answered, checked and closed, and the results file holds it.
+#include <gtest/gtest.h>
+
+#include <QCoreApplication>
+#include <QMouseEvent>
+
+#include "controls/HoverControls.h"
+#include "controls/MyImageList.h"
+#include "controls/PaintBox.h"
+#include "controls/TransparentButton.h"
+#include "course/CourseState.h"
+#include "exercises/ExerciseList.h"
+#include "exercises/ui/C_MC.h"
+#include "exercises/ui/ExerciseLauncher.h"
+#include "modules/SoundService.h"
+#include "modules/ui/frm_multimedia.h"
+#include "platform/FakeSound.h"
+#include "platform/Fakes.h"
+#include "platform/RandomSource.h"
+#include "results/ResultsStore.h"
+#include "support/TempFolder.h"
+
+namespace tess {
+namespace {
+
+void Click(QWidget* widget, QPoint at) {
+  for (QEvent::Type type : {QEvent::MouseButtonPress, QEvent::MouseButtonRelease}) {
+    QMouseEvent event(type, QPointF(at), widget->mapToGlobal(QPointF(at)), Qt::LeftButton,
+                      type == QEvent::MouseButtonRelease ? Qt::NoButton : Qt::LeftButton,
+                      Qt::NoModifier);
+    QCoreApplication::sendEvent(widget, &event);
+  }
+}
+
+std::string Header(int text) {
+  return "x#" + std::to_string(text) + "#tlo_" + std::to_string(text) +
+         "#Hoer zu.#Pos\xB3uchaj.#Listen.#####";
+}
+
+class ExerciseWindowTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    ASSERT_TRUE(folder_.ok());
+    std::string texts;
+    for (int n = 1; n <= 100; ++n) texts += std::to_string(n) + "==T" + std::to_string(n) + "=\r\n";
+    testing::WriteBytes(folder_ / "infa_r.txt", texts);
+    ASSERT_TRUE(state_.Texts.Load(folder_ / "infa_r.txt"));
+    state_.Install.ProgramDir = folder_.path() + "/";
+    state_.Install.MediaDir = state_.Install.ProgramDir + "Hdd\\";
+    state_.UserDir = state_.Install.ProgramDir;
+    std::filesystem::create_directories(folder_ / "Hdd/Teksty_wav");
+    testing::WriteBytes(folder_ / "Hdd/Teksty_wav/3.wav", "RIFF");
+
+    exercises_.Add({Header(3), "MC#Who?=T_Anna.=Mark.#Where?=Bath.=T_Bristol.=Leeds.#"
+                               "When?=T_Now.=Later.#", "=========="});
+    exercises_.Add({Header(3), "ZZ#unknown kind#", "=========="});
+    exercises_.Add({Header(3), "MC#Broken?=T_Yes.=No.", "=========="});
+    for (int item = 1; item <= 3; ++item) {
+      CW_Info record;
+      record.Name = "tek_3";
+      record.Kind = item == 1 ? 40 : item == 2 ? 44 : 40;
+      record.Item = static_cast<std::uint8_t>(item);
+      results_.Append(record);
+    }
+    results_.CurrentResultName = "tek_3";
+    launcher_.OnExerciseClosed = [this] { ++closed_; };
+    launcher_.OnShowHelpPage = [this](const std::string& page) { help_.push_back(page); };
+  }
+
+  TC_MC_Form& McWindow() { return *static_cast<TC_MC_Form*>(launcher_.WindowOfKind("MC")); }
+
+  void Begin() { launcher_.BeginLesson({1, 2, 3}, {1, 2, 3}, 2, {-1, -1, -1, -1}); }
+
+  /// Clicks answer `part` (2..) of question `q` where the window drew it.
+  void Tick(int q, int part) {
+    TC_MC_Form& window = McWindow();
+    window.pb_tresc->grab();  // a paint lays the list out
+    const McAnswer& answer = window.Exercise().Question(q).Answer[part - 1];
+    Click(window.pb_tresc, QPoint(answer.Left + 2, answer.Top + 2));
+  }
+  int RightPart(int q) { return McWindow().Exercise().Question(q).RightPart; }
+  int WrongPart(int q) { return RightPart(q) == 2 ? 3 : 2; }
+
+  ResultsStore SavedResults() {
+    ResultsStore saved;
+    EXPECT_TRUE(LoadResults(ResultsFilePath(state_.UserDir, state_.Install.SettingsTag), saved));
+    return saved;
+  }
+
+  testing::TempFolder folder_;
+  CourseState state_;
+  ExerciseList exercises_;
+  ResultsStore results_;
+  FakePictureLoader pictures_;
+  TMyImageList skins_{pictures_};
+  FakeMediaPlayer player_;
+  FakeMediaPlayer film_;
+  FakeVoiceRecorder sentenceRecorder_;
+  FakeVoiceRecorder phraseRecorder_;
+  FakeMessageBox plain_;
+  FakeEventWaiter waiter_;
+  SoundService sound_{player_, sentenceRecorder_, phraseRecorder_, plain_, waiter_};
+  TMultimediaForm media_{film_, plain_};
+  FakeClock clock_;
+  SeededRandom random_{7};
+  FakeMessageBox messages_;
+  ExerciseLauncher launcher_{ExerciseProgramServices{state_, exercises_, results_, skins_,
+                                                     pictures_, sound_, media_, clock_, random_,
+                                                     messages_}};
+  int closed_ = 0;
+  std::vector<std::string> help_;
+};
+
+TEST_F(ExerciseWindowTest, AnswerCheckAndCloseRecordsTheAttempt) {
+  Begin();
+  TC_MC_Form& window = McWindow();
+  ASSERT_EQ(launcher_.CurrentExerciseWindow(), &window);
+  EXPECT_TRUE(window.isVisible());
+  // The recording opens in the media window at once; the film button hides.
+  EXPECT_TRUE(media_.isVisible());
+  EXPECT_TRUE(window.btn_media->isHidden());
+  EXPECT_TRUE(pictures_.WasRequested(state_.Install.MediaDir + "teksty\\tlo_3.jpg"));
+  // One tab icon per exercise of the text, the shown one in its own picture, hinted by kind.
+  EXPECT_TRUE(pictures_.WasRequested(state_.Install.ProgramDir + "\\but_r\\zakl\\_1a.bmp"));
+  EXPECT_TRUE(pictures_.WasRequested(state_.Install.ProgramDir + "\\but_r\\zakl\\_2.bmp"));
+  EXPECT_FALSE(window.MImage[2]->isHidden());
+  EXPECT_TRUE(window.MImage[3]->isHidden());
+
+  Tick(1, RightPart(1));
+  Tick(2, WrongPart(2));
+  Tick(2, RightPart(2));  // one answer per question: the last click wins
+  Tick(3, WrongPart(3));
+  EXPECT_TRUE(window.Exercise().ExerciseTouched());
+  EXPECT_TRUE(window.lbl_proc->isHidden());
+
+  Click(window.btn_ok, QPoint(3, 3));
+  EXPECT_TRUE(window.btn_ok->isHidden());
+  EXPECT_FALSE(window.ptoc_panel->isHidden());
+  EXPECT_EQ(window.lbl_proc->text(), "67");
+  EXPECT_EQ(window.lbl_komentarz->text(), "T65");
+  EXPECT_FALSE(window.lbl_jeszcze_raz->isHidden());
+  // Frozen after the check.
+  Tick(3, RightPart(3));
+  EXPECT_EQ(window.Exercise().GoodCount(), 2);
+
+  clock_.Advance(60000);
+  window.lbl_exitClick();
+  EXPECT_FALSE(window.isVisible());
+  EXPECT_FALSE(media_.isVisible());
+  EXPECT_EQ(closed_, 1);
+  const CW_Info& saved = SavedResults().At(1);
+  EXPECT_EQ(saved.Score, 67);
+  EXPECT_EQ(saved.Attempts, 1);
+  EXPECT_EQ(saved.Finished, 1);
+  EXPECT_DOUBLE_EQ(saved.LastDate, clock_.now);
+}
+
+TEST_F(ExerciseWindowTest, AgainStartsAFreshAttempt) {
+  Begin();
+  TC_MC_Form& window = McWindow();
+  Click(window.btn_ok, QPoint(3, 3));
+  EXPECT_EQ(window.lbl_proc->text(), "0");
+  window.lbl_jeszcze_razClick();
+  EXPECT_FALSE(window.btn_ok->isHidden());
+  EXPECT_TRUE(window.ptoc_panel->isHidden());
+  EXPECT_FALSE(window.Exercise().ExerciseChecked());
+  Tick(1, RightPart(1));
+  EXPECT_TRUE(window.Exercise().Question(1).Answer[RightPart(1) - 1].Ticked);
+}
+
+TEST_F(ExerciseWindowTest, TabsSwitchRecordOnlyTouchedExercises) {
+  Begin();
+  // An untouched exercise is not recorded, but the file is written.
+  launcher_.OpenExerciseTab(3);
+  EXPECT_EQ(SavedResults().At(1).Attempts, 0);
+  // Content the window cannot show: a message, no list, no check button; same window reused.
+  TC_MC_Form& window = McWindow();
+  EXPECT_EQ(launcher_.CurrentExerciseWindow(), &window);
+  EXPECT_EQ(window.Exercise().QuestionCount(), 0);
+  EXPECT_TRUE(window.btn_ok->isHidden());
+  ASSERT_FALSE(messages_.messages.empty());
+  EXPECT_NE(messages_.messages.back().find("#"), std::string::npos);
+
+  launcher_.OpenExerciseTab(1);
+  Tick(1, RightPart(1));
+  // A kind without a window opens nothing; the touched exercise left is recorded unchecked.
+  launcher_.OpenExerciseTab(2);
+  EXPECT_EQ(launcher_.CurrentExerciseWindow(), nullptr);
+  EXPECT_FALSE(window.isVisible());
+  EXPECT_EQ(closed_, 1);
+  const CW_Info& saved = SavedResults().At(1);
+  EXPECT_EQ(saved.Attempts, 1);
+  EXPECT_EQ(saved.Score, 0);
+  EXPECT_EQ(saved.Finished, 0);
+}
+
+TEST_F(ExerciseWindowTest, HelpKeyAndFilmButton) {
+  launcher_.BeginLesson({1}, {1}, 1, {0, 5000, -1, -1});
+  TC_MC_Form& window = McWindow();
+  EXPECT_FALSE(window.btn_media->isHidden());
+  EXPECT_FALSE(media_.isVisible());
+  QKeyEvent f1(QEvent::KeyPress, Qt::Key_F1, Qt::NoModifier);
+  QCoreApplication::sendEvent(&window, &f1);
+  EXPECT_EQ(help_, std::vector<std::string>{state_.Install.ProgramDir + "Htm_r\\h_comp.html#mc"});
+}
+
+}  // namespace
+}  // namespace tess
