@@ -12,6 +12,7 @@
 #include "course/CourseState.h"
 #include "exercises/ExerciseList.h"
 #include "exercises/ui/C_MC.h"
+#include "exercises/ui/C_TF.h"
 #include "exercises/ui/ExerciseLauncher.h"
 #include "modules/SoundService.h"
 #include "modules/ui/frm_multimedia.h"
@@ -56,10 +57,14 @@ class ExerciseWindowTest : public ::testing::Test {
                                "When?=T_Now.=Later.#", "=========="});
     exercises_.Add({Header(3), "ZZ#unknown kind#", "=========="});
     exercises_.Add({Header(3), "MC#Broken?=T_Yes.=No.", "=========="});
-    for (int item = 1; item <= 3; ++item) {
+    exercises_.Add({Header(3),
+                    "TF#Prawda#True#Richtig#Fa\xB3sz#False#Falsch#T_Anna is 32.#"
+                    "Mark is 40.#T_Leo is her son.#",
+                    "=========="});
+    for (int item = 1; item <= 4; ++item) {
       CW_Info record;
       record.Name = "tek_3";
-      record.Kind = item == 1 ? 40 : item == 2 ? 44 : 40;
+      record.Kind = item == 1 ? 40 : item == 2 ? 44 : item == 3 ? 40 : 41;
       record.Item = static_cast<std::uint8_t>(item);
       results_.Append(record);
     }
@@ -193,6 +198,50 @@ TEST_F(ExerciseWindowTest, TabsSwitchRecordOnlyTouchedExercises) {
   EXPECT_EQ(saved.Attempts, 1);
   EXPECT_EQ(saved.Score, 0);
   EXPECT_EQ(saved.Finished, 0);
+}
+
+TEST_F(ExerciseWindowTest, TrueFalseTickCheckAndClose) {
+  state_.InterfaceLanguage = 1;
+  launcher_.BeginLesson({4}, {4}, 2, {-1, -1, -1, -1});
+  auto& window = *static_cast<TC_TF_Form*>(launcher_.WindowOfKind("TF"));
+  ASSERT_EQ(launcher_.CurrentExerciseWindow(), &window);
+  EXPECT_EQ(window.Exercise().TrueHeading(), "True");
+  EXPECT_EQ(window.Exercise().FalseHeading(), "False");
+  window.pb_tresc->grab();  // a paint places the boxes
+  const auto tick = [&](int row, bool trueColumn) {
+    const TfRow& r = window.Exercise().Row(row);
+    Click(window.pb_tresc, QPoint((trueColumn ? r.TrueLeft : r.FalseLeft) + 8, r.BoxTop + 8));
+  };
+  // Row 1 right after changing its mind, row 2 wrong, row 3 left empty.
+  tick(1, !window.Exercise().Row(1).IsTrue);
+  tick(1, window.Exercise().Row(1).IsTrue);
+  tick(2, !window.Exercise().Row(2).IsTrue);
+  EXPECT_TRUE(window.Exercise().ExerciseTouched());
+
+  Click(window.btn_ok, QPoint(3, 3));
+  EXPECT_TRUE(window.btn_ok->isHidden());
+  EXPECT_EQ(window.lbl_proc->text(), "33");
+  EXPECT_EQ(window.lbl_komentarz->text(), "T75");
+  EXPECT_FALSE(window.lbl_jeszcze_raz->isHidden());
+  EXPECT_TRUE(window.Exercise().Row(3).Exclamation);
+  // Frozen after the check.
+  tick(2, window.Exercise().Row(2).IsTrue);
+  EXPECT_EQ(window.Exercise().GoodCount(), 1);
+
+  window.lbl_jeszcze_razClick();
+  window.pb_tresc->grab();
+  for (int row = 1; row <= 3; ++row) tick(row, window.Exercise().Row(row).IsTrue);
+  Click(window.btn_ok, QPoint(3, 3));
+  EXPECT_EQ(window.lbl_proc->text(), "100");
+  EXPECT_EQ(window.lbl_komentarz->text(), "T74");
+
+  window.lbl_exitClick();
+  EXPECT_EQ(closed_, 1);
+  const CW_Info& saved = SavedResults().At(4);
+  EXPECT_EQ(saved.Kind, 41);
+  EXPECT_EQ(saved.Score, 100);
+  EXPECT_EQ(saved.Attempts, 1);
+  EXPECT_EQ(saved.Finished, 1);
 }
 
 TEST_F(ExerciseWindowTest, HelpKeyAndFilmButton) {

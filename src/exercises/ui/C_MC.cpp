@@ -29,21 +29,14 @@ constexpr int kContentHeight = 380;
 TC_MC_Form::TC_MC_Form(ExerciseServices& services, QWidget* parent)
     : TExerciseForm(services, "MC", parent) {
   setObjectName("TC_MC_Form");
-  pb_tresc = new TPaintBox(this);
-  pb_tresc->setObjectName("pb_tresc");
-  pb_tresc->setGeometry(kContentLeft, kContentTop, kContentRight - kContentLeft, kContentHeight);
+  pb_tresc = MakeContentBox(
+      QRect(kContentLeft, kContentTop, kContentRight - kContentLeft, kContentHeight));
   pb_tresc->Paint = [this](QPainter& painter) { pb_trescPaint(painter); };
   pb_tresc->MouseMove = [this](QPoint point) { pb_trescMouseMove(point); };
   pb_tresc->MouseDown = [this](QPoint point) { pb_trescMouseDown(point); };
 
   TMyImageList& skins = services.Skins;
-  btn_ok = new TTransparentButton(this);
-  btn_ok->setObjectName("btn_ok");
-  btn_ok->SetImageList(&skins);
-  btn_ok->SetBitmapNormal(kSkinCheck);
-  btn_ok->move(545, 558);
-  btn_ok->setCursor(Qt::PointingHandCursor);
-  connect(btn_ok, &TTransparentButton::Click, this, &TC_MC_Form::btn_okClick);
+  btn_ok = MakeCheckButton(kSkinCheck, [this] { btn_okClick(); });
 
   btn_up = new TFCSImage1(this);
   btn_up->setObjectName("btn_up");
@@ -65,12 +58,7 @@ TC_MC_Form::TC_MC_Form(ExerciseServices& services, QWidget* parent)
   connect(btn_up, &TFCSImage1::Click, this, &TC_MC_Form::btn_upClick);
   connect(btn_dn, &TFCSImage1::Click, this, &TC_MC_Form::btn_dnClick);
 
-  // The stamps drawn into the list; the paper behind them is white, like their own ground.
-  const std::string icons = services.State.Install.ProgramDir + "gfx_r\\ikony\\";
-  for (auto [stamp, name] : {std::pair{&img_normal, "mc_normal"}, {&img_checked, "mc_checked"},
-                             {&img_bad, "mc_bad"}, {&tmp_wykrzykniczek, "mc_wykrzyknik"}}) {
-    *stamp = TransparentPixmap(services.Pictures.Load(icons + name + ".bmp"));
-  }
+  LoadTickStamps(img_normal, img_checked, img_bad, tmp_wykrzykniczek);
 }
 
 void TC_MC_Form::LoadStep() {
@@ -93,19 +81,9 @@ void TC_MC_Form::LoadStep() {
   pb_tresc->update();
 }
 
-void TC_MC_Form::KindFormShow() {
-  // Content the exercise cannot show is refused whole, with the reason.
-  if (!exercise_.LoadError().empty()) ShowContentMessage(exercise_.LoadError());
-}
+void TC_MC_Form::KindFormShow() { ShowLoadError(exercise_.LoadError()); }
 
-ExerciseScore TC_MC_Form::Score() const {
-  ExerciseScore score;
-  score.ExerciseTouched = exercise_.ExerciseTouched();
-  score.ExerciseChecked = exercise_.ExerciseChecked();
-  score.GoodCount = exercise_.GoodCount();
-  score.BadCount = exercise_.BadCount();
-  return score;
-}
+ExerciseScore TC_MC_Form::Score() const { return ScoreOf(exercise_); }
 
 void TC_MC_Form::pb_trescPaint(QPainter& painter) {
   const QFont font = PointFont("Arial", 10);

@@ -253,6 +253,29 @@ void TExerciseForm::ShowCheckResult(QWidget* checkButton) {
   ptoc_panel->raise();
 }
 
+TPaintBox* TExerciseForm::MakeContentBox(const QRect& box) {
+  auto* content = new TPaintBox(this);
+  content->setObjectName("pb_tresc");
+  content->setGeometry(box);
+  return content;
+}
+
+TTransparentButton* TExerciseForm::MakeCheckButton(int skin, std::function<void()> onClick) {
+  TTransparentButton* button = FrameButton(this, "btn_ok", services_.Skins, skin, 545, 558);
+  connect(button, &TTransparentButton::Click, this, std::move(onClick));
+  return button;
+}
+
+void TExerciseForm::LoadTickStamps(QPixmap& normal, QPixmap& checked, QPixmap& bad,
+                                   QPixmap& exclamation) {
+  // Drawn on the white paper, like their own ground.
+  const std::string icons = services_.State.Install.ProgramDir + "gfx_r\\ikony\\";
+  for (auto [stamp, name] : {std::pair{&normal, "mc_normal"}, {&checked, "mc_checked"},
+                             {&bad, "mc_bad"}, {&exclamation, "mc_wykrzyknik"}}) {
+    *stamp = TransparentPixmap(services_.Pictures.Load(icons + name + ".bmp"));
+  }
+}
+
 void TExerciseForm::ShowContentMessage(const std::string& text) {
   services_.Messages.ShowMessage(Decode(text, CodePage::Cp1250).toStdString());
 }

@@ -5,6 +5,7 @@
 #include <QLabel>
 #include <QWidget>
 #include <array>
+#include <functional>
 #include <string>
 
 #include "exercises/ExerciseKinds.h"
@@ -79,6 +80,27 @@ class TExerciseForm : public QWidget {
   void HideCheckResult();
   /// Shows a text (cp1250) of the exercise's content in the message window.
   void ShowContentMessage(const std::string& text);
+  /// The kind's content box, at `box`, taking the pointer.
+  TPaintBox* MakeContentBox(const QRect& box);
+  /// The kind's check button (skin `skin`) on the bottom strip; clicks go to `onClick`.
+  TTransparentButton* MakeCheckButton(int skin, std::function<void()> onClick);
+  /// The tick-box stamps of the lists, "gfx_r\ikony\mc_*.bmp": empty, ticked, wrong and the
+  /// exclamation mark.
+  void LoadTickStamps(QPixmap& normal, QPixmap& checked, QPixmap& bad, QPixmap& exclamation);
+  /// Content the exercise cannot show is refused whole, with the reason (empty: nothing).
+  void ShowLoadError(const std::string& error) {
+    if (!error.empty()) ShowContentMessage(error);
+  }
+  /// The marks and counts of a kind's exercise logic.
+  template <class KindLogic>
+  static ExerciseScore ScoreOf(const KindLogic& logic) {
+    ExerciseScore score;
+    score.ExerciseTouched = logic.ExerciseTouched();
+    score.ExerciseChecked = logic.ExerciseChecked();
+    score.GoodCount = logic.GoodCount();
+    score.BadCount = logic.BadCount();
+    return score;
+  }
 
   const ExerciseEntry& Entry() const { return entry_; }
   const LayoutValues& Layout() const { return layout_; }

@@ -4,6 +4,7 @@
 #include "course/Settings.h"
 #include "course/ui/Centre.h"
 #include "exercises/ui/C_MC.h"
+#include "exercises/ui/C_TF.h"
 #include "modules/SoundService.h"
 #include "modules/ui/frm_multimedia.h"
 #include "platform/MessageBox.h"
@@ -15,6 +16,7 @@ ExerciseLauncher::ExerciseLauncher(const ExerciseProgramServices& s)
     : services_{s.State,  lesson_, s.Exercises, s.Results,   s.Skins, s.Pictures,
                 s.Sound,  s.Media, s.Time,      s.Random,    s.Messages, *this} {
   windows_["MC"] = std::make_unique<TC_MC_Form>(services_);
+  windows_["TF"] = std::make_unique<TC_TF_Form>(services_);
 }
 
 ExerciseLauncher::~ExerciseLauncher() = default;
