@@ -246,4 +246,13 @@ bool MakeUserFolder(const std::string& programDir, int id, std::string& userDir,
   return false;
 }
 
+bool ChooseUser(const std::string& programDir, const LocalUser& user, std::string& userName,
+                std::string& userDir, std::string* error) {
+  std::string folder;
+  if (!MakeUserFolder(programDir, user.Id, folder, error)) return false;
+  userName = Trim(user.Name);
+  userDir = folder;
+  return true;
+}
+
 }  // namespace tess

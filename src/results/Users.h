@@ -101,4 +101,9 @@ std::string AddUserMessage(const AddUserResult& result, int limit);
 bool MakeUserFolder(const std::string& programDir, int id, std::string& userDir,
                     std::string* error = nullptr);
 
+/// Logging in `user`: its folder is made when missing, then `userName` (trimmed) and `userDir`
+/// are set. False, with nothing set, when the folder cannot be made.
+bool ChooseUser(const std::string& programDir, const LocalUser& user, std::string& userName,
+                std::string& userDir, std::string* error = nullptr);
+
 }  // namespace tess

@@ -74,4 +74,27 @@ void StyleLabel(QLabel& label, int pixels, bool bold, const QColor& ink) {
   label.setPalette(palette);
 }
 
+QLabel* WindowBackground(QWidget& window, const QString& title, const std::vector<QRect>& panels) {
+  auto* background = new QLabel(&window);
+  background->setGeometry(window.rect());
+  background->setPixmap(QPixmap::fromImage(WindowPicture(window.size(), title, panels)));
+  return background;
+}
+
+bool DialogKey(int key, const QWidget& ok, const std::function<void()>& pressOk,
+               const std::function<void()>& close, bool enterOnlyForOk) {
+  switch (key) {
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+      if (ok.isHidden()) return !enterOnlyForOk;
+      pressOk();
+      return true;
+    case Qt::Key_Escape:
+      close();
+      return true;
+    default:
+      return false;
+  }
+}
+
 }  // namespace tess::dictionary

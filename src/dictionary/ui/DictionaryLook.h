@@ -5,6 +5,7 @@
 #include <QImage>
 #include <QRect>
 #include <QString>
+#include <functional>
 #include <vector>
 
 class QLabel;
@@ -27,6 +28,14 @@ constexpr int kTitleHeight = 30;
 /// A window picture of `size`: title strip with `title`, sand ground, a white panel under
 /// each of `panels`, a navy frame.
 QImage WindowPicture(QSize size, const QString& title, const std::vector<QRect>& panels);
+
+/// The window's background label `Image1`, filling `window` with its `WindowPicture`.
+QLabel* WindowBackground(QWidget& window, const QString& title, const std::vector<QRect>& panels);
+
+/// The keys of the dictionary's small windows: Enter presses `ok` while it shows, Esc closes.
+/// With `enterOnlyForOk` an Enter that finds OK hidden is left to the focused control.
+bool DialogKey(int key, const QWidget& ok, const std::function<void()>& pressOk,
+               const std::function<void()>& close, bool enterOnlyForOk = false);
 
 /// A text button in the teal of the buttons, with a lighter fill under the mouse.
 QPushButton* TextButton(QWidget* parent, const char* name, const QString& caption,

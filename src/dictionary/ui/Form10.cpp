@@ -28,10 +28,7 @@ TForm10::TForm10(DictionaryState& state, TMyImageList& skins, MessageBox& messag
   setObjectName("TForm10");
   setFixedSize(kWidth, kHeight);
   setWindowTitle(QStringLiteral("Nowy użytkownik"));
-  Image1 = new QLabel(this);
-  Image1->setGeometry(0, 0, kWidth, kHeight);
-  Image1->setPixmap(
-      QPixmap::fromImage(WindowPicture(size(), QStringLiteral("Nowy użytkownik"), {kNameField})));
+  Image1 = WindowBackground(*this, QStringLiteral("Nowy użytkownik"), {kNameField});
   Label1 = new QLabel(QStringLiteral("Wpisz swoje imię lub pseudonim:"), this);
   StyleLabel(*Label1, 13, true);
   Label1->setGeometry(16, 36, 260, 22);
@@ -87,17 +84,8 @@ void TForm10::B_OKClick() {
 void TForm10::B_ZamknijClick() { SetModalResult(*this, mrCancel); }
 
 bool TForm10::HandleKey(int key) {
-  switch (key) {
-    case Qt::Key_Return:
-    case Qt::Key_Enter:
-      if (!B_OK->isHidden()) B_OKClick();
-      return true;
-    case Qt::Key_Escape:
-      B_ZamknijClick();
-      return true;
-    default:
-      return false;
-  }
+  return DialogKey(
+      key, *B_OK, [this] { B_OKClick(); }, [this] { B_ZamknijClick(); });
 }
 
 }  // namespace tess::dictionary

@@ -30,10 +30,7 @@ TForm23::TForm23(SearchOptions& options, int language, TMyImageList& skins, QWid
   setObjectName("TForm23");
   setFixedSize(kWidth, kHeight);
   setWindowTitle(QStringLiteral("Tessaron - szukaj..."));
-  Image1 = new QLabel(this);
-  Image1->setGeometry(0, 0, kWidth, kHeight);
-  Image1->setPixmap(
-      QPixmap::fromImage(WindowPicture(size(), QStringLiteral("Szukaj w słowniku"), {kField})));
+  Image1 = WindowBackground(*this, QStringLiteral("Szukaj w słowniku"), {kField});
 
   Edit1 = new QLineEdit(this);
   Edit1->setObjectName("Edit1");
@@ -133,18 +130,8 @@ void TForm23::B_ZamknijClick() {
 }
 
 bool TForm23::HandleKey(int key) {
-  switch (key) {
-    case Qt::Key_Return:
-    case Qt::Key_Enter:
-      // Swallowed by the field either way; searches while B_OK is visible.
-      if (!B_OK->isHidden()) B_OKClick();
-      return true;
-    case Qt::Key_Escape:
-      B_ZamknijClick();
-      return true;
-    default:
-      return false;
-  }
+  return DialogKey(
+      key, *B_OK, [this] { B_OKClick(); }, [this] { B_ZamknijClick(); });
 }
 
 }  // namespace tess::dictionary

@@ -34,10 +34,7 @@ TForm9::TForm9(DictionaryState& state, TMyImageList& skins, ModalShower& modal, 
   setObjectName("TForm9");
   setFixedSize(kWidth, kHeight);
   setWindowTitle(QStringLiteral("Tessaron 5.0"));
-  Image1 = new QLabel(this);
-  Image1->setGeometry(0, 0, kWidth, kHeight);
-  Image1->setPixmap(
-      QPixmap::fromImage(WindowPicture(size(), QStringLiteral("Logowanie"), {kUserList})));
+  Image1 = WindowBackground(*this, QStringLiteral("Logowanie"), {kUserList});
   Label1 = new QLabel(QStringLiteral("Wybierz swoje imię z listy:"), this);
   StyleLabel(*Label1, 13, true);
   Label1->setGeometry(16, 38, 260, 22);
@@ -94,14 +91,11 @@ void TForm9::B_OKClick() {
   const int position = ComboBox1->currentRow() + 1;
   if (position < 1 || position > state_.Users.Count()) return;
   const LocalUser& user = state_.Users.At(position);
-  std::string userDir;
   std::string error;
-  if (!MakeUserFolder(state_.ProgramDir, user.Id, userDir, &error)) {
+  if (!ChooseUser(state_.ProgramDir, user, state_.UserName, state_.UserDir, &error)) {
     messages_.ShowMessage(error);
     return;
   }
-  state_.UserName = Trim(user.Name);
-  state_.UserDir = userDir;
   SetModalResult(*this, mrOk);
 }
 
@@ -117,18 +111,8 @@ void TForm9::TransparentButton1Click() {
 void TForm9::B_ZamknijClick() { SetModalResult(*this, mrCancel); }
 
 bool TForm9::HandleKey(int key) {
-  switch (key) {
-    case Qt::Key_Return:
-    case Qt::Key_Enter:
-      if (B_OK->isHidden()) return false;
-      B_OKClick();
-      return true;
-    case Qt::Key_Escape:
-      B_ZamknijClick();
-      return true;
-    default:
-      return false;
-  }
+  return DialogKey(
+      key, *B_OK, [this] { B_OKClick(); }, [this] { B_ZamknijClick(); }, true);
 }
 
 }  // namespace tess::dictionary

@@ -92,14 +92,11 @@ void TForm9::B_OKClick() {
   const int position = ComboBox1->currentRow() + 1;
   if (position < 1 || position > users_.Count()) return;
   const LocalUser& user = users_.At(position);
-  std::string userDir;
   std::string error;
-  if (!MakeUserFolder(state_.Install.ProgramDir, user.Id, userDir, &error)) {
+  if (!ChooseUser(state_.Install.ProgramDir, user, state_.UserName, state_.UserDir, &error)) {
     messages_.ShowMessage(error);
     return;
   }
-  state_.UserName = Trim(user.Name);
-  state_.UserDir = userDir;
   SetModalResult(*this, mrOk);
 }
 
