@@ -42,6 +42,10 @@ inline constexpr std::array<SkinFile, kSkinCount> kCourseSkins = {{
 }};
 
 // Positions the windows use.
+constexpr int kSkinArrowUp = 4;    // "strz_up.bmp"
+constexpr int kSkinArrowDown = 5;  // "strz_dn.bmp"
 constexpr int kSkinClose = 43;
+constexpr int kSkinCheck = 48;  // "ok_rozum.bmp", the exercises' check button
+constexpr int kSkinFilm = 50;   // "panel_film.bmp"
 
 }  // namespace tess

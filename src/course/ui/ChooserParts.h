@@ -3,14 +3,12 @@
 // with its focus frame, and scroll arrows drawn from the skins.
 #include <QWidget>
 
+#include "course/SkinTable.h"
+
 namespace tess {
 
 class TFCSImage1;
 class TMyImageList;
-
-// Positions in the shared skin list.
-constexpr int kSkinArrowUp = 4;    // "strz_up.bmp"
-constexpr int kSkinArrowDown = 5;  // "strz_dn.bmp"
 
 /// The fill of a selected row, hidden at first. Made before the list box, so it lies beneath
 /// the rows.

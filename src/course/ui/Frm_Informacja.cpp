@@ -19,8 +19,6 @@ namespace tess {
 
 namespace {
 
-constexpr int kSkinArrowUp = 4;    // "strz_up.bmp"
-constexpr int kSkinArrowDown = 5;  // "strz_dn.bmp"
 
 // The window draws in "Arial CE" 10 pt.
 QFont TextFont() { return PointFont("Arial CE", 10); }

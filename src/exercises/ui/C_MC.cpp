@@ -8,6 +8,7 @@
 #include "controls/PaintBox.h"
 #include "controls/TransparentButton.h"
 #include "course/CourseState.h"
+#include "course/SkinTable.h"
 #include "platform/Fonts.h"
 #include "platform/PictureLoader.h"
 #include "platform/QtTextMeasurer.h"
@@ -16,9 +17,6 @@
 namespace tess {
 namespace {
 
-constexpr int kSkinCheck = 48;      // "ok_rozum.bmp"
-constexpr int kSkinArrowUp = 4;     // "strz_up.bmp"
-constexpr int kSkinArrowDown = 5;   // "strz_dn.bmp"
 constexpr int kContentLeft = 16;
 constexpr int kContentTop = 176;
 constexpr int kContentRight = 625;  // the default width reaches this edge

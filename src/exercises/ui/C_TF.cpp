@@ -7,6 +7,7 @@
 #include "controls/PaintBox.h"
 #include "controls/TransparentButton.h"
 #include "course/CourseState.h"
+#include "course/SkinTable.h"
 #include "platform/Fonts.h"
 #include "platform/PictureLoader.h"
 #include "platform/QtTextMeasurer.h"
@@ -15,7 +16,6 @@
 namespace tess {
 namespace {
 
-constexpr int kSkinCheck = 48;  // "ok_rozum.bmp"
 constexpr int kContentLeft = 16;
 constexpr int kContentTop = 160;
 constexpr int kContentRight = 657;  // the content box always reaches this edge

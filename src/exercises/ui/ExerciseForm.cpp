@@ -11,6 +11,7 @@
 #include "controls/WindowKeys.h"
 #include "course/Catalogue.h"
 #include "course/CourseState.h"
+#include "course/SkinTable.h"
 #include "exercises/LessonTabs.h"
 #include "exercises/Markup.h"
 #include "modules/SoundService.h"
@@ -21,14 +22,13 @@
 #include "platform/PictureLoader.h"
 #include "platform/QtTextMeasurer.h"
 #include "results/ResultsStore.h"
+#include "results/ui/UserWidgets.h"
 #include "shared/CodePage.h"
 #include "shared/Text.h"
 
 namespace tess {
 namespace {
 
-constexpr int kSkinFilm = 50;   // "panel_film.bmp"
-constexpr int kSkinClose = 43;  // "close_panel.bmp"
 constexpr int kPanelLeft = 700;
 constexpr int kTabLeft = 722;
 constexpr int kTabTop = 70;
@@ -36,17 +36,6 @@ constexpr int kTabStep = 62;
 // The verdict line sits 18 pixels above the content box, just under the instruction.
 constexpr int kInstructionHeight = 50;
 const QColor kVerdictRed(200, 40, 30);
-
-TTransparentButton* FrameButton(QWidget* window, const char* name, TMyImageList& skins, int skin,
-                                int left, int top) {
-  auto* button = new TTransparentButton(window);
-  button->setObjectName(name);
-  button->SetImageList(&skins);
-  button->SetBitmapNormal(skin);
-  button->move(left, top);
-  button->setCursor(Qt::PointingHandCursor);
-  return button;
-}
 
 }  // namespace
 
@@ -90,10 +79,10 @@ TExerciseForm::TExerciseForm(ExerciseServices& services, std::string kindCode, Q
   pb_polecenie->setGeometry(kInstructionLeft, kInstructionTop,
                             kInstructionRightEdge - kInstructionLeft, kInstructionHeight);
 
-  btn_media = FrameButton(this, "btn_media", services_.Skins, kSkinFilm, kMediaButtonLeft,
+  btn_media = SkinnedButton(this, "btn_media", services_.Skins, kSkinFilm, kMediaButtonLeft,
                           kMediaButtonTop);
   connect(btn_media, &TTransparentButton::Click, this, &TExerciseForm::btn_mediaClick);
-  lbl_exit = FrameButton(this, "lbl_exit", services_.Skins, kSkinClose, 775, 0);
+  lbl_exit = SkinnedButton(this, "lbl_exit", services_.Skins, kSkinClose, 775, 0);
   connect(lbl_exit, &TTransparentButton::Click, this, &TExerciseForm::lbl_exitClick);
 
   lbl_jeszcze_raz = new TMLabel(QStringLiteral("Jeszcze raz"), this);
@@ -261,7 +250,7 @@ TPaintBox* TExerciseForm::MakeContentBox(const QRect& box) {
 }
 
 TTransparentButton* TExerciseForm::MakeCheckButton(int skin, std::function<void()> onClick) {
-  TTransparentButton* button = FrameButton(this, "btn_ok", services_.Skins, skin, 545, 558);
+  TTransparentButton* button = SkinnedButton(this, "btn_ok", services_.Skins, skin, 545, 558);
   connect(button, &TTransparentButton::Click, this, std::move(onClick));
   return button;
 }
