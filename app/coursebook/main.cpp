@@ -2,9 +2,9 @@
 #include <QFileInfo>
 #include <clocale>
 
-#include "course/CourseState.h"
-#include "course/StartSequence.h"
-#include "course/ui/CourseProgram.h"
+#include "core/CourseState.h"
+#include "coursebook/CourseProgram.h"
+#include "coursebook/StartSequence.h"
 #include "platform/Fonts.h"
 #include "platform/QtPlatform.h"
 

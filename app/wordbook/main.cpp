@@ -1,10 +1,10 @@
 #include <QApplication>
 #include <QFileInfo>
 
+#include "dictionary/DictionaryProgram.h"
 #include "dictionary/DictionaryState.h"
-#include "dictionary/ui/DictionaryProgram.h"
-#include "dictionary/ui/HintDelay.h"
-#include "dictionary/ui/slownik.h"
+#include "dictionary/DictionaryWindow.h"
+#include "dictionary/HintDelay.h"
 #include "platform/Fonts.h"
 #include "platform/QtPlatform.h"
 #include "platform/QtWavePlayer.h"

@@ -6,7 +6,7 @@
 #include "dictionary/DictionaryConfig.h"
 #include "dictionary/EntryTable.h"
 #include "dictionary/Search.h"
-#include "results/Users.h"
+#include "users/Users.h"
 
 namespace tess::dictionary {
 

@@ -4,7 +4,7 @@
 #include <optional>
 #include <utility>
 
-#include "course/Catalogue.h"
+#include "core/Catalogue.h"
 
 namespace tess {
 

@@ -6,8 +6,8 @@
 #include <string>
 #include <vector>
 
+#include "core/ExerciseList.h"
 #include "exercises/ExerciseLayout.h"
-#include "exercises/ExerciseList.h"
 
 namespace tess {
 

@@ -4,11 +4,11 @@
 #include <string>
 #include <vector>
 
-#include "course/Catalogue.h"
-#include "course/Installation.h"
-#include "exercises/ExerciseList.h"
-#include "modules/ConversationTable.h"
-#include "modules/Equivalences.h"
+#include "core/Catalogue.h"
+#include "core/ConversationTable.h"
+#include "core/Equivalences.h"
+#include "core/ExerciseList.h"
+#include "core/Installation.h"
 
 namespace tess {
 

@@ -5,7 +5,7 @@
 #include <cstdio>
 #include <cstring>
 
-#include "course/Catalogue.h"
+#include "core/Catalogue.h"
 #include "results/CourseMaterial.h"
 #include "shared/DateTime.h"
 #include "shared/Paths.h"

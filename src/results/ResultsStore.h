@@ -8,7 +8,7 @@
 #include <string_view>
 #include <vector>
 
-#include "course/InterfaceTexts.h"
+#include "core/InterfaceTexts.h"
 
 namespace tess {
 

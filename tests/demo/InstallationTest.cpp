@@ -15,8 +15,8 @@
 #include <string>
 #include <vector>
 
-#include "course/SkinTable.h"
-#include "exercises/ExerciseList.h"
+#include "core/ExerciseList.h"
+#include "core/SkinTable.h"
 
 namespace {
 

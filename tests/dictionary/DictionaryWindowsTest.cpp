@@ -7,12 +7,12 @@
 #include <algorithm>
 
 #include "dictionary/DictionaryFixture.h"
-#include "dictionary/ui/DictionaryProgram.h"
-#include "dictionary/ui/EntryListBox.h"
-#include "dictionary/ui/Form10.h"
-#include "dictionary/ui/Form23.h"
-#include "dictionary/ui/Form9.h"
-#include "dictionary/ui/slownik.h"
+#include "dictionary/DictionaryProgram.h"
+#include "dictionary/DictionaryWindow.h"
+#include "dictionary/EntryListBox.h"
+#include "dictionary/LoginWindow.h"
+#include "dictionary/NewUserWindow.h"
+#include "dictionary/SearchWindow.h"
 #include "platform/FakeSound.h"
 #include "platform/Fakes.h"
 
@@ -59,12 +59,12 @@ class DictionaryWindowsTest : public ::testing::Test {
     EXPECT_TRUE(program->Start(folder.ProgramDir()));
     return *program;
   }
-  TFrmSlownik& Main() { return program->MainWindow(); }
+  DictionaryWindow& Main() { return program->MainWindow(); }
 
   /// The search window types `text` and confirms it with Enter.
   void SearchFor(const QString& text) {
     scripts["TForm23"] = [text](QWidget& window) {
-      auto& form = static_cast<TForm23&>(window);
+      auto& form = static_cast<SearchWindow&>(window);
       form.Edit1->setText(text);
       PressKey(*form.Edit1, Qt::Key_Return);
     };
@@ -131,7 +131,7 @@ TEST_F(DictionaryWindowsTest, ASearchShowsItsResultUntilAllAreShownAgain) {
 TEST_F(DictionaryWindowsTest, ClosingTheSearchWindowSearchesNothing) {
   Start();
   scripts["TForm23"] = [](QWidget& window) {
-    auto& form = static_cast<TForm23&>(window);
+    auto& form = static_cast<SearchWindow&>(window);
     form.Edit1->setText(QStringLiteral("house"));
     PressKey(*form.Edit1, Qt::Key_Escape);
   };
@@ -145,7 +145,7 @@ TEST_F(DictionaryWindowsTest, SearchWindowSwitchesBothSidesOnAndKeepsWhatItShows
   Start();
   bool okShownEmpty = true;
   scripts["TForm23"] = [&](QWidget& window) {
-    auto& form = static_cast<TForm23&>(window);
+    auto& form = static_cast<SearchWindow&>(window);
     EXPECT_TRUE(form.CH_Jak_ang->isChecked());
     EXPECT_TRUE(form.CH_Jak_pol->isChecked());
     EXPECT_TRUE(form.CH_Jak_cale->isChecked());
@@ -193,13 +193,13 @@ TEST_F(DictionaryWindowsTest, TypeAheadScrollsToTheFirstMatch) {
 TEST_F(DictionaryWindowsTest, FirstLearningListUseCreatesAUserAndItsFile) {
   Start();
   scripts["TForm9"] = [this](QWidget& window) {
-    auto& login = static_cast<TForm9&>(window);
+    auto& login = static_cast<LoginWindow&>(window);
     EXPECT_EQ(login.ComboBox1->count(), 0);
     EXPECT_TRUE(login.B_OK->isHidden());
     login.TransparentButton1Click();
   };
   scripts["TForm10"] = [](QWidget& window) {
-    auto& form = static_cast<TForm10&>(window);
+    auto& form = static_cast<NewUserWindow&>(window);
     form.Edit1->setText(QStringLiteral("A"));
     EXPECT_TRUE(form.B_OK->isHidden());
     form.Edit1->setText(QStringLiteral(" Łucja "));
@@ -230,7 +230,7 @@ TEST_F(DictionaryWindowsTest, LoginLeftWithoutAUserWritesIntoTheProgramFolder) {
   folder.Write("usr.t", "3=Ola\r\n");
   Start();
   scripts["TForm9"] = [](QWidget& window) {
-    auto& login = static_cast<TForm9&>(window);
+    auto& login = static_cast<LoginWindow&>(window);
     EXPECT_EQ(login.ComboBox1->count(), 1);
     EXPECT_FALSE(login.B_OK->isHidden());
     PressKey(*login.ComboBox1, Qt::Key_Escape);
@@ -250,7 +250,7 @@ TEST_F(DictionaryWindowsTest, LoggingInAnExistingUserMakesItsFolder) {
   folder.Write("usr.t", "3=Ola\r\n8=Piotr\r\n");
   Start();
   scripts["TForm9"] = [](QWidget& window) {
-    auto& login = static_cast<TForm9&>(window);
+    auto& login = static_cast<LoginWindow&>(window);
     EXPECT_EQ(login.ComboBox1->currentRow(), 1);  // the last user is chosen
     login.ComboBox1->setCurrentRow(0);
     PressKey(*login.ComboBox1, Qt::Key_Return);
@@ -277,7 +277,7 @@ TEST_F(DictionaryWindowsTest, NewUserWindowRefusesATakenNameAndA51stUser) {
   std::string users = "1=Ala\r\n";
   folder.Write("usr.t", users);
   Start();
-  TForm10& form = program->NewUserWindow();
+  NewUserWindow& form = program->NewUserDialog();
   form.show();
   form.Edit1->setText(QStringLiteral("ALA"));
   form.B_OKClick();
@@ -304,7 +304,7 @@ TEST_F(DictionaryWindowsTest, SearchFieldTypesGermanLettersWithCtrl) {
                                            "dchen",
                                            "dziewczyna [1]")});
   Start();
-  TForm23& search = program->SearchWindow();
+  SearchWindow& search = program->SearchDialog();
   EXPECT_EQ(search.Label1->text(), QStringLiteral("Szukaj wśród &niemieckich"));
   search.Edit1->setText(QStringLiteral("M"));
   PressKey(*search.Edit1, Qt::Key_A, Qt::ControlModifier);

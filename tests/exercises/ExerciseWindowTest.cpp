@@ -5,22 +5,22 @@
 #include <QCoreApplication>
 #include <QMouseEvent>
 
-#include "controls/HoverControls.h"
-#include "controls/MyImageList.h"
-#include "controls/PaintBox.h"
-#include "controls/TransparentButton.h"
-#include "course/CourseState.h"
-#include "exercises/ExerciseList.h"
-#include "exercises/ui/C_MC.h"
-#include "exercises/ui/C_TF.h"
-#include "exercises/ui/ExerciseLauncher.h"
-#include "modules/SoundService.h"
-#include "modules/ui/frm_multimedia.h"
+#include "core/CourseState.h"
+#include "core/ExerciseList.h"
+#include "exercises/ExerciseLauncher.h"
+#include "exercises/MultipleChoiceWindow.h"
+#include "exercises/TrueFalseWindow.h"
+#include "media/MediaWindow.h"
+#include "media/SoundService.h"
 #include "platform/FakeSound.h"
 #include "platform/Fakes.h"
 #include "platform/RandomSource.h"
 #include "results/ResultsStore.h"
 #include "support/TempFolder.h"
+#include "widgets/HoverLabel.h"
+#include "widgets/PaintBox.h"
+#include "widgets/SkinButton.h"
+#include "widgets/SkinStrips.h"
 
 namespace tess {
 namespace {
@@ -53,8 +53,10 @@ class ExerciseWindowTest : public ::testing::Test {
     std::filesystem::create_directories(folder_ / "Hdd/Teksty_wav");
     testing::WriteBytes(folder_ / "Hdd/Teksty_wav/3.wav", "RIFF");
 
-    exercises_.Add({Header(3), "MC#Who?=T_Anna.=Mark.#Where?=Bath.=T_Bristol.=Leeds.#"
-                               "When?=T_Now.=Later.#", "=========="});
+    exercises_.Add({Header(3),
+                    "MC#Who?=T_Anna.=Mark.#Where?=Bath.=T_Bristol.=Leeds.#"
+                    "When?=T_Now.=Later.#",
+                    "=========="});
     exercises_.Add({Header(3), "ZZ#unknown kind#", "=========="});
     exercises_.Add({Header(3), "MC#Broken?=T_Yes.=No.", "=========="});
     exercises_.Add({Header(3),
@@ -73,15 +75,17 @@ class ExerciseWindowTest : public ::testing::Test {
     launcher_.OnShowHelpPage = [this](const std::string& page) { help_.push_back(page); };
   }
 
-  TC_MC_Form& McWindow() { return *static_cast<TC_MC_Form*>(launcher_.WindowOfKind("MC")); }
+  MultipleChoiceWindow& McWindow() {
+    return *static_cast<MultipleChoiceWindow*>(launcher_.WindowOfKind("MC"));
+  }
 
   void Begin() { launcher_.BeginLesson({1, 2, 3}, {1, 2, 3}, 2, {-1, -1, -1, -1}); }
 
   /// Clicks answer `part` (2..) of question `q` where the window drew it.
   void Tick(int q, int part) {
-    TC_MC_Form& window = McWindow();
+    MultipleChoiceWindow& window = McWindow();
     window.pb_tresc->grab();  // a paint lays the list out
-    const McAnswer& answer = window.Exercise().Question(q).Answer[part - 1];
+    const ChoiceAnswer& answer = window.Exercise().Question(q).Answer[part - 1];
     Click(window.pb_tresc, QPoint(answer.Left + 2, answer.Top + 2));
   }
   int RightPart(int q) { return McWindow().Exercise().Question(q).RightPart; }
@@ -98,7 +102,7 @@ class ExerciseWindowTest : public ::testing::Test {
   ExerciseList exercises_;
   ResultsStore results_;
   FakePictureLoader pictures_;
-  TMyImageList skins_{pictures_};
+  SkinStrips skins_{pictures_};
   FakeMediaPlayer player_;
   FakeMediaPlayer film_;
   FakeVoiceRecorder sentenceRecorder_;
@@ -106,20 +110,19 @@ class ExerciseWindowTest : public ::testing::Test {
   FakeMessageBox plain_;
   FakeEventWaiter waiter_;
   SoundService sound_{player_, sentenceRecorder_, phraseRecorder_, plain_, waiter_};
-  TMultimediaForm media_{film_, plain_};
+  MediaWindow media_{film_, plain_};
   FakeClock clock_;
   SeededRandom random_{7};
   FakeMessageBox messages_;
-  ExerciseLauncher launcher_{ExerciseProgramServices{state_, exercises_, results_, skins_,
-                                                     pictures_, sound_, media_, clock_, random_,
-                                                     messages_}};
+  ExerciseLauncher launcher_{ExerciseProgramServices{
+      state_, exercises_, results_, skins_, pictures_, sound_, media_, clock_, random_, messages_}};
   int closed_ = 0;
   std::vector<std::string> help_;
 };
 
 TEST_F(ExerciseWindowTest, AnswerCheckAndCloseRecordsTheAttempt) {
   Begin();
-  TC_MC_Form& window = McWindow();
+  MultipleChoiceWindow& window = McWindow();
   ASSERT_EQ(launcher_.CurrentExerciseWindow(), &window);
   EXPECT_TRUE(window.isVisible());
   // The recording opens in the media window at once; the film button hides.
@@ -163,7 +166,7 @@ TEST_F(ExerciseWindowTest, AnswerCheckAndCloseRecordsTheAttempt) {
 
 TEST_F(ExerciseWindowTest, AgainStartsAFreshAttempt) {
   Begin();
-  TC_MC_Form& window = McWindow();
+  MultipleChoiceWindow& window = McWindow();
   Click(window.btn_ok, QPoint(3, 3));
   EXPECT_EQ(window.lbl_proc->text(), "0");
   window.lbl_jeszcze_razClick();
@@ -180,7 +183,7 @@ TEST_F(ExerciseWindowTest, TabsSwitchRecordOnlyTouchedExercises) {
   launcher_.OpenExerciseTab(3);
   EXPECT_EQ(SavedResults().At(1).Attempts, 0);
   // Content the window cannot show: a message, no list, no check button; same window reused.
-  TC_MC_Form& window = McWindow();
+  MultipleChoiceWindow& window = McWindow();
   EXPECT_EQ(launcher_.CurrentExerciseWindow(), &window);
   EXPECT_EQ(window.Exercise().QuestionCount(), 0);
   EXPECT_TRUE(window.btn_ok->isHidden());
@@ -203,13 +206,13 @@ TEST_F(ExerciseWindowTest, TabsSwitchRecordOnlyTouchedExercises) {
 TEST_F(ExerciseWindowTest, TrueFalseTickCheckAndClose) {
   state_.InterfaceLanguage = 1;
   launcher_.BeginLesson({4}, {4}, 2, {-1, -1, -1, -1});
-  auto& window = *static_cast<TC_TF_Form*>(launcher_.WindowOfKind("TF"));
+  auto& window = *static_cast<TrueFalseWindow*>(launcher_.WindowOfKind("TF"));
   ASSERT_EQ(launcher_.CurrentExerciseWindow(), &window);
   EXPECT_EQ(window.Exercise().TrueHeading(), "True");
   EXPECT_EQ(window.Exercise().FalseHeading(), "False");
   window.pb_tresc->grab();  // a paint places the boxes
   const auto tick = [&](int row, bool trueColumn) {
-    const TfRow& r = window.Exercise().Row(row);
+    const StatementRow& r = window.Exercise().Row(row);
     Click(window.pb_tresc, QPoint((trueColumn ? r.TrueLeft : r.FalseLeft) + 8, r.BoxTop + 8));
   };
   // Row 1 right after changing its mind, row 2 wrong, row 3 left empty.
@@ -246,7 +249,7 @@ TEST_F(ExerciseWindowTest, TrueFalseTickCheckAndClose) {
 
 TEST_F(ExerciseWindowTest, HelpKeyAndFilmButton) {
   launcher_.BeginLesson({1}, {1}, 1, {0, 5000, -1, -1});
-  TC_MC_Form& window = McWindow();
+  MultipleChoiceWindow& window = McWindow();
   EXPECT_FALSE(window.btn_media->isHidden());
   EXPECT_FALSE(media_.isVisible());
   QKeyEvent f1(QEvent::KeyPress, Qt::Key_F1, Qt::NoModifier);

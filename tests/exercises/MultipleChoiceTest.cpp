@@ -4,12 +4,12 @@
 #include <string>
 #include <vector>
 
-#include "exercises/C_MC_Logic.h"
+#include "exercises/MultipleChoice.h"
 
 namespace tess {
 namespace {
 
-using Kind = McDrawItem::Kind;
+using Kind = ChoiceDrawItem::Kind;
 using Strings = std::vector<std::string>;
 
 // Every byte is 6 pixels wide, 7 in bold and 5 in italic, so positions can be worked out.
@@ -24,7 +24,7 @@ class FixedWidthMeasurer : public TextMeasurer {
 constexpr int kBoxWidth = 609;
 constexpr int kBoxHeight = 380;
 
-Strings PartsOf(const McQuestion& question) {
+Strings PartsOf(const ChoiceQuestion& question) {
   return Strings(question.Parts.begin() + 1, question.Parts.begin() + 1 + question.PartCount);
 }
 
@@ -51,7 +51,7 @@ TEST(MultipleChoiceTest, ParsesQuestionsAndTheRightAnswer) {
   };
   for (const GoodParseCase& c : cases) {
     SCOPED_TRACE(c.name);
-    const McContent parsed = ParseMcContent(c.content);
+    const ChoiceContent parsed = ParseChoiceContent(c.content);
     EXPECT_EQ(parsed.Error, "");
     ASSERT_EQ(parsed.Questions.size(), c.parts.size());
     for (size_t q = 0; q < c.parts.size(); ++q) {
@@ -63,7 +63,7 @@ TEST(MultipleChoiceTest, ParsesQuestionsAndTheRightAnswer) {
 
 // Parts before "=" are not trimmed, so a blank before "T_" leaves the answer unmarked.
 TEST(MultipleChoiceTest, OnlyAPartBeginningWithTheMarkIsRight) {
-  const McContent parsed = ParseMcContent("S= T_x =T_y#");
+  const ChoiceContent parsed = ParseChoiceContent("S= T_x =T_y#");
   ASSERT_EQ(parsed.Error, "");
   EXPECT_EQ(PartsOf(parsed.Questions[0]), (Strings{"S", " T_x ", "y"}));
   EXPECT_EQ(parsed.Questions[0].RightPart, 3);
@@ -76,7 +76,7 @@ std::string Questions(int count) {
 }
 
 TEST(MultipleChoiceTest, TenQuestionsOfFourAnswersAreTheLimit) {
-  const McContent parsed = ParseMcContent(Questions(10));
+  const ChoiceContent parsed = ParseChoiceContent(Questions(10));
   EXPECT_EQ(parsed.Error, "");
   EXPECT_EQ(parsed.Questions.size(), 10u);
 }
@@ -121,7 +121,7 @@ TEST(MultipleChoiceTest, RejectsContentOutsideTheLimitsWithAMessage) {
   };
   for (const BadParseCase& c : cases) {
     SCOPED_TRACE(c.name);
-    const McContent parsed = ParseMcContent(c.content);
+    const ChoiceContent parsed = ParseChoiceContent(c.content);
     EXPECT_NE(parsed.Error.find(c.messagePart), std::string::npos) << parsed.Error;
     EXPECT_TRUE(parsed.Questions.empty());
   }
@@ -130,7 +130,7 @@ TEST(MultipleChoiceTest, RejectsContentOutsideTheLimitsWithAMessage) {
 TEST(MultipleChoiceTest, RejectedContentLeavesAnInactiveEmptyList) {
   FixedWidthMeasurer measurer;
   SeededRandom random(1);
-  McExercise exercise;
+  MultipleChoice exercise;
   EXPECT_FALSE(exercise.Load("S=a=b#", random));
   EXPECT_NE(exercise.LoadError(), "");
   EXPECT_EQ(exercise.QuestionCount(), 0);
@@ -143,10 +143,10 @@ TEST(MultipleChoiceTest, RejectedContentLeavesAnInactiveEmptyList) {
 }
 
 TEST(MultipleChoiceTest, ShuffleSwapsFourTimesAndTheMarkFollows) {
-  McQuestion question = ParseMcContent("S=T_a=b=c#").Questions.at(0);
+  ChoiceQuestion question = ParseChoiceContent("S=T_a=b=c#").Questions.at(0);
   // (2,2) is drawn again; then swaps (2,3), (3,4), (2,4), (3,2).
   ScriptedRandom random({2, 2, 2, 3, 3, 4, 4, 4, 2, 4, 3, 2, 2, 3});
-  ShuffleMcAnswers(question, random);
+  ShuffleChoiceAnswers(question, random);
   EXPECT_EQ(PartsOf(question), (Strings{"S", "c", "a", "b"}));
   EXPECT_EQ(question.RightPart, 3);
   ASSERT_EQ(random.asked.size(), 12u);
@@ -160,11 +160,11 @@ TEST(MultipleChoiceTest, RightAnswerStaysRightWhateverTheSeed) {
   for (const unsigned seed : {1u, 7u, 42u, 2026u, 99999u, 123456789u}) {
     SCOPED_TRACE(seed);
     SeededRandom random(seed);
-    McExercise exercise;
+    MultipleChoice exercise;
     ASSERT_TRUE(exercise.Load(content, random));
-    const McContent original = ParseMcContent(content);
+    const ChoiceContent original = ParseChoiceContent(content);
     for (int q = 1; q <= 3; ++q) {
-      const McQuestion& shuffled = exercise.Question(q);
+      const ChoiceQuestion& shuffled = exercise.Question(q);
       EXPECT_EQ(shuffled.Parts[shuffled.RightPart], rights[q - 1]);
       Strings before = PartsOf(original.Questions[q - 1]);
       Strings after = PartsOf(shuffled);
@@ -179,22 +179,22 @@ TEST(MultipleChoiceTest, RightAnswerStaysRightWhateverTheSeed) {
 }
 
 // Two answers come back in order after four swaps, so layout tests know where each one is.
-McExercise LoadedTwoAnswers(const std::string& content) {
+MultipleChoice LoadedTwoAnswers(const std::string& content) {
   SeededRandom random(5);
-  McExercise exercise;
+  MultipleChoice exercise;
   EXPECT_TRUE(exercise.Load(content, random));
   return exercise;
 }
 
 TEST(MultipleChoiceTest, LaysOutStemAndAnswersWithBoxesAndHitBoxes) {
   FixedWidthMeasurer measurer;
-  McExercise exercise = LoadedTwoAnswers("Is it?=T_Yes it is=No#");
-  const std::vector<McDrawItem> items = exercise.Paint(measurer, kBoxWidth, kBoxHeight);
+  MultipleChoice exercise = LoadedTwoAnswers("Is it?=T_Yes it is=No#");
+  const std::vector<ChoiceDrawItem> items = exercise.Paint(measurer, kBoxWidth, kBoxHeight);
   ASSERT_EQ(items.size(), 8u);
   const auto word = [](int x, int y, std::string text) {
-    return McDrawItem{Kind::Word, x, y, text, false, false};
+    return ChoiceDrawItem{Kind::Word, x, y, text, false, false};
   };
-  const McDrawItem expected[] = {
+  const ChoiceDrawItem expected[] = {
       word(15, 24, "Is "),
       word(33, 24, "it? "),
       {Kind::EmptyBox, 15, 46, "", false, false},
@@ -211,10 +211,10 @@ TEST(MultipleChoiceTest, LaysOutStemAndAnswersWithBoxesAndHitBoxes) {
     EXPECT_EQ(items[i].Y, expected[i].Y);
     EXPECT_EQ(items[i].Text, expected[i].Text);
   }
-  const McAnswer& yes = exercise.Question(1).Answer[1];
+  const ChoiceAnswer& yes = exercise.Question(1).Answer[1];
   EXPECT_EQ((std::vector<int>{yes.Left, yes.Top, yes.Right, yes.Bottom}),
             (std::vector<int>{15, 48, 100, 73}));
-  const McAnswer& no = exercise.Question(1).Answer[2];
+  const ChoiceAnswer& no = exercise.Question(1).Answer[2];
   EXPECT_EQ((std::vector<int>{no.Left, no.Top, no.Right, no.Bottom}),
             (std::vector<int>{15, 72, 58, 97}));
 
@@ -231,14 +231,14 @@ TEST(MultipleChoiceTest, LaysOutStemAndAnswersWithBoxesAndHitBoxes) {
 
 TEST(MultipleChoiceTest, WrapsLongAnswersAndKeepsTheWidestLine) {
   FixedWidthMeasurer measurer;
-  McExercise exercise = LoadedTwoAnswers("S=T_Yesss it=No#");
-  const std::vector<McDrawItem> items = exercise.Paint(measurer, 80, kBoxHeight);
+  MultipleChoice exercise = LoadedTwoAnswers("S=T_Yesss it=No#");
+  const std::vector<ChoiceDrawItem> items = exercise.Paint(measurer, 80, kBoxHeight);
   // "Yesss " ends at 76; "it " would pass 80 and goes to the next line at 40.
   ASSERT_EQ(items.size(), 6u);
   EXPECT_EQ(items[3].Text, "it ");
   EXPECT_EQ(items[3].X, 40);
   EXPECT_EQ(items[3].Y, 72);
-  const McAnswer& yes = exercise.Question(1).Answer[1];
+  const ChoiceAnswer& yes = exercise.Question(1).Answer[1];
   EXPECT_EQ(yes.Right, 76);
   EXPECT_EQ(yes.Bottom, 97);
   EXPECT_EQ(exercise.Question(1).Answer[2].Top, 96);
@@ -246,9 +246,9 @@ TEST(MultipleChoiceTest, WrapsLongAnswersAndKeepsTheWidestLine) {
 
 TEST(MultipleChoiceTest, TagsSwitchStylesBreakLinesAndAreNotDrawn) {
   FixedWidthMeasurer measurer;
-  McExercise exercise = LoadedTwoAnswers("A  <b> B </B> <BR> <I> C <foo> D=T_E=F#");
-  std::vector<McDrawItem> words;
-  for (const McDrawItem& item : exercise.Paint(measurer, kBoxWidth, kBoxHeight)) {
+  MultipleChoice exercise = LoadedTwoAnswers("A  <b> B </B> <BR> <I> C <foo> D=T_E=F#");
+  std::vector<ChoiceDrawItem> words;
+  for (const ChoiceDrawItem& item : exercise.Paint(measurer, kBoxWidth, kBoxHeight)) {
     if (item.What == Kind::Word) words.push_back(item);
   }
   struct Expected {
@@ -274,11 +274,11 @@ TEST(MultipleChoiceTest, TagsSwitchStylesBreakLinesAndAreNotDrawn) {
 }
 
 // Three questions; returns the part number of a wrong answer of question q.
-int WrongPart(const McQuestion& question) { return question.RightPart == 2 ? 3 : 2; }
+int WrongPart(const ChoiceQuestion& question) { return question.RightPart == 2 ? 3 : 2; }
 
-void ClickPart(McExercise& exercise, int q, int part) {
+void ClickPart(MultipleChoice& exercise, int q, int part) {
   // The middle of the box: its top two lines are also the previous answer's, which wins there.
-  const McAnswer& answer = exercise.Question(q).Answer[part - 1];
+  const ChoiceAnswer& answer = exercise.Question(q).Answer[part - 1];
   ASSERT_TRUE(exercise.Click(answer.Left, (answer.Top + answer.Bottom) / 2));
 }
 
@@ -301,11 +301,11 @@ TEST(MultipleChoiceTest, CheckCountsAndMarksEveryQuestion) {
   for (const CheckCase& c : cases) {
     SCOPED_TRACE(c.name);
     SeededRandom random(11);
-    McExercise exercise;
+    MultipleChoice exercise;
     ASSERT_TRUE(exercise.Load("One=T_a=b=c#Two=d=T_e#Three=f=g=h=T_i#", random));
     exercise.Paint(measurer, kBoxWidth, kBoxHeight);
     for (int q = 1; q <= 3; ++q) {
-      const McQuestion& question = exercise.Question(q);
+      const ChoiceQuestion& question = exercise.Question(q);
       if (c.picks[q - 1] == 'r') ClickPart(exercise, q, question.RightPart);
       if (c.picks[q - 1] == 'w') ClickPart(exercise, q, WrongPart(question));
     }
@@ -321,9 +321,9 @@ TEST(MultipleChoiceTest, CheckCountsAndMarksEveryQuestion) {
     EXPECT_EQ(exercise.VerdictRed(), c.verdict == 65);
     for (int q = 1; q <= 3; ++q) {
       SCOPED_TRACE(q);
-      const McQuestion& question = exercise.Question(q);
+      const ChoiceQuestion& question = exercise.Question(q);
       for (int p = 2; p <= question.PartCount; ++p) {
-        const McAnswer& answer = question.Answer[p - 1];
+        const ChoiceAnswer& answer = question.Answer[p - 1];
         const bool right = p == question.RightPart;
         const bool wronglyTicked = c.picks[q - 1] == 'w' && p == WrongPart(question);
         EXPECT_EQ(answer.Ticked, right || wronglyTicked) << p;
@@ -336,12 +336,12 @@ TEST(MultipleChoiceTest, CheckCountsAndMarksEveryQuestion) {
 
 TEST(MultipleChoiceTest, CheckedListShowsRedBoxAndExclamationMarks) {
   FixedWidthMeasurer measurer;
-  McExercise exercise = LoadedTwoAnswers("S=T_a=b#S2=c=T_d#");
+  MultipleChoice exercise = LoadedTwoAnswers("S=T_a=b#S2=c=T_d#");
   exercise.Paint(measurer, kBoxWidth, kBoxHeight);
   ClickPart(exercise, 1, 3);  // wrong; question 2 left unanswered
   exercise.Check();
-  std::vector<McDrawItem> stamps;
-  for (const McDrawItem& item : exercise.Paint(measurer, kBoxWidth, kBoxHeight)) {
+  std::vector<ChoiceDrawItem> stamps;
+  for (const ChoiceDrawItem& item : exercise.Paint(measurer, kBoxWidth, kBoxHeight)) {
     if (item.What != Kind::Word) stamps.push_back(item);
   }
   const std::vector<std::pair<Kind, int>> expected = {
@@ -359,7 +359,7 @@ TEST(MultipleChoiceTest, CheckedListShowsRedBoxAndExclamationMarks) {
 
 TEST(MultipleChoiceTest, OneAnswerPerQuestionAndClicksIgnoredAfterTheCheck) {
   FixedWidthMeasurer measurer;
-  McExercise exercise = LoadedTwoAnswers("S=T_a=b#S2=c=T_d#");
+  MultipleChoice exercise = LoadedTwoAnswers("S=T_a=b#S2=c=T_d#");
   EXPECT_FALSE(exercise.Click(20, 50));  // nothing is laid out before the first paint
   exercise.Paint(measurer, kBoxWidth, kBoxHeight);
   EXPECT_FALSE(exercise.Click(300, 300));
@@ -375,9 +375,9 @@ TEST(MultipleChoiceTest, OneAnswerPerQuestionAndClicksIgnoredAfterTheCheck) {
   EXPECT_TRUE(exercise.Question(2).Answer[1].Ticked);
 
   exercise.Check();
-  const McQuestion before = exercise.Question(2);
+  const ChoiceQuestion before = exercise.Question(2);
   for (int p = 2; p <= 3; ++p) {
-    const McAnswer& answer = before.Answer[p - 1];
+    const ChoiceAnswer& answer = before.Answer[p - 1];
     const int y = (answer.Top + answer.Bottom) / 2;
     EXPECT_FALSE(exercise.PointerOverAnswer(answer.Left, y));
     EXPECT_FALSE(exercise.Click(answer.Left, y));
@@ -416,7 +416,7 @@ TEST(MultipleChoiceTest, FirstPaintMeasuresTheScrollRange) {
   for (const ScrollCase& c : cases) {
     SCOPED_TRACE(c.name);
     SeededRandom random(2);
-    McExercise exercise;
+    MultipleChoice exercise;
     ASSERT_TRUE(exercise.Load(Questions(6), random));
     EXPECT_FALSE(exercise.DownVisible());
     exercise.Paint(measurer, kBoxWidth, c.boxHeight);
@@ -429,7 +429,7 @@ TEST(MultipleChoiceTest, FirstPaintMeasuresTheScrollRange) {
 TEST(MultipleChoiceTest, ScrollStepsMoveTheListAndTheArrows) {
   FixedWidthMeasurer measurer;
   SeededRandom random(2);
-  McExercise exercise;
+  MultipleChoice exercise;
   ASSERT_TRUE(exercise.Load(Questions(6), random));
   exercise.Paint(measurer, kBoxWidth, 836);  // overflow 52: ScrollMax 3
   ASSERT_EQ(exercise.ScrollMax(), 3);
@@ -439,7 +439,7 @@ TEST(MultipleChoiceTest, ScrollStepsMoveTheListAndTheArrows) {
   EXPECT_TRUE(exercise.UpVisible());
   EXPECT_TRUE(exercise.DownVisible());
   // The first line is now at y 0; words above the box are not drawn, hit boxes move along.
-  std::vector<McDrawItem> items = exercise.Paint(measurer, kBoxWidth, 836);
+  std::vector<ChoiceDrawItem> items = exercise.Paint(measurer, kBoxWidth, 836);
   EXPECT_EQ(items.front().Y, 0);
   EXPECT_EQ(exercise.Question(1).Answer[1].Top, 24);
   EXPECT_EQ(exercise.ScrollMax(), 3);  // measured once per load
@@ -452,7 +452,7 @@ TEST(MultipleChoiceTest, ScrollStepsMoveTheListAndTheArrows) {
   EXPECT_EQ(exercise.Scroll(), 3);
   items = exercise.Paint(measurer, kBoxWidth, 836);
   const auto firstWord = std::find_if(items.begin(), items.end(),
-                                      [](const McDrawItem& i) { return i.What == Kind::Word; });
+                                      [](const ChoiceDrawItem& i) { return i.What == Kind::Word; });
   ASSERT_NE(firstWord, items.end());
   EXPECT_EQ(firstWord->Y, 0);  // stem at -48, first answer at -24, second answer at 0
 

@@ -4,7 +4,7 @@
 #include <string>
 #include <vector>
 
-#include "exercises/C_TF_Logic.h"
+#include "exercises/TrueFalse.h"
 
 namespace tess {
 namespace {
@@ -31,7 +31,8 @@ std::string Statements(int count, int trueOnes) {
 }
 
 TEST(TrueFalseTest, ParsesHeadingsAndStatements) {
-  const TfContent parsed = ParseTfContent(kHeadings + "T_ Anna is 32. #Mark works.#  T_x#\r\n");
+  const StatementContent parsed =
+      ParseStatementContent(kHeadings + "T_ Anna is 32. #Mark works.#  T_x#\r\n");
   ASSERT_EQ(parsed.Error, "");
   EXPECT_EQ((Strings(std::begin(parsed.Headings), std::end(parsed.Headings))),
             (Strings{"Prawda", "True", "Richtig", "Fa\xB3sz", "False", "Falsch"}));
@@ -43,7 +44,7 @@ TEST(TrueFalseTest, ParsesHeadingsAndStatements) {
   // The mark counts only at the very start, before trimming.
   EXPECT_EQ(parsed.Rows[2].Statement, "T_x");
   EXPECT_FALSE(parsed.Rows[2].IsTrue);
-  EXPECT_EQ(ParseTfContent(Statements(18, 9)).Rows.size(), 18u);
+  EXPECT_EQ(ParseStatementContent(Statements(18, 9)).Rows.size(), 18u);
 }
 
 TEST(TrueFalseTest, RejectsContentOutsideTheLimitsWithAMessage) {
@@ -64,12 +65,12 @@ TEST(TrueFalseTest, RejectsContentOutsideTheLimitsWithAMessage) {
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.name);
-    const TfContent parsed = ParseTfContent(c.content);
+    const StatementContent parsed = ParseStatementContent(c.content);
     EXPECT_NE(parsed.Error.find(c.messagePart), std::string::npos) << parsed.Error;
     EXPECT_TRUE(parsed.Rows.empty());
   }
   SeededRandom random(1);
-  TfExercise exercise;
+  TrueFalse exercise;
   EXPECT_FALSE(exercise.Load(kHeadings + "a#", 0, random));
   EXPECT_EQ(exercise.StatementCount(), 0);
   FixedWidthMeasurer measurer;
@@ -79,7 +80,7 @@ TEST(TrueFalseTest, RejectsContentOutsideTheLimitsWithAMessage) {
 
 TEST(TrueFalseTest, HeadingsFollowTheInterfaceLanguage) {
   SeededRandom random(3);
-  TfExercise exercise;
+  TrueFalse exercise;
   const Strings expected[] = {{"Prawda", "Fa\xB3sz"}, {"True", "False"}, {"Richtig", "Falsch"}};
   for (int language = 0; language < 3; ++language) {
     ASSERT_TRUE(exercise.Load(Statements(2, 1), language, random));
@@ -93,7 +94,7 @@ TEST(TrueFalseTest, HeadingsFollowTheInterfaceLanguage) {
 TEST(TrueFalseTest, ShuffleMakesOneSwapPerRowAndTheAnswerFollows) {
   // (1,1) is drawn again; then swaps (1,3), (2,3), (3,1).
   ScriptedRandom random({1, 1, 1, 3, 2, 3, 3, 1});
-  TfExercise exercise;
+  TrueFalse exercise;
   ASSERT_TRUE(exercise.Load(kHeadings + "T_a#b#c#", 0, random));
   EXPECT_EQ(
       (Strings{exercise.Row(1).Statement, exercise.Row(2).Statement, exercise.Row(3).Statement}),
@@ -105,10 +106,10 @@ TEST(TrueFalseTest, ShuffleMakesOneSwapPerRowAndTheAnswerFollows) {
 }
 
 // Loads an even number of rows in their written order: every swap exchanges rows 1 and 2.
-TfExercise Unshuffled(const std::string& content, int rows) {
+TrueFalse Unshuffled(const std::string& content, int rows) {
   ScriptedRandom random;
   for (int swap = 0; swap < rows; ++swap) random.answers.insert(random.answers.end(), {1, 2});
-  TfExercise exercise;
+  TrueFalse exercise;
   EXPECT_TRUE(exercise.Load(content, 0, random));
   return exercise;
 }
@@ -116,14 +117,14 @@ TfExercise Unshuffled(const std::string& content, int rows) {
 TEST(TrueFalseTest, LaysOutHeadingsRowsAndBoxes) {
   FixedWidthMeasurer measurer;
   // "Prawda" is 42 wide in bold, "Fa\xB3sz" 35: columns 94 wide, halves of 47.
-  TfExercise exercise = Unshuffled(kHeadings + "T_One two#Six#", 2);
-  const std::vector<TfDrawItem> items = exercise.Paint(measurer, 130);
+  TrueFalse exercise = Unshuffled(kHeadings + "T_One two#Six#", 2);
+  const std::vector<StatementDrawItem> items = exercise.Paint(measurer, 130);
   struct Expected {
-    TfDrawItem::Kind what;
+    StatementDrawItem::Kind what;
     int x, y;
     std::string text;
   };
-  using K = TfDrawItem::Kind;
+  using K = StatementDrawItem::Kind;
   // "One " ends at 123; "two " would pass 130 and wraps 17 lower.
   const Expected expected[] = {
       {K::Line, 0, 20, ""},      {K::Word, 3, 4, "Prawda"}, {K::Word, 54, 4, "Fa\xB3sz"},
@@ -147,7 +148,7 @@ TEST(TrueFalseTest, LaysOutHeadingsRowsAndBoxes) {
   EXPECT_EQ(exercise.Row(2).BoxTop, 67 + 12 - 8 - 5);
 
   // Hit boxes are the 17 x 17 pictures.
-  const TfRow& row = exercise.Row(1);
+  const StatementRow& row = exercise.Row(1);
   EXPECT_TRUE(exercise.PointerOverBox(row.TrueLeft, row.BoxTop));
   EXPECT_TRUE(exercise.PointerOverBox(row.FalseLeft + 16, row.BoxTop + 16));
   EXPECT_FALSE(exercise.PointerOverBox(row.FalseLeft + 17, row.BoxTop));
@@ -156,37 +157,40 @@ TEST(TrueFalseTest, LaysOutHeadingsRowsAndBoxes) {
 
 TEST(TrueFalseTest, TheLastTickOfARowWins) {
   FixedWidthMeasurer measurer;
-  TfExercise exercise = Unshuffled(kHeadings + "T_a#b#", 2);
+  TrueFalse exercise = Unshuffled(kHeadings + "T_a#b#", 2);
   EXPECT_FALSE(exercise.Click(15, 30));  // nothing is placed before the first paint
   exercise.Paint(measurer, kBoxWidth);
-  const TfRow& row = exercise.Row(1);
+  const StatementRow& row = exercise.Row(1);
   ASSERT_TRUE(exercise.Click(row.TrueLeft + 3, row.BoxTop + 3));
   EXPECT_TRUE(exercise.ExerciseTouched());
   ASSERT_TRUE(exercise.Click(row.FalseLeft + 3, row.BoxTop + 3));
   EXPECT_FALSE(row.TrueTicked);
   EXPECT_TRUE(row.FalseTicked);
-  EXPECT_EQ(row.TrueBox, TfBox::Empty);
-  EXPECT_EQ(row.FalseBox, TfBox::Ticked);
+  EXPECT_EQ(row.TrueBox, StatementBox::Empty);
+  EXPECT_EQ(row.FalseBox, StatementBox::Ticked);
   EXPECT_FALSE(exercise.Row(2).TrueTicked || exercise.Row(2).FalseTicked);
 }
 
 TEST(TrueFalseTest, CheckMarksEveryRowAndCounts) {
   // Rows: true ticked right, false ticked right, true ticked wrong, false ticked wrong, and
   // a true and a false one left unticked.
-  TfExercise exercise = Unshuffled(kHeadings + "T_a#b#c#T_d#T_e#f#", 6);
+  TrueFalse exercise = Unshuffled(kHeadings + "T_a#b#c#T_d#T_e#f#", 6);
   exercise.Tick(1, true);
   exercise.Tick(2, false);
   exercise.Tick(3, true);
   exercise.Tick(4, false);
   exercise.Check();
   struct Expected {
-    TfBox trueBox, falseBox;
+    StatementBox trueBox, falseBox;
     bool exclamation;
   };
   const Expected expected[] = {
-      {TfBox::Ticked, TfBox::Empty, false}, {TfBox::Empty, TfBox::Ticked, false},
-      {TfBox::Red, TfBox::Ticked, true},    {TfBox::Ticked, TfBox::Red, true},
-      {TfBox::Ticked, TfBox::Empty, true},  {TfBox::Empty, TfBox::Ticked, true},
+      {StatementBox::Ticked, StatementBox::Empty, false},
+      {StatementBox::Empty, StatementBox::Ticked, false},
+      {StatementBox::Red, StatementBox::Ticked, true},
+      {StatementBox::Ticked, StatementBox::Red, true},
+      {StatementBox::Ticked, StatementBox::Empty, true},
+      {StatementBox::Empty, StatementBox::Ticked, true},
   };
   for (int i = 1; i <= 6; ++i) {
     SCOPED_TRACE(i);
@@ -208,7 +212,7 @@ TEST(TrueFalseTest, CheckMarksEveryRowAndCounts) {
 
 TEST(TrueFalseTest, VerdictAndPercent) {
   SeededRandom random(11);
-  TfExercise exercise;
+  TrueFalse exercise;
   ASSERT_TRUE(exercise.Load(Statements(12, 5), 0, random));
   int right = 0;
   for (int i = 1; i <= 12; ++i) {

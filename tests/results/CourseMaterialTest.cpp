@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "CourseMaterialFixture.h"
+#include "support/CourseMaterialFixture.h"
 
 namespace tess {
 namespace {

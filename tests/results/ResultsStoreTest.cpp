@@ -6,9 +6,9 @@
 #include <string>
 #include <vector>
 
-#include "CourseMaterialFixture.h"
 #include "results/CourseMaterial.h"
 #include "shared/DateTime.h"
+#include "support/CourseMaterialFixture.h"
 
 namespace tess {
 namespace {

@@ -1,0 +1,19 @@
+#pragma once
+// Interface texts and file text as Qt strings, through the one codec.
+#include <QString>
+#include <string>
+
+#include "core/CourseState.h"
+#include "shared/CodePage.h"
+
+namespace tess {
+
+/// Interface text n of the current interface language, decoded in that language's code page.
+inline QString UiText(const CourseState& state, int n) {
+  return Decode(state.InterfaceText(n), InterfaceCodePage(state.InterfaceLanguage));
+}
+
+/// Text of the course's Polish files (cp1250), e.g. the course title.
+inline QString CourseText(const std::string& bytes) { return Decode(bytes, CodePage::Cp1250); }
+
+}  // namespace tess

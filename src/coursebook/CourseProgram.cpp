@@ -1,0 +1,251 @@
+#include "coursebook/CourseProgram.h"
+
+#include <QApplication>
+
+#include "choosers/LessonChooserWindow.h"
+#include "choosers/SectionChooserWindow.h"
+#include "core/CourseSkins.h"
+#include "core/Settings.h"
+#include "coursebook/Backdrop.h"
+#include "coursebook/ExitConfirmationWindow.h"
+#include "coursebook/HomeWindow.h"
+#include "coursebook/InformationWindow.h"
+#include "coursebook/LanguageMaterial.h"
+#include "coursebook/MessageWindow.h"
+#include "coursebook/OptionsWindow.h"
+#include "exercises/ExerciseLauncher.h"
+#include "exercises/ExerciseLayout.h"
+#include "exercises/ExerciseWindow.h"
+#include "exercises/TextLesson.h"
+#include "media/HelpWindow.h"
+#include "media/MediaWindow.h"
+#include "media/SoundService.h"
+#include "platform/Clock.h"
+#include "platform/MessageBox.h"
+#include "platform/ModalShower.h"
+#include "platform/QtFilmPlayer.h"
+#include "platform/QtPlatform.h"
+#include "platform/QtVoiceRecorder.h"
+#include "platform/QtWavePlayer.h"
+#include "platform/RandomSource.h"
+#include "shared/Paths.h"
+#include "users/LoginWindow.h"
+#include "users/NewUserWindow.h"
+#include "widgets/Centre.h"
+
+namespace tess {
+
+CourseProgram::CourseProgram(CourseState& state, CoursePorts ports) : state_(state), ports_(ports) {
+  if (!ports_.Random) {
+    ownRandom_ = std::make_unique<ClockSeededRandom>();
+    ports_.Random = ownRandom_.get();
+  }
+  if (!ports_.Web) {
+    ownBrowser_ = std::make_unique<QtBrowser>();
+    ports_.Web = ownBrowser_.get();
+  }
+  MakeMissingSoundDevices();
+  skins_ = std::make_unique<CourseSkins>(ports_.Pictures);
+  home_ = std::make_unique<HomeWindow>(state_, *skins_, ports_.Pictures,
+                                       MainWindowPorts{ports_.Random, ports_.Web});
+  messageWindow_ = std::make_unique<MessageWindow>(state_, *skins_, ports_.Pictures, ports_.Modal);
+  backdrop_ = std::make_unique<Backdrop>();
+  // Until the skins are loaded the message window cannot draw, so start-up failures use
+  // the plain message box.
+  material_ = std::make_unique<LanguageMaterial>(state_, *home_, *skins_, ports_.PlainMessages);
+  messages_ = std::make_unique<MessageWindowBox>(*messageWindow_, ports_.PlainMessages);
+  // The login reads usr.t as it is created, and reports through the message window.
+  newUser_ = std::make_unique<NewUserWindow>(state_, users_, skins_->MyImageList1, ports_.Pictures,
+                                             *messages_);
+  newUser_->ReloadLanguageMaterial = [this] { return material_->Reload(); };
+  login_ = std::make_unique<LoginWindow>(state_, users_, skins_->MyImageList1, ports_.Pictures,
+                                         ports_.Modal, *newUser_, *messages_);
+  exitConfirmation_ =
+      std::make_unique<ExitConfirmationWindow>(state_, skins_->MyImageList1, ports_.Pictures);
+  information_ =
+      std::make_unique<InformationWindow>(state_, *skins_, ports_.Pictures, ports_.Modal);
+  home_->SetCloseConfirmation([this] { return ConfirmClose(); });
+  for (auto* help : {&login_->ShowHelpText, &newUser_->ShowHelpText}) {
+    *help = [this](int n) { ShowInformation("HH_" + state_.InterfaceText(n)); };
+  }
+  login_->ShowHelpPage = [this](const std::string& page) { ShowHelpPage(page); };
+  newUser_->ShowHelpPage = [this](const std::string& page) { ShowHelpPage(page); };
+  help_ = std::make_unique<HelpWindow>(state_, skins_->MyImageList1, ports_.Pictures);
+  help_->OpenWebPage = [this](const std::string& url) { ports_.Web->OpenUrl(url); };
+  options_ =
+      std::make_unique<OptionsWindow>(state_, *material_, *skins_, ports_.Pictures, *messages_);
+  options_->ShowInformation = [this](const std::string& text) { ShowInformation(text); };
+  options_->ShowHelpPage = [this](const std::string& page) { ShowHelpPage(page); };
+  WireMainWindow();
+  WireSound();
+  WireExercises();
+}
+
+void CourseProgram::WireExercises() {
+  launcher_ = std::make_unique<ExerciseLauncher>(ExerciseProgramServices{
+      state_, courseMaterial_.Exercises, results_, skins_->MyImageList1, ports_.Pictures, *sound_,
+      *media_, ports_.Time, *ports_.Random, Messages()});
+  launcher_->OnShowHelpPage = [this](const std::string& page) { ShowHelpPage(page); };
+  launcher_->OnExerciseClosed = [this] {
+    if (!itemOpener_) return;
+    itemOpener_->raise();
+    itemOpener_->activateWindow();
+    // Activation is not reported on every platform; the chooser's refresh may run twice.
+    if (itemOpener_ == lessonChooser_.get()) lessonChooser_->Reactivated();
+  };
+}
+
+void CourseProgram::MakeMissingSoundDevices() {
+  if (!ports_.SharedPlayer) {
+    ownPlayer_ = std::make_unique<QtWavePlayer>();
+    ports_.SharedPlayer = ownPlayer_.get();
+  }
+  for (auto [port, own] : {std::pair{&ports_.SentenceRecorder, &ownSentenceRecorder_},
+                           std::pair{&ports_.PhraseRecorder, &ownPhraseRecorder_}}) {
+    if (*port) continue;
+    *own = std::make_unique<QtVoiceRecorder>();
+    *port = own->get();
+  }
+  if (!ports_.Film) {
+    ownFilm_ = std::make_unique<QtFilmPlayer>();
+    ports_.Film = ownFilm_.get();
+  }
+  if (!ports_.Waiter) {
+    ownWaiter_ = std::make_unique<QtEventWaiter>();
+    ports_.Waiter = ownWaiter_.get();
+  }
+}
+
+void CourseProgram::WireSound() {
+  sound_ =
+      std::make_unique<SoundService>(*ports_.SharedPlayer, *ports_.SentenceRecorder,
+                                     *ports_.PhraseRecorder, ports_.PlainMessages, *ports_.Waiter);
+  media_ = std::make_unique<MediaWindow>(*ports_.Film, ports_.PlainMessages);
+  media_->SetMainWindow(home_.get());
+  help_->AttachMediaWindow(*media_);
+  // The installation is read before the windows are made.
+  sound_->SetProgramDir(state_.Install.ProgramDir);
+  home_->PlayOpeningSound = [this](const std::string& path) { sound_->PlaySoundFile(path, false); };
+  auto hideMedia = [this] {
+    media_->hide();
+    media_->Logic().MediaShown = false;
+  };
+  home_->HideMediaWindow = hideMedia;
+  sectionChooser_->HideMediaWindow = hideMedia;
+  lessonChooser_->HideMediaWindow = hideMedia;
+}
+
+void CourseProgram::WireMainWindow() {
+  sectionChooser_ = std::make_unique<SectionChooserWindow>(
+      state_, results_, courseMaterial_.Exercises, skins_->MyImageList1, ports_.Pictures);
+  sectionChooser_->ShowHelpPage = [this](const std::string& page) { ShowHelpPage(page); };
+  sectionChooser_->ShowInformation = [this](const std::string& text) { ShowInformation(text); };
+  sectionChooser_->OpenItem = [this](int position) { OpenItem(position); };
+  HomeWindow& main = *home_;
+  main.ShowHelpPage = [this](const std::string& page) { ShowHelpPage(page); };
+  main.ShowOptions = [this] { ShowOptions(); };
+  options_->StartAnimation = [this] { home_->StartAnimation(); };
+  options_->StopAnimation = [this] { home_->StopAnimation(); };
+  main.OpenSection = [this](int sectionCode, bool video, const std::string& picture) {
+    sectionChooser_->SetSection(sectionCode, video, picture);
+    CentreOnScreen(*sectionChooser_);
+    sectionChooser_->show();
+    sectionChooser_->raise();
+    sectionChooser_->activateWindow();
+  };
+  lessonChooser_ = std::make_unique<LessonChooserWindow>(
+      state_, LessonChooserSources{results_, courseMaterial_.Catalogue.Groups, classroomLessons_},
+      LessonChooserPorts{skins_->MyImageList1, ports_.Pictures, Messages(), ports_.Time});
+  lessonChooser_->ShowHelpPage = [this](const std::string& page) { ShowHelpPage(page); };
+  lessonChooser_->ShowInformation = [this](const std::string& text) { ShowInformation(text); };
+  lessonChooser_->OpenItem = [this](int position) { OpenItem(position); };
+  main.OpenChooser = [this](int mode) { lessonChooser_->OpenChooser(mode); };
+}
+
+void CourseProgram::OpenItem(int position) {
+  if (position < 1 || position > results_.Count()) return;
+  itemOpener_ = QApplication::activeWindow();
+  const std::string& name = results_.At(position).Name;
+  const int number = ResultKeyNumber(name);
+  // Conversations, comprehension exercises and sentence packages open in windows of their
+  // own; until those exist such items open nothing.
+  if (name.rfind("tek_", 0) != 0 || number < 0) return;
+  const bool film = FileExists(TextFilmPath(state_.Install.ProgramDir, std::to_string(number)));
+  const TextLessonPlan plan = PlanTextLesson(number, courseMaterial_.Exercises, results_, film);
+  launcher_->BeginLesson(plan.Exercises, plan.ResultSlots, plan.TextMediaMode, plan.JumpTimes);
+}
+
+CourseProgram::~CourseProgram() = default;
+
+MessageBox& CourseProgram::Messages() { return *messages_; }
+
+bool CourseProgram::ReloadLanguageMaterial() { return material_->Reload(); }
+
+bool CourseProgram::LoadCourseMaterial() {
+  std::vector<std::string> messages;
+  const bool loaded = tess::LoadCourseMaterial(state_.Install, courseMaterial_, messages);
+  for (const std::string& message : messages) Messages().ShowMessage(message);
+  return loaded;
+}
+
+void CourseProgram::ShowBackdrop() { backdrop_->ShowCovering(); }
+
+bool CourseProgram::ShowClassroomLogin() { return false; }
+
+void CourseProgram::ShowLocalLogin() {
+  if (!login_->LoadError().empty()) Messages().ShowMessage(login_->LoadError());
+  CentreOnScreen(*login_);
+  if (ports_.Modal.ShowModal(*login_) != mrOk || !OnLocalUserChosen()) endRequested_ = true;
+}
+
+bool CourseProgram::OnLocalUserChosen() {
+  LoadUserResults();
+  return LoadUserSettings(state_, Messages(), [this] { return material_->Reload(); });
+}
+
+void CourseProgram::LoadUserResults() {
+  const std::string path = ResultsFilePath(state_.UserDir, state_.Install.SettingsTag);
+  std::string error;
+  if (!LoadResults(path, results_, &error)) {
+    Messages().ShowMessage("Nie można odczytać wyników z pliku " + path + ": " + error);
+    return;  // a damaged file is kept as it is, never overwritten by a fresh build
+  }
+  if (results_.Count() > 0) return;
+  BuildResults(courseMaterial_, ports_.Time.Now(), results_);
+  if (!SaveResults(path, results_, &error)) {
+    Messages().ShowMessage("Nie można zapisać wyników w pliku " + path + ": " + error);
+  }
+}
+
+bool CourseProgram::ConfirmClose() {
+  if (state_.RunMode == kRunModeLocal) {
+    CentreOnScreen(*exitConfirmation_);
+    if (ports_.Modal.ShowModal(*exitConfirmation_) != mrYes) return false;
+  }
+  QApplication::quit();
+  return true;
+}
+
+void CourseProgram::ShowHelpPage(const std::string& page) {
+  if (!help_->isVisible()) CentreOnScreen(*help_);
+  help_->ShowWindow();
+  help_->ShowHelpPage(page);
+}
+
+void CourseProgram::ShowInformation(const std::string& text) {
+  information_->ShowInformation(text);
+}
+
+void CourseProgram::ShowOptions() {
+  CentreOnScreen(*options_);
+  ports_.Modal.ShowModal(*options_);
+}
+
+void CourseProgram::ShowMainWindow() {
+  CentreOnScreen(*home_);
+  home_->show();
+  home_->raise();
+  home_->activateWindow();
+}
+
+}  // namespace tess

@@ -1,0 +1,58 @@
+#include "dictionary/DictionaryProgram.h"
+
+#include <unistd.h>
+
+#include "dictionary/DictionarySkins.h"
+#include "dictionary/DictionaryWindow.h"
+#include "dictionary/EntryPlayer.h"
+#include "dictionary/LoginWindow.h"
+#include "dictionary/NewUserWindow.h"
+#include "dictionary/SearchWindow.h"
+#include "platform/MessageBox.h"
+#include "shared/Paths.h"
+#include "widgets/Centre.h"
+
+namespace tess::dictionary {
+
+DictionaryProgram::DictionaryProgram(DictionaryPorts ports) : ports_(ports) {}
+
+// Members go in reverse order: the main window first, as the others serve it.
+DictionaryProgram::~DictionaryProgram() = default;
+
+std::string DictionaryProgram::SettleProgramDir(const std::string& programFile,
+                                                MessageBox& messages) {
+  const size_t slash = programFile.find_last_of('/');
+  const std::string programDir =
+      slash == std::string::npos ? std::string() : programFile.substr(0, slash + 1);
+  if (programDir.empty() || ::chdir(ResolvePath(programDir).c_str()) != 0) {
+    messages.ShowWarning("Cannot find directory");
+  }
+  return programDir;
+}
+
+bool DictionaryProgram::Start(const std::string& programDir) {
+  const ConfigError error = LoadDictionary(programDir, state_);
+  if (error != ConfigError::None) {
+    ports_.Messages.ShowMessage(ConfigMessage(error));
+    return false;
+  }
+  skins_ = std::make_unique<DictionarySkins>(ports_.Pictures);
+  std::string skinError;
+  if (!skins_->LoadSkins(programDir, &skinError)) {
+    ports_.Messages.ShowMessage(skinError);
+    return false;
+  }
+  SkinStrips& skins = skins_->MyImageList1;
+  player_ = std::make_unique<EntryPlayer>(ports_.Player, ports_.Messages);
+  search_ = std::make_unique<SearchWindow>(state_.Options, state_.Language(), skins);
+  newUser_ = std::make_unique<NewUserWindow>(state_, skins, ports_.Messages);
+  login_ = std::make_unique<LoginWindow>(state_, skins, ports_.Modal, *newUser_, ports_.Messages);
+  // A usr.t that cannot be read only matters to the learning list; say so and go on.
+  if (!login_->LoadError().empty()) ports_.Messages.ShowMessage(login_->LoadError());
+  dictionaryWindow_ = std::make_unique<DictionaryWindow>(DictionaryWindowParts{
+      state_, skins, ports_.Pictures, ports_.Modal, ports_.Messages, *player_, *search_, *login_});
+  CentreOnScreen(*dictionaryWindow_);
+  return true;
+}
+
+}  // namespace tess::dictionary

@@ -1,0 +1,328 @@
+#include "dictionary/DictionaryWindow.h"
+
+#include <QCloseEvent>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QShortcut>
+#include <QSignalBlocker>
+
+#include "dictionary/DictionaryLook.h"
+#include "dictionary/DictionarySkins.h"
+#include "dictionary/DictionaryState.h"
+#include "dictionary/DictionaryText.h"
+#include "dictionary/EntryListBox.h"
+#include "dictionary/EntryPlayer.h"
+#include "dictionary/LearningList.h"
+#include "dictionary/LoginWindow.h"
+#include "dictionary/Recordings.h"
+#include "dictionary/Search.h"
+#include "dictionary/SearchWindow.h"
+#include "platform/Fonts.h"
+#include "platform/MessageBox.h"
+#include "platform/ModalShower.h"
+#include "platform/PictureLoader.h"
+#include "platform/QtTextMeasurer.h"
+#include "shared/Paths.h"
+#include "shared/TextFile.h"
+#include "users/UserWidgets.h"
+#include "widgets/Centre.h"
+
+namespace tess::dictionary {
+
+namespace {
+
+// Where the controls stand; the built-in picture puts its white panels under them.
+const QRect kTitleDragArea(0, 0, 520, look::kTitleHeight);
+const QRect kTypeAheadField(16, 40, 200, 24);
+const QRect kShowAllButton(16, 40, 200, 24);
+const QRect kSearchButton(226, 40, 92, 24);
+const QRect kCountLabel(330, 40, 258, 24);
+const QRect kListPanel(8, 72, 584, 208);
+const QRect kListBox(14, 76, 552, 200);
+const QRect kScrollBar(570, 76, 16, 200);
+const QRect kNoteLabel(16, 288, 300, 22);
+const QRect kLearnButton(458, 286, 130, 26);
+constexpr int kWheelEntries = 3;
+constexpr const char* kBackgroundFile = "but_slow_r\\slownik_t.bmp";
+
+void StyleScrollBar(QScrollBar& bar) {
+  bar.setStyleSheet(QStringLiteral(
+      "QScrollBar:vertical { background: #F4E9D8; width: 16px; border-radius: 8px; }"
+      "QScrollBar::handle:vertical { background: #2A9D8F; border-radius: 6px; margin: 2px;"
+      " min-height: 24px; }"
+      "QScrollBar::handle:vertical:hover { background: #4FB3A7; }"
+      "QScrollBar::add-line:vertical, QScrollBar::sub-line:vertical { height: 0; }"
+      "QScrollBar::add-page:vertical, QScrollBar::sub-page:vertical { background: none; }"));
+}
+
+}  // namespace
+
+DictionaryWindow::DictionaryWindow(DictionaryWindowParts parts, QWidget* parent)
+    : QWidget(parent, Qt::FramelessWindowHint | Qt::Window),
+      state_(parts.State),
+      pictures_(parts.Pictures),
+      modal_(parts.Modal),
+      messages_(parts.Messages),
+      player_(parts.Player),
+      search_(parts.Search),
+      login_(parts.Login),
+      browser_(parts.State.Table, parts.State.Language()),
+      listFont_(PointFont("Arial", 10)) {
+  setObjectName("TFrmSlownik");
+  setFixedSize(kWidth, kHeight);
+  Image2 = new QLabel(this);
+  Image2->setGeometry(0, 0, kWidth, kHeight);
+  Image2->setPixmap(QPixmap::fromImage(Background()));
+
+  Label1 = new QLabel(this);
+  Label1->setObjectName("Label1");
+  Label1->setGeometry(kTitleDragArea);
+  Label1->installEventFilter(this);
+
+  Edit1 = new QLineEdit(this);
+  Edit1->setObjectName("Edit1");
+  Edit1->setGeometry(kTypeAheadField);
+  StyleNameEdit(*Edit1);
+  Edit1->setFont(listFont_);
+  Edit1->setToolTip(QStringLiteral("Wpisz początek słowa"));
+
+  K_Szukaj = TextButton(this, "K_Szukaj", QStringLiteral("Szukaj..."), kSearchButton);
+  K_Szukaj->setToolTip(QStringLiteral("Szukaj w słowniku (Ctrl+F)"));
+  K_Wszystkie = TextButton(this, "K_Wszystkie", QStringLiteral("Pokaż wszystkie"), kShowAllButton);
+  K_Do_nauki = TextButton(this, "K_Do_nauki", QStringLiteral("+ Do nauki"), kLearnButton);
+  K_Do_nauki->setToolTip(QStringLiteral("Dopisz kliknięte słowo do listy słówek do nauki"));
+
+  L_Ile_wybrano = new QLabel(this);
+  L_Ile_wybrano->setObjectName("L_Ile_wybrano");
+  L_Ile_wybrano->setGeometry(kCountLabel);
+  StyleLabel(*L_Ile_wybrano, 13, true);
+  L_Opis = new QLabel(this);
+  L_Opis->setObjectName("L_Opis");
+  L_Opis->setGeometry(kNoteLabel);
+  StyleLabel(*L_Opis, 13, true, look::kTeal);
+
+  PaintBox1 = new EntryListBox(this);
+  PaintBox1->setObjectName("PaintBox1");
+  PaintBox1->setGeometry(kListBox);
+  PaintBox1->setCursor(Qt::PointingHandCursor);
+  PaintBox1->Paint = [this](QPainter& painter) { PaintBox1Paint(painter); };
+  PaintBox1->MouseDown = [this](QPoint point) { PlayEntry(point); };
+  PaintBox1->HintAt = [this](QPoint point) {
+    return dictionary::HintAt(CurrentPicture(), point.x(), point.y());
+  };
+  PaintBox1->Wheel = [this](int steps) {
+    if (Suwak->isVisible()) Suwak->setValue(Suwak->value() - steps * kWheelEntries);
+  };
+
+  Suwak = new QScrollBar(Qt::Vertical, this);
+  Suwak->setObjectName("Suwak");
+  Suwak->setGeometry(kScrollBar);
+  Suwak->setSingleStep(1);
+  Suwak->setPageStep(kListRows);
+  StyleScrollBar(*Suwak);
+
+  L_close = SkinnedButton(this, "L_close", parts.Skins, kSkinClose, 0, 0);
+  L_close->move(kWidth - L_close->width() - 2, 2);
+  L_close->setToolTip(QStringLiteral("Zamknij"));
+  btn_minim = SkinnedButton(this, "btn_minim", parts.Skins, kSkinMinimise, 0, 0);
+  btn_minim->move(L_close->x() - btn_minim->width() - 2, 2);
+  btn_minim->setToolTip(QStringLiteral("Minimalizuj"));
+
+  connect(K_Szukaj, &QPushButton::clicked, this, &DictionaryWindow::RunSearch);
+  connect(K_Wszystkie, &QPushButton::clicked, this, &DictionaryWindow::K_WszystkieClick);
+  connect(K_Do_nauki, &QPushButton::clicked, this, &DictionaryWindow::AddToLearningList);
+  connect(L_close, &SkinButton::Click, this, &QWidget::close);
+  connect(btn_minim, &SkinButton::Click, this, &QWidget::showMinimized);
+  connect(Edit1, &QLineEdit::textChanged, this, &DictionaryWindow::Edit1Change);
+  connect(Suwak, &QScrollBar::valueChanged, this, &DictionaryWindow::SuwakChange);
+  auto* find = new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_F), this);
+  connect(find, &QShortcut::activated, this, &DictionaryWindow::RunSearch);
+
+  ShowAll();
+}
+
+QImage DictionaryWindow::Background() const {
+  // An installation may bring its own picture; the program's own is drawn otherwise.
+  const std::string file = state_.ProgramDir + kBackgroundFile;
+  if (FileExists(file)) {
+    const QImage picture = pictures_.Load(file);
+    if (!picture.isNull()) return picture;
+  }
+  return WindowPicture(size(), QStringLiteral("Słownik"), {kTypeAheadField, kListPanel});
+}
+
+void DictionaryWindow::showEvent(QShowEvent* event) {
+  // A window restored from the task bar keeps what it showed.
+  if (!event->spontaneous()) {
+    setWindowTitle(QStringLiteral("Słownik"));
+    K_Wszystkie->setVisible(!browser_.ShowingAll());
+    L_Ile_wybrano->setVisible(!browser_.ShowingAll());
+  }
+  QWidget::showEvent(event);
+}
+
+void DictionaryWindow::ShowAll() {
+  browser_.ShowAll();
+  RefreshList();
+}
+
+void DictionaryWindow::RefreshList() {
+  L_Opis->setText(Utf8Text(browser_.Note()));
+  // A long search text is shortened in the middle so the count stays readable.
+  const QString count = Utf8Text(browser_.CountLabel());
+  L_Ile_wybrano->setText(
+      L_Ile_wybrano->fontMetrics().elidedText(count, Qt::ElideMiddle, L_Ile_wybrano->width()));
+  L_Ile_wybrano->setToolTip(count);
+  L_Ile_wybrano->setVisible(!browser_.ShowingAll());
+  const ScrollRange range = browser_.Range();
+  {
+    const QSignalBlocker quiet(Suwak);
+    Suwak->setRange(range.Minimum, range.Maximum);
+    Suwak->setValue(browser_.ScrollPosition());
+  }
+  Suwak->setVisible(range.Visible);
+  PaintBox1->update();
+}
+
+void DictionaryWindow::RunSearch() {
+  // Every search starts from the dialog: the text of the last one is gone.
+  search_.SearchText.clear();
+  CentreOver(search_, *this);
+  modal_.ShowModal(search_);
+  const QString searchText = search_.SearchText;
+  search_.SearchText.clear();
+  if (searchText.isEmpty()) return;
+
+  Edit1->hide();
+  K_Wszystkie->show();
+  const int language = state_.Language();
+  const SearchQuery query{Encode(searchText, HeadwordCodePage(language)),
+                          Encode(searchText, kPolishCodePage)};
+  browser_.ShowFound(dictionary::RunSearch(state_.Table, query, state_.Options),
+                     searchText.toStdString());
+  RefreshList();
+}
+
+void DictionaryWindow::K_WszystkieClick() {
+  K_Wszystkie->hide();
+  L_Ile_wybrano->hide();
+  Edit1->show();
+  ShowAll();
+  if (Suwak->isVisible()) Suwak->setFocus();
+}
+
+void DictionaryWindow::Edit1Change(const QString& text) {
+  if (!browser_.ShowingAll()) return;
+  const int position =
+      TypeAheadPosition(state_.Table, Encode(text, HeadwordCodePage(state_.Language())));
+  if (position > 0) Suwak->setValue(position);  // the bar keeps it within its range
+}
+
+void DictionaryWindow::SuwakChange(int value) {
+  browser_.ScrollTo(value);
+  PaintBox1->update();
+}
+
+ListPicture DictionaryWindow::CurrentPicture() const {
+  const int language = state_.Language();
+  const QtTextMeasurer headwords(listFont_, HeadwordCodePage(language));
+  const QtTextMeasurer translations(listFont_, kPolishCodePage);
+  return LayOutList(state_.Table, browser_.FoundList(), browser_.ScrollPosition(), language,
+                    {PaintBox1->width(), kWidth}, headwords, translations);
+}
+
+void DictionaryWindow::PaintBox1Paint(QPainter& painter) {
+  const ListPicture picture = CurrentPicture();
+  const CodePage headwordPage = HeadwordCodePage(state_.Language());
+  const QFontMetrics metrics(listFont_);
+  // Text stands in the middle of its 20-pixel line.
+  const int baseline = (kRowHeight - metrics.height()) / 2 + metrics.ascent();
+  const std::optional<int> selected = browser_.SelectedRow();
+  const QFont tagFont = QtTextMeasurer::Styled(listFont_, false, true);
+  for (const ListRow& row : picture.Rows) {
+    if (row.Index == 0) continue;
+    if (selected && *selected == row.Index) {
+      painter.fillRect(QRect(0, row.Top, PaintBox1->width(), row.Bottom - row.Top),
+                       look::kRowHighlight);
+    }
+    painter.setFont(listFont_);
+    painter.setPen(Qt::black);
+    painter.drawText(QPoint(0, row.Top + baseline), Decode(row.Headword, headwordPage));
+    for (const ListWord& word : row.Words) {
+      painter.setFont(word.Tag ? tagFont : listFont_);
+      painter.setPen(word.Tag ? look::kTagGrey : QColor(Qt::black));
+      painter.drawText(QPoint(word.X, word.Y + baseline), Decode(word.Text, kPolishCodePage));
+    }
+  }
+}
+
+void DictionaryWindow::PlayEntry(QPoint point) {
+  const int index = IndexAt(CurrentPicture(), browser_.ScrollPosition(), point.x(), point.y());
+  const int position = browser_.Pick(index);
+  if (position == 0) return;
+  L_Opis->setText(Utf8Text(browser_.Note()));
+  PaintBox1->update();
+  player_.Play(RecordingPath(state_.Table, position, state_.Config, state_.ProgramDir));
+}
+
+void DictionaryWindow::AddToLearningList() {
+  const std::optional<int> entryNo = browser_.SelectedEntryNo();
+  if (!entryNo) {
+    messages_.ShowMessage("Najpierw kliknij na liście słowo, które chcesz dopisać do nauki.");
+    return;
+  }
+  if (state_.UserDir.empty()) {
+    CentreOnScreen(login_);
+    modal_.ShowModal(login_);
+  }
+  // Without a user the list stays in the program's folder.
+  const std::string folder = state_.UserDir.empty() ? state_.ProgramDir : state_.UserDir;
+  std::string error;
+  if (!AppendToLearningList(LearningListPath(folder, state_.Language()), *entryNo, &error)) {
+    messages_.ShowMessage(error);
+    return;
+  }
+  player_.Play(state_.ProgramDir + "klik.wav");
+}
+
+void DictionaryWindow::SaveSearchOptions() {
+  const std::string path = state_.SearchOptionsPath();
+  std::string reason;
+  if (!WriteFileAtomically(path, FormatSearchOptions(state_.Options), &reason)) {
+    messages_.ShowMessage("Nie można zapisać ustawień wyszukiwania w pliku " + path + ": " +
+                          reason);
+  }
+}
+
+void DictionaryWindow::closeEvent(QCloseEvent* event) {
+  SaveSearchOptions();
+  event->accept();
+  if (OnClosed) OnClosed();
+}
+
+bool DictionaryWindow::eventFilter(QObject* watched, QEvent* event) {
+  // Label1 is the title bar: dragging it moves the window.
+  if (watched == Label1) {
+    switch (event->type()) {
+      case QEvent::MouseButtonPress: {
+        auto* mouse = static_cast<QMouseEvent*>(event);
+        if (mouse->button() != Qt::LeftButton) break;
+        dragging_ = true;
+        dragOffset_ = mouse->globalPosition().toPoint() - frameGeometry().topLeft();
+        return true;
+      }
+      case QEvent::MouseMove:
+        if (!dragging_) break;
+        move(static_cast<QMouseEvent*>(event)->globalPosition().toPoint() - dragOffset_);
+        return true;
+      case QEvent::MouseButtonRelease:
+        dragging_ = false;
+        break;
+      default:
+        break;
+    }
+  }
+  return QWidget::eventFilter(watched, event);
+}
+
+}  // namespace tess::dictionary

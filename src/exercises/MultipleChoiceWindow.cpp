@@ -1,0 +1,150 @@
+#include "exercises/MultipleChoiceWindow.h"
+
+#include <QFontMetrics>
+#include <QPainter>
+
+#include "core/CourseState.h"
+#include "core/SkinTable.h"
+#include "platform/Fonts.h"
+#include "platform/PictureLoader.h"
+#include "platform/QtTextMeasurer.h"
+#include "shared/CodePage.h"
+#include "widgets/PaintBox.h"
+#include "widgets/RepeatButton.h"
+#include "widgets/SkinButton.h"
+#include "widgets/SkinStrips.h"
+
+namespace tess {
+namespace {
+
+constexpr int kContentLeft = 16;
+constexpr int kContentTop = 176;
+constexpr int kContentRight = 625;  // the default width reaches this edge
+constexpr int kContentHeight = 380;
+
+}  // namespace
+
+MultipleChoiceWindow::MultipleChoiceWindow(ExerciseServices& services, QWidget* parent)
+    : ExerciseWindow(services, "MC", parent) {
+  setObjectName("TC_MC_Form");
+  pb_tresc = MakeContentBox(
+      QRect(kContentLeft, kContentTop, kContentRight - kContentLeft, kContentHeight));
+  pb_tresc->Paint = [this](QPainter& painter) { pb_trescPaint(painter); };
+  pb_tresc->MouseMove = [this](QPoint point) { pb_trescMouseMove(point); };
+  pb_tresc->MouseDown = [this](QPoint point) { pb_trescMouseDown(point); };
+
+  SkinStrips& skins = services.Skins;
+  btn_ok = MakeCheckButton(kSkinCheck, [this] { btn_okClick(); });
+
+  btn_up = new RepeatButton(this);
+  btn_up->setObjectName("btn_up");
+  btn_dn = new RepeatButton(this);
+  btn_dn->setObjectName("btn_dn");
+  for (auto [button, skin] : {std::pair{btn_up, kSkinArrowUp}, {btn_dn, kSkinArrowDown}}) {
+    button->setCursor(Qt::PointingHandCursor);
+    button->hide();
+    auto picture = [&skins, button, skin](int frame) {
+      const QPixmap pixmap = skins.FramePixmap(skin, frame);
+      button->setPixmap(pixmap);
+      button->resize(pixmap.size());
+    };
+    picture(0);
+    connect(button, &RepeatButton::MouseEnter, this, [picture] { picture(1); });
+    connect(button, &RepeatButton::MouseLeave, this, [picture] { picture(0); });
+    connect(&skins, &SkinStrips::Changed, this, [picture] { picture(0); });
+  }
+  connect(btn_up, &RepeatButton::Click, this, &MultipleChoiceWindow::btn_upClick);
+  connect(btn_dn, &RepeatButton::Click, this, &MultipleChoiceWindow::btn_dnClick);
+
+  LoadTickStamps(img_normal, img_checked, img_bad, tmp_wykrzykniczek);
+}
+
+void MultipleChoiceWindow::LoadStep() {
+  const std::string& kindLine = Entry().KindLine;
+  exercise_.Load(kindLine.size() > 3 ? std::string_view(kindLine).substr(3) : std::string_view(),
+                 Services().Random);
+  btn_ok->setVisible(exercise_.LoadError().empty());
+  btn_up->hide();
+
+  PlaceCommonBoxes();
+  const LayoutValues& layout = Layout();
+  const int left = layout.Or(5, kContentLeft);
+  const int top = layout.Or(6, kContentTop);
+  pb_tresc->setGeometry(left, top, layout.Or(9, kContentRight - left), kContentHeight);
+  const int arrowsLeft = left + pb_tresc->width() + 5;
+  btn_up->move(arrowsLeft, top);
+  btn_dn->move(arrowsLeft, top + kContentHeight - btn_dn->height());
+  HideCheckResult();
+  lbl_komentarz->move(left, top - 18);
+  pb_tresc->update();
+}
+
+void MultipleChoiceWindow::KindFormShow() { ShowLoadError(exercise_.LoadError()); }
+
+ExerciseScore MultipleChoiceWindow::Score() const { return ScoreOf(exercise_); }
+
+void MultipleChoiceWindow::pb_trescPaint(QPainter& painter) {
+  const QFont font = PointFont("Arial", 10);
+  const QtTextMeasurer measurer(font, CodePage::Cp1250);
+  const std::vector<ChoiceDrawItem> items =
+      exercise_.Paint(measurer, pb_tresc->width(), pb_tresc->height());
+  painter.setPen(Qt::black);
+  for (const ChoiceDrawItem& item : items) {
+    switch (item.What) {
+      case ChoiceDrawItem::Kind::Word: {
+        const QFont styled = QtTextMeasurer::Styled(font, item.Bold, item.Italic);
+        painter.setFont(styled);
+        painter.drawText(item.X, item.Y + QFontMetrics(styled).ascent(),
+                         Decode(item.Text, CodePage::Cp1250));
+        break;
+      }
+      case ChoiceDrawItem::Kind::EmptyBox:
+        painter.drawPixmap(item.X, item.Y, img_normal);
+        break;
+      case ChoiceDrawItem::Kind::TickedBox:
+        painter.drawPixmap(item.X, item.Y, img_checked);
+        break;
+      case ChoiceDrawItem::Kind::RedBox:
+        painter.drawPixmap(item.X, item.Y, img_bad);
+        break;
+      case ChoiceDrawItem::Kind::Exclamation:
+        painter.drawPixmap(item.X, item.Y, tmp_wykrzykniczek);
+        break;
+    }
+  }
+  SyncScrollButtons();
+}
+
+void MultipleChoiceWindow::SyncScrollButtons() {
+  btn_up->setVisible(exercise_.UpVisible());
+  btn_dn->setVisible(exercise_.DownVisible());
+}
+
+void MultipleChoiceWindow::pb_trescMouseMove(QPoint point) {
+  pb_tresc->setCursor(exercise_.PointerOverAnswer(point.x(), point.y()) ? Qt::PointingHandCursor
+                                                                        : Qt::ArrowCursor);
+}
+
+void MultipleChoiceWindow::pb_trescMouseDown(QPoint point) {
+  if (exercise_.Click(point.x(), point.y())) pb_tresc->update();
+}
+
+void MultipleChoiceWindow::btn_okClick() {
+  exercise_.Check();
+  pb_tresc->update();
+  ShowCheckResult(btn_ok);
+}
+
+void MultipleChoiceWindow::btn_upClick() {
+  exercise_.ScrollUp();
+  SyncScrollButtons();
+  pb_tresc->update();
+}
+
+void MultipleChoiceWindow::btn_dnClick() {
+  exercise_.ScrollDown();
+  SyncScrollButtons();
+  pb_tresc->update();
+}
+
+}  // namespace tess

@@ -1,0 +1,117 @@
+#include "exercises/TrueFalseWindow.h"
+
+#include <QFontMetrics>
+#include <QPainter>
+
+#include "core/CourseState.h"
+#include "core/SkinTable.h"
+#include "platform/Fonts.h"
+#include "platform/PictureLoader.h"
+#include "platform/QtTextMeasurer.h"
+#include "shared/CodePage.h"
+#include "widgets/PaintBox.h"
+#include "widgets/SkinButton.h"
+#include "widgets/SkinStrips.h"
+
+namespace tess {
+namespace {
+
+constexpr int kContentLeft = 16;
+constexpr int kContentTop = 160;
+constexpr int kContentRight = 657;  // the content box always reaches this edge
+constexpr int kContentHeight = 401;
+constexpr int kVerdictRaise = 21;  // the verdict line stands this far above the content box
+
+}  // namespace
+
+TrueFalseWindow::TrueFalseWindow(ExerciseServices& services, QWidget* parent)
+    : ExerciseWindow(services, "TF", parent) {
+  setObjectName("TC_TF_Form");
+  pb_tresc = MakeContentBox(
+      QRect(kContentLeft, kContentTop, kContentRight - kContentLeft, kContentHeight));
+  pb_tresc->Paint = [this](QPainter& painter) { pb_trescPaint(painter); };
+  pb_tresc->MouseMove = [this](QPoint point) { pb_trescMouseMove(point); };
+  pb_tresc->MouseDown = [this](QPoint point) { pb_trescMouseDown(point); };
+
+  btn_ok = MakeCheckButton(kSkinCheck, [this] { btn_okClick(); });
+
+  LoadTickStamps(img_normal, img_checked, img_bad, tmp_wykrzykniczek);
+}
+
+void TrueFalseWindow::LoadStep() {
+  const std::string& kindLine = Entry().KindLine;
+  exercise_.Load(kindLine.size() > 3 ? std::string_view(kindLine).substr(3) : std::string_view(),
+                 Services().State.InterfaceLanguage, Services().Random);
+  btn_ok->setVisible(exercise_.LoadError().empty());
+
+  PlaceCommonBoxes();
+  const LayoutValues& layout = Layout();
+  const int left = layout.Or(5, kContentLeft);
+  const int top = layout.Or(6, kContentTop);
+  pb_tresc->setGeometry(left, top, kContentRight - left, kContentHeight);
+  HideCheckResult();
+  lbl_komentarz->move(left, top - kVerdictRaise);
+  pb_tresc->setCursor(Qt::ArrowCursor);
+  pb_tresc->update();
+}
+
+void TrueFalseWindow::KindFormShow() { ShowLoadError(exercise_.LoadError()); }
+
+ExerciseScore TrueFalseWindow::Score() const { return ScoreOf(exercise_); }
+
+const QPixmap& TrueFalseWindow::BoxPicture(StatementBox box) const {
+  switch (box) {
+    case StatementBox::Ticked:
+      return img_checked;
+    case StatementBox::Red:
+      return img_bad;
+    case StatementBox::Empty:
+      break;
+  }
+  return img_normal;
+}
+
+void TrueFalseWindow::pb_trescPaint(QPainter& painter) {
+  if (!exercise_.LoadError().empty()) return;
+  const QFont font = PointFont("Arial", 10);
+  const QtTextMeasurer measurer(font, CodePage::Cp1250);
+  const std::vector<StatementDrawItem> items = exercise_.Paint(measurer, pb_tresc->width());
+  painter.setPen(QPen(Qt::black, 2));
+  for (const StatementDrawItem& item : items) {
+    if (item.What == StatementDrawItem::Kind::Line) {
+      painter.drawLine(item.X, item.Y, item.X2, item.Y2);
+      continue;
+    }
+    const QFont styled = QtTextMeasurer::Styled(font, item.Bold, false);
+    painter.setFont(styled);
+    painter.drawText(item.X, item.Y + QFontMetrics(styled).ascent(),
+                     Decode(item.Text, CodePage::Cp1250));
+  }
+  constexpr int kBox = TrueFalse::kBoxSize;
+  for (int i = 1; i <= exercise_.StatementCount(); ++i) {
+    const StatementRow& row = exercise_.Row(i);
+    painter.drawPixmap(QRect(row.TrueLeft, row.BoxTop, kBox, kBox), BoxPicture(row.TrueBox));
+    painter.drawPixmap(QRect(row.FalseLeft, row.BoxTop, kBox, kBox), BoxPicture(row.FalseBox));
+    if (row.Exclamation) {
+      painter.drawPixmap(TrueFalse::kMarkLeft, row.BoxTop + 3, tmp_wykrzykniczek);
+    }
+  }
+}
+
+void TrueFalseWindow::pb_trescMouseMove(QPoint point) {
+  pb_tresc->setCursor(exercise_.PointerOverBox(point.x(), point.y()) ? Qt::PointingHandCursor
+                                                                     : Qt::ArrowCursor);
+}
+
+void TrueFalseWindow::pb_trescMouseDown(QPoint point) {
+  if (exercise_.Click(point.x(), point.y())) pb_tresc->update();
+}
+
+void TrueFalseWindow::btn_okClick() {
+  exercise_.Check();
+  pb_tresc->setCursor(Qt::ArrowCursor);
+  pb_tresc->update();
+  ShowCheckResult(btn_ok);
+}
+
+}  // namespace tess

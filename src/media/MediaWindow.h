@@ -1,0 +1,119 @@
+#pragma once
+// The media window: a small borderless window above the course windows that plays the film
+// or the recording of an exercise text, with jump marks and a progress track. Its rules live
+// in MediaWindowLogic; this widget places the controls and forwards their events.
+#include <QLabel>
+#include <QPoint>
+#include <QPointer>
+#include <QTimer>
+#include <QWidget>
+#include <array>
+#include <string>
+
+#include "media/MediaWindowLogic.h"
+
+namespace tess {
+
+class FilmPlayer;
+class MessageBox;
+
+/// A small button drawn in the look of the course: a glyph on a teal face, or the number of
+/// a jump mark on a sand face.
+class MediaButton : public QWidget {
+  Q_OBJECT
+ public:
+  enum Glyph { GlyphPlay, GlyphPause, GlyphStop, GlyphMark };
+  MediaButton(Glyph glyph, QWidget* parent, int number = 0);
+
+ Q_SIGNALS:
+  void Click();
+
+ protected:
+  void paintEvent(QPaintEvent* event) override;
+  void enterEvent(QEnterEvent* event) override;
+  void leaveEvent(QEvent* event) override;
+  void mousePressEvent(QMouseEvent* event) override;
+  void mouseReleaseEvent(QMouseEvent* event) override;
+
+ private:
+  Glyph glyph_;
+  int number_;
+  bool hover_ = false;
+  bool pressed_ = false;
+};
+
+/// A plain shape that reports where it was pressed (the track and its knob).
+class MediaShape : public QWidget {
+  Q_OBJECT
+ public:
+  enum Kind { TrackShape, KnobShape };
+  MediaShape(Kind kind, QWidget* parent);
+
+ Q_SIGNALS:
+  void Pressed(int x);
+
+ protected:
+  void paintEvent(QPaintEvent* event) override;
+  void mousePressEvent(QMouseEvent* event) override;
+
+ private:
+  Kind kind_;
+};
+
+class MediaWindow : public QWidget {
+  Q_OBJECT
+ public:
+  MediaWindow(FilmPlayer& player, MessageBox& messages, QWidget* parent = nullptr);
+
+  /// Opens the window on a film (kind 1) or a recording (kind 2) at the main window's
+  /// top-left plus the exercise's film-button values L1 and L2 (10 where -1).
+  void ShowMediaWindow(int kind, const std::string& path, int l1 = -1, int l2 = -1);
+  /// As the close label: the player stops, the window hides and no longer counts as open.
+  void CloseMediaWindow();
+  /// The window its position is taken from.
+  void SetMainWindow(QWidget* mainWindow) { mainWindow_ = mainWindow; }
+
+  /// Set by the lesson chooser from the text's header (JumpTimesFromHeader).
+  void SetJumpTimes(const std::array<int, kJumpMarks>& times) { logic_.JumpTimes = times; }
+  /// The window is open (the help window shows it again after its own showing when true).
+  bool MediaShown() const { return logic_.MediaShown; }
+  MediaWindowLogic& Logic() { return logic_; }
+
+  QLabel* img_up;
+  QLabel* Label1;
+  QLabel* btn_zamknij;
+  QWidget* Panel1;
+  MediaButton* btn_play;
+  MediaButton* btn_stop;
+  MediaButton* btn_pause;
+  MediaShape* SHAPE1;
+  MediaShape* Shape2;
+  MediaButton* mark_1;
+  MediaButton* mark_2;
+  MediaButton* mark_3;
+  MediaButton* mark_4;
+  QLabel* lbl_czas;  ///< position and length, under the track
+  QTimer Timer1;
+
+ protected:
+  bool event(QEvent* event) override;
+  bool eventFilter(QObject* watched, QEvent* event) override;
+  void paintEvent(QPaintEvent* event) override;
+  void showEvent(QShowEvent* event) override;
+  void hideEvent(QHideEvent* event) override;
+
+ private:
+  void ApplyLayout();
+  /// The timer runs exactly when the logic says so; the knob follows the position.
+  void Sync();
+  void UpdateKnob();
+
+  FilmPlayer& player_;
+  MediaWindowLogic logic_;
+  std::array<MediaButton*, kJumpMarks> marks_{};
+  QPointer<QWidget> mainWindow_;
+  QPoint dragOffset_;
+  bool dragging_ = false;
+};
+
+}  // namespace tess

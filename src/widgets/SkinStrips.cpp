@@ -1,0 +1,89 @@
+#include "widgets/SkinStrips.h"
+
+#include <QBitmap>
+#include <QPainter>
+#include <algorithm>
+
+#include "platform/PictureLoader.h"
+
+namespace tess {
+
+std::string CannotOpenMessage(const std::string& path) {
+  return "Nie moge otworzyc pliku : \"" + path + "\"";
+}
+
+SkinStrips::SkinStrips(PictureLoader& loader, QObject* parent) : QObject(parent), loader_(loader) {}
+
+int SkinStrips::AddFromFile(const std::string& file, int frameCount, int top, int left,
+                            std::string* error) {
+  const QImage image = loader_.Load(file);
+  if (image.isNull()) {
+    if (error) *error = CannotOpenMessage(file);
+    return -1;
+  }
+  if (frameCount < 1 || image.width() % frameCount != 0) {
+    if (error) *error = "Dlugosc obrazka nie dzieli sie przez podana liczbe klatek";
+    return -1;
+  }
+  Strip strip;
+  strip.FrameWidth = image.width() / frameCount;
+  strip.Bitmap = TransparentPixmap(image);
+  strip.DefaultTop = top;
+  strip.DefaultLeft = left;
+  strips_.push_back(std::move(strip));
+  Q_EMIT Changed();
+  return Count() - 1;
+}
+
+void SkinStrips::Clear() {
+  strips_.clear();
+  Q_EMIT Changed();
+}
+
+int SkinStrips::FrameWidthOf(int index) const {
+  return Valid(index) ? strips_[index].FrameWidth : kMissingSize;
+}
+int SkinStrips::HeightOf(int index) const {
+  return Valid(index) ? strips_[index].Bitmap.height() : kMissingSize;
+}
+int SkinStrips::DefaultLeftOf(int index) const {
+  return Valid(index) ? strips_[index].DefaultLeft : kMissingSize;
+}
+int SkinStrips::DefaultTopOf(int index) const {
+  return Valid(index) ? strips_[index].DefaultTop : kMissingSize;
+}
+
+void SkinStrips::SetDefaultPos(int index, int left, int top) {
+  if (!Valid(index)) return;
+  strips_[index].DefaultLeft = left;
+  strips_[index].DefaultTop = top;
+}
+
+void SkinStrips::DrawFrame(QPainter& painter, int index, int frame, const QPoint& target) const {
+  if (!Valid(index)) return;
+  const Strip& strip = strips_[index];
+  const QRect source(frame * strip.FrameWidth, 0, strip.FrameWidth, strip.Bitmap.height());
+  painter.drawPixmap(target, strip.Bitmap, source);
+}
+
+}  // namespace tess
+
+namespace tess {
+
+QPixmap TransparentPixmap(const QImage& image) {
+  QPixmap out = QPixmap::fromImage(image);
+  if (image.isNull()) return out;
+  const QColor transparent = image.pixelColor(0, image.height() - 1);
+  out.setMask(out.createMaskFromColor(transparent, Qt::MaskInColor));
+  return out;
+}
+
+QPixmap SkinStrips::FramePixmap(int index, int frame) const {
+  QPixmap picture(std::max(1, FrameWidthOf(index)), std::max(1, HeightOf(index)));
+  picture.fill(Qt::transparent);
+  QPainter painter(&picture);
+  DrawFrame(painter, index, frame, QPoint(0, 0));
+  return picture;
+}
+
+}  // namespace tess
