@@ -12,25 +12,11 @@
 #include <functional>
 
 #include "Icons.h"
+#include "widgets/Palette.h"
 
 namespace tess::demo {
 
-namespace colour {
-inline const QColor kNavy{0x1F, 0x3A, 0x5F};       // frames, title strips, menu bar
-inline const QColor kNavyPanel{0x2A, 0x4B, 0x75};  // panels and quiet buttons on navy
-inline const QColor kTeal{0x2A, 0x9D, 0x8F};       // buttons, active tabs
-inline const QColor kTealPale{0xDD, 0xF0, 0xED};
-inline const QColor kTealOnNavy{0x8F, 0xD8, 0xCE};  // links and accents on navy
-inline const QColor kSand{0xF4, 0xE9, 0xD8};        // page backgrounds
-inline const QColor kSandLine{0xE4, 0xD4, 0xBA};
-inline const QColor kSandInk{0xDF, 0xCF, 0xB2};  // faint motifs on tiles
-inline const QColor kWhite{0xFF, 0xFF, 0xFF};    // paper areas, lists
-inline const QColor kCoral{0xE7, 0x6F, 0x51};    // wrong marks, warnings
-inline const QColor kLeaf{0x6A, 0x99, 0x4E};     // right marks
-inline const QColor kMuted{0x5E, 0x6E, 0x82};    // secondary text on paper
-/// The transparent colour of skin strips; never used by anything drawn.
-inline const QColor kTransparentKey{0xFF, 0x00, 0xFF};
-}  // namespace colour
+namespace colour = ::tess::palette;
 
 /// `colour` brightened toward white, the highlighted fill of a button.
 QColor Lighter(const QColor& colour, qreal amount = 0.16);

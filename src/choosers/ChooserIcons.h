@@ -1,7 +1,7 @@
 #pragma once
 // The small pictures that the choosers and the information window draw into their lists:
-// level icons, done marks, kind icons and the progress bar. In the original they were built
-// into the windows; here they are files of the installation, "gfx_r\ikony\" + name + ".bmp".
+// level icons, done marks, kind icons and the progress bar. They are files of the
+// installation, "gfx_r\ikony\" + name + ".bmp", so an installation can draw its own.
 #include <QPixmap>
 #include <array>
 #include <string>

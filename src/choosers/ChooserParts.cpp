@@ -2,14 +2,12 @@
 
 #include <QLabel>
 
+#include "widgets/Palette.h"
 #include "widgets/RepeatButton.h"
 #include "widgets/SkinStrips.h"
 
 namespace tess {
 namespace {
-
-const QColor kHighlight(153, 204, 102);
-const QColor kFocusFrame(253, 114, 112);
 
 void SetArrowPicture(RepeatButton& button, const SkinStrips& skins, int skin, int frame) {
   button.setPixmap(skins.FramePixmap(skin, frame));
@@ -23,7 +21,7 @@ QWidget* MakeRowHighlight(QWidget* window, const char* name) {
   shape->setObjectName(name);
   shape->setAutoFillBackground(true);
   QPalette fill = shape->palette();
-  fill.setColor(QPalette::Window, kHighlight);
+  fill.setColor(QPalette::Window, palette::kRowHighlight);
   shape->setPalette(fill);
   shape->hide();
   return shape;
@@ -32,10 +30,7 @@ QWidget* MakeRowHighlight(QWidget* window, const char* name) {
 QWidget* MakeFocusFrame(QWidget* window, const char* name) {
   auto* frame = new QLabel(window);
   frame->setObjectName(name);
-  frame->setStyleSheet(QStringLiteral("border: 2px solid rgb(%1, %2, %3); background: transparent;")
-                           .arg(kFocusFrame.red())
-                           .arg(kFocusFrame.green())
-                           .arg(kFocusFrame.blue()));
+  frame->setStyleSheet(palette::Styled(u"border: 2px solid {focus}; background: transparent;"));
   frame->hide();
   return frame;
 }

@@ -8,6 +8,7 @@
 #include "choosers/SectionList.h"
 #include "core/Catalogue.h"
 #include "core/CourseState.h"
+#include "core/KindCode.h"
 #include "core/SkinTable.h"
 #include "core/UiText.h"
 #include "platform/Clock.h"
@@ -16,8 +17,8 @@
 #include "platform/PictureLoader.h"
 #include "platform/QtTextMeasurer.h"
 #include "results/ResultsStore.h"
-#include "users/UserWidgets.h"
 #include "widgets/Centre.h"
+#include "widgets/SkinButton.h"
 #include "widgets/WindowKeys.h"
 
 namespace tess {
@@ -43,11 +44,12 @@ void PlaceHighlight(QWidget& shape, const QRect& list, int width, int row, bool 
 
 const QPixmap& KindIcon(const ChooserIcons& icons, int kind) {
   static const QPixmap none;
-  if (kind >= 40 && kind <= 46) return icons.Get(ChooserIcon::zda_tek);
-  if (kind == 50) return icons.Get(ChooserIcon::zda_ust);
-  if (kind == 51 || kind == 52) return icons.Get(ChooserIcon::zda_roz);
-  if (kind == 54) return icons.Get(ChooserIcon::img_rpg);
-  if (kind >= 70 && kind <= 74) return icons.Get(ChooserIcon::img_dia);
+  if (KindCode::IsExercise(kind)) return icons.Get(ChooserIcon::zda_tek);
+  if (kind == KindCode::SentencePuzzle) return icons.Get(ChooserIcon::zda_ust);
+  if (kind == KindCode::SentenceDictation || kind == KindCode::SentenceLast)
+    return icons.Get(ChooserIcon::zda_roz);
+  if (kind == KindCode::Comprehension) return icons.Get(ChooserIcon::img_rpg);
+  if (KindCode::IsConversation(kind)) return icons.Get(ChooserIcon::img_dia);
   return none;
 }
 
@@ -125,10 +127,10 @@ LessonChooserWindow::LessonChooserWindow(const CourseState& state, LessonChooser
   lbl_info->setAlignment(Qt::AlignLeft | Qt::AlignTop);
   lbl_info->setWordWrap(true);
 
-  btn_up = MakeScrollArrow(this, "btn_up", skins_, kSkinArrowUp, 752, 150);
-  btn_dn = MakeScrollArrow(this, "btn_dn", skins_, kSkinArrowDown, 752, 482);
-  L_btn_up = MakeScrollArrow(this, "L_btn_up", skins_, kSkinArrowUp, 332, 97);
-  L_btn_dn = MakeScrollArrow(this, "L_btn_dn", skins_, kSkinArrowDown, 312, 400);
+  btn_up = MakeScrollArrow(this, "btn_up", skins_, SkinIndex(CourseSkin::ArrowUp), 752, 150);
+  btn_dn = MakeScrollArrow(this, "btn_dn", skins_, SkinIndex(CourseSkin::ArrowDown), 752, 482);
+  L_btn_up = MakeScrollArrow(this, "L_btn_up", skins_, SkinIndex(CourseSkin::ArrowUp), 332, 97);
+  L_btn_dn = MakeScrollArrow(this, "L_btn_dn", skins_, SkinIndex(CourseSkin::ArrowDown), 312, 400);
   const auto scroll = [this](RepeatButton* button, bool (LessonChoice::*step)()) {
     connect(button, &RepeatButton::Click, this, [this, step] {
       if ((List.*step)()) Sync();
@@ -139,10 +141,10 @@ LessonChooserWindow::LessonChooserWindow(const CourseState& state, LessonChooser
   scroll(L_btn_up, &LessonChoice::LeftScrollUp);
   scroll(L_btn_dn, &LessonChoice::LeftScrollDown);
 
-  B_OK = SkinnedButton(this, "B_OK", skins_, kSkinOk, 655, 107);
+  B_OK = SkinnedButton(this, "B_OK", skins_, SkinIndex(CourseSkin::ChoiceOk), 655, 107);
   B_OK->hide();
-  b_zamknij = SkinnedButton(this, "b_zamknij", skins_, kSkinClose, 775, 0);
-  btn_help = SkinnedButton(this, "btn_help", skins_, kSkinHelp, 2, 573);
+  b_zamknij = SkinnedButton(this, "b_zamknij", skins_, SkinIndex(CourseSkin::Close), 775, 0);
+  btn_help = SkinnedButton(this, "btn_help", skins_, SkinIndex(CourseSkin::Help), 2, 573);
   connect(B_OK, &SkinButton::Click, this, &LessonChooserWindow::B_OKClick);
   connect(b_zamknij, &SkinButton::Click, this, &QWidget::close);
   connect(btn_help, &SkinButton::Click, this, &LessonChooserWindow::btn_helpClick);

@@ -6,12 +6,13 @@
 
 #include "core/CourseState.h"
 #include "core/ExerciseList.h"
+#include "core/KindCode.h"
 #include "core/SkinTable.h"
 #include "core/UiText.h"
 #include "platform/Fonts.h"
 #include "platform/PictureLoader.h"
 #include "results/ResultsStore.h"
-#include "users/UserWidgets.h"
+#include "widgets/SkinButton.h"
 
 namespace tess {
 namespace {
@@ -59,14 +60,14 @@ SectionChooserWindow::SectionChooserWindow(const CourseState& state, ResultsStor
   lbl_info->setAlignment(Qt::AlignLeft | Qt::AlignTop);
   lbl_info->hide();
 
-  btn_up = MakeScrollArrow(this, "btn_up", skins_, kSkinArrowUp, 744, 161);
-  btn_dn = MakeScrollArrow(this, "btn_dn", skins_, kSkinArrowDown, 744, 472);
+  btn_up = MakeScrollArrow(this, "btn_up", skins_, SkinIndex(CourseSkin::ArrowUp), 744, 161);
+  btn_dn = MakeScrollArrow(this, "btn_dn", skins_, SkinIndex(CourseSkin::ArrowDown), 744, 472);
   connect(btn_up, &RepeatButton::Click, this, &SectionChooserWindow::btn_upClick);
   connect(btn_dn, &RepeatButton::Click, this, &SectionChooserWindow::btn_dnClick);
 
-  btn_help = SkinnedButton(this, "btn_help", skins_, kSkinHelp, 0, 573);
-  btn_exit = SkinnedButton(this, "btn_exit", skins_, kSkinClose, 775, 0);
-  B_OK = SkinnedButton(this, "B_OK", skins_, kSkinOk, 655, 107);
+  btn_help = SkinnedButton(this, "btn_help", skins_, SkinIndex(CourseSkin::Help), 0, 573);
+  btn_exit = SkinnedButton(this, "btn_exit", skins_, SkinIndex(CourseSkin::Close), 775, 0);
+  B_OK = SkinnedButton(this, "B_OK", skins_, SkinIndex(CourseSkin::ChoiceOk), 655, 107);
   B_OK->hide();
   connect(btn_help, &SkinButton::Click, this, &SectionChooserWindow::btn_helpClick);
   connect(btn_exit, &SkinButton::Click, this, &QWidget::close);
@@ -123,8 +124,8 @@ void SectionChooserWindow::pb1Paint(QPainter& painter) {
     painter.drawPixmap(levelIcon.width() + 4, y + 1, done);
     int x = levelIcon.width() + done.width() + 7;
     if (List.SectionCode == kSectionSentences) {
-      const QPixmap& kind =
-          icons_.Get(record.Kind == 54 ? ChooserIcon::img_rpg : ChooserIcon::zda_roz);
+      const QPixmap& kind = icons_.Get(
+          record.Kind == KindCode::Comprehension ? ChooserIcon::img_rpg : ChooserIcon::zda_roz);
       painter.drawPixmap(x, y + 1, kind);
       x += kind.width() + 3;
     }

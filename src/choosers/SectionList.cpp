@@ -4,29 +4,27 @@
 #include <utility>
 
 #include "core/ExerciseList.h"
+#include "core/KindCode.h"
 #include "shared/Paths.h"
 #include "shared/Text.h"
 
 namespace tess {
 namespace {
 
-bool TextKind(int kind) { return kind >= 40 && kind <= 46; }
-bool SentenceKind(int kind) { return kind >= 50 && kind <= 52; }
-bool ConversationKind(int kind) { return kind >= 70 && kind <= 74; }
-constexpr int kComprehensionKind = 54;
-
 bool BelongsToSection(int sectionCode, int kind) {
-  return kind == sectionCode || (sectionCode == kSectionSentences && kind == kComprehensionKind) ||
-         (sectionCode == kSectionVideo && kind >= 41 && kind <= 46);
+  return kind == sectionCode ||
+         (sectionCode == kSectionSentences && kind == KindCode::Comprehension) ||
+         (sectionCode == kSectionVideo && kind >= KindCode::TrueFalse &&
+          kind <= KindCode::Ordering);
 }
 
 }  // namespace
 
 const char* KindDigit(int kind) {
-  if (TextKind(kind)) return "1";
-  if (ConversationKind(kind)) return "2";
-  if (kind == kComprehensionKind) return "3";
-  if (SentenceKind(kind)) return "4";
+  if (KindCode::IsExercise(kind)) return "1";
+  if (KindCode::IsConversation(kind)) return "2";
+  if (kind == KindCode::Comprehension) return "3";
+  if (KindCode::IsSentenceDrill(kind)) return "4";
   return "";
 }
 
@@ -38,8 +36,9 @@ std::string RecordTitle(const CW_Info& record, int interfaceLanguage) {
 bool ItemDone(const ResultsStore& store, int position) {
   if (position < 1 || position > store.Count()) return false;
   const CW_Info& record = store.At(position);
-  if (record.Kind == kComprehensionKind) return record.Attempts >= 1;
-  if (!TextKind(record.Kind) && !SentenceKind(record.Kind) && !ConversationKind(record.Kind)) {
+  if (record.Kind == KindCode::Comprehension) return record.Attempts >= 1;
+  if (!KindCode::IsExercise(record.Kind) && !KindCode::IsSentenceDrill(record.Kind) &&
+      !KindCode::IsConversation(record.Kind)) {
     return false;
   }
   return std::any_of(store.Records().begin(), store.Records().end(), [&](const CW_Info& other) {

@@ -3,6 +3,7 @@
 #include <optional>
 
 #include "core/Installation.h"
+#include "core/KindCode.h"
 #include "shared/Text.h"
 #include "shared/TextFile.h"
 
@@ -289,21 +290,21 @@ std::string KindName(int code, int courseLanguage, const InterfaceTexts& texts) 
       return "Kojarzenie w pary";
     case 34:
       return "Prawda czy fa\xB3sz";
-    case 54:
+    case KindCode::Comprehension:
       return texts.Text(39);
     default:
       break;
   }
-  if (code >= 40 && code <= 46) return texts.Text(code - 40 + 29);
-  if (code >= 50 && code <= 52) return texts.Text(code - 50 + 36);
-  if (code >= 70 && code <= 74) return texts.Text(code - 70 + 40);
+  if (KindCode::IsExercise(code)) return texts.Text(code - KindCode::MultipleChoice + 29);
+  if (KindCode::IsSentenceDrill(code)) return texts.Text(code - KindCode::SentencePuzzle + 36);
+  if (KindCode::IsConversation(code)) return texts.Text(code - KindCode::ConversationFirst + 40);
   return "CW numer" + std::to_string(code);
 }
 
 int KindCodeOf(std::string_view twoLetterCode) {
   static constexpr std::string_view kCodes[] = {"MC", "TF", "DD", "HH", "WP", "DF", "DV"};
   for (int i = 0; i < 7; ++i) {
-    if (twoLetterCode == kCodes[i]) return kKindMultipleChoice + i;
+    if (twoLetterCode == kCodes[i]) return KindCode::MultipleChoice + i;
   }
   return 0;
 }

@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "core/InterfaceTexts.h"
+#include "core/KindCode.h"
 
 namespace tess {
 
@@ -201,14 +202,6 @@ bool LoadComprehensionItems(const std::string& path, ComprehensionItems& list);
 
 /// One line of the sentence list; false when its level or group is not a number.
 bool ParseSentenceLine(std::string_view line, Sentence& out);
-
-/// Kind codes of the gradable items.
-inline constexpr int kKindMultipleChoice = 40;
-inline constexpr int kKindOrdering = 46;
-inline constexpr int kKindSentencePuzzle = 50;
-inline constexpr int kKindSentenceDictation = 51;
-inline constexpr int kKindComprehension = 54;
-inline constexpr int kKindConversationFirst = 70;  ///< mode 1; mode m is 69 + m
 
 /// Display name of a kind code; the codes the course grades follow the interface texts.
 std::string KindName(int code, int courseLanguage, const InterfaceTexts& texts);

@@ -41,11 +41,62 @@ inline constexpr std::array<SkinFile, kSkinCount> kCourseSkins = {{
     {"but_r\\panel_film.bmp", false},
 }};
 
-// Positions the windows use.
-constexpr int kSkinArrowUp = 4;    // "strz_up.bmp"
-constexpr int kSkinArrowDown = 5;  // "strz_dn.bmp"
-constexpr int kSkinClose = 43;
-constexpr int kSkinCheck = 48;  // "ok_rozum.bmp", the exercises' check button
-constexpr int kSkinFilm = 50;   // "panel_film.bmp"
+/// The buttons' names for the positions of the skin list, in its order.
+enum class CourseSkin : int {
+  OkSmall,
+  Cancel,
+  Play,
+  Stop,
+  ArrowUp,
+  ArrowDown,
+  Pause,
+  Speaker,
+  OkLarge,
+  CheckComprehension,
+  Microphone,
+  Dictionary,
+  RepeatExercise,
+  HelpPrint,
+  HelpBack,
+  OptionsUp,
+  OptionsDown,
+  ComprehensionInfo,
+  RecordA,
+  RecordB,
+  RecordC,
+  RecordD,
+  MenuSubjects,
+  MenuVideo,
+  MenuSentences,
+  MenuRecords,
+  MenuConversations,
+  ExerciseBack,
+  SpeakerSmall,
+  NewUser,
+  HelpContents,
+  ConversationPlay,
+  ConversationPlayA,
+  ConversationPlayB,
+  ConversationPlayC,
+  ConversationPlayD,
+  ConversationStart,
+  ConversationNext,
+  ConversationHelp,
+  SentenceCheck,
+  SentenceOkLarge,
+  SentenceKnown,
+  SentenceNotKnown,
+  Close,
+  Help,
+  Next,
+  MenuResults,
+  ChoiceOk,
+  Check,
+  ComprehensionPlay,
+  Film,
+};
+
+constexpr int SkinIndex(CourseSkin skin) { return static_cast<int>(skin); }
+static_assert(SkinIndex(CourseSkin::Film) + 1 == kSkinCount);
 
 }  // namespace tess

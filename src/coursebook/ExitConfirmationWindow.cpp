@@ -7,7 +7,7 @@
 #include "core/UiText.h"
 #include "platform/ModalShower.h"
 #include "platform/PictureLoader.h"
-#include "users/UserWidgets.h"
+#include "widgets/SkinButton.h"
 
 namespace tess {
 
@@ -18,8 +18,8 @@ ExitConfirmationWindow::ExitConfirmationWindow(const CourseState& state, SkinStr
   setFixedSize(300, 100);
   Image1 = new QLabel(this);
   Image1->setGeometry(0, 0, 300, 100);
-  B_Zamknij = SkinnedButton(this, "B_Zamknij", skins, kSkinClose, 273, 2);
-  B_OK = SkinnedButton(this, "B_OK", skins, kSkinOk, 212, 50);
+  B_Zamknij = SkinnedButton(this, "B_Zamknij", skins, SkinIndex(CourseSkin::Close), 273, 2);
+  B_OK = SkinnedButton(this, "B_OK", skins, SkinIndex(CourseSkin::ChoiceOk), 212, 50);
   connect(B_OK, &SkinButton::Click, this, &ExitConfirmationWindow::B_OKClick);
   connect(B_Zamknij, &SkinButton::Click, this, &ExitConfirmationWindow::B_ZamknijClick);
 }

@@ -58,13 +58,14 @@ HomeWindow::HomeWindow(const CourseState& state, CourseSkins& skins, PictureLoad
   rol_records = CaptionPicture("rol_records");
   rol_conversations = CaptionPicture("rol_conversations");
   rol_results = CaptionPicture("rol_results");
-  m_subj = MenuButton("m_subj", 22, 13, 493, rol_subjects);
-  m_video = MenuButton("m_video", 23, 105, 493, rol_video);
-  m_sent = MenuButton("m_sent", 24, 189, 493, rol_sentences);
-  m_rec = MenuButton("m_rec", 25, 273, 493, rol_records);
-  m_conv = MenuButton("m_conv", 26, 358, 493, rol_conversations);
-  m_results = MenuButton("m_results", 46, 443, 498, rol_results);
-  lbl_exit = MenuButton("lbl_exit", kSkinClose, 775, 0, nullptr);
+  m_subj = MenuButton("m_subj", SkinIndex(CourseSkin::MenuSubjects), 13, 493, rol_subjects);
+  m_video = MenuButton("m_video", SkinIndex(CourseSkin::MenuVideo), 105, 493, rol_video);
+  m_sent = MenuButton("m_sent", SkinIndex(CourseSkin::MenuSentences), 189, 493, rol_sentences);
+  m_rec = MenuButton("m_rec", SkinIndex(CourseSkin::MenuRecords), 273, 493, rol_records);
+  m_conv =
+      MenuButton("m_conv", SkinIndex(CourseSkin::MenuConversations), 358, 493, rol_conversations);
+  m_results = MenuButton("m_results", SkinIndex(CourseSkin::MenuResults), 443, 498, rol_results);
+  lbl_exit = MenuButton("lbl_exit", SkinIndex(CourseSkin::Close), 775, 0, nullptr);
   connect(m_subj, &SkinButton::Click, this, &HomeWindow::m_subjClick);
   connect(m_results, &SkinButton::Click, this, &HomeWindow::m_resultsClick);
   connect(m_video, &SkinButton::Click, this, &HomeWindow::m_videoClick);

@@ -77,9 +77,9 @@ InformationWindow::InformationWindow(const CourseState& state, CourseSkins& skin
     b->setToolTip(QStringLiteral("Wyjście"));
     return b;
   };
-  B_OK = button("B_OK", kSkinClose, 424, 7);
-  btn_up = button("btn_up", kSkinArrowUp, 410, 46);
-  btn_dn = button("btn_dn", kSkinArrowDown, 410, 231);
+  B_OK = button("B_OK", SkinIndex(CourseSkin::Close), 424, 7);
+  btn_up = button("btn_up", SkinIndex(CourseSkin::ArrowUp), 410, 46);
+  btn_dn = button("btn_dn", SkinIndex(CourseSkin::ArrowDown), 410, 231);
   btn_up->hide();
   btn_dn->hide();
   connect(B_OK, &SkinButton::Click, this, &InformationWindow::B_OKClick);

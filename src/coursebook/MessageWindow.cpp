@@ -26,7 +26,7 @@ MessageWindow::MessageWindow(const CourseState& state, CourseSkins& skins, Pictu
   B_OK = new SkinButton(this);
   B_OK->setObjectName("B_OK");
   B_OK->SetImageList(&skins.MyImageList1);
-  B_OK->SetBitmapNormal(kSkinClose);
+  B_OK->SetBitmapNormal(SkinIndex(CourseSkin::Close));
   B_OK->move(413, 2);
   B_OK->setCursor(Qt::PointingHandCursor);
   Label1 = new QLabel(this);

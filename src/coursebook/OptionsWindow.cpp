@@ -8,23 +8,16 @@
 #include "core/CourseSkins.h"
 #include "core/CourseState.h"
 #include "core/Settings.h"
+#include "core/SkinTable.h"
 #include "core/UiText.h"
 #include "coursebook/LanguageMaterial.h"
 #include "platform/ModalShower.h"
 #include "platform/PictureLoader.h"
-#include "users/UserWidgets.h"
+#include "widgets/Palette.h"
+#include "widgets/SkinButton.h"
 
 namespace tess {
 namespace {
-
-// Positions in the shared skin list.
-constexpr int kSkinOkSmall = 0;  // "ok2.bmp"
-constexpr int kSkinCancel = 1;   // "anuluj2.bmp"
-
-const QColor kInk(0x1F, 0x3A, 0x5F);
-const QColor kTick(0x2A, 0x9D, 0x8F);
-const QColor kMutedInk(0x5E, 0x6E, 0x82);
-const QColor kFocusFrame(253, 114, 112);
 
 constexpr int kLabelLeft = 68;
 constexpr int kLabelWidth = 300;
@@ -38,7 +31,7 @@ QFont LabelFont(int pixels) {
 void Colour(QWidget& widget, const QColor& ink) {
   QPalette palette = widget.palette();
   palette.setColor(QPalette::WindowText, ink);
-  palette.setColor(QPalette::Disabled, QPalette::WindowText, kMutedInk);
+  palette.setColor(QPalette::Disabled, QPalette::WindowText, palette::kMuted);
   widget.setPalette(palette);
 }
 
@@ -55,11 +48,13 @@ void OptionCheckBox::paintEvent(QPaintEvent*) {
   p.setRenderHint(QPainter::Antialiasing);
   const bool enabled = isEnabled();
   const QRectF box = QRectF(rect()).adjusted(0.5, 0.5, -0.5, -0.5);
-  const QColor frame = !enabled ? QColor(0xC9, 0xB9, 0x9E) : hasFocus() ? kFocusFrame : kInk;
+  const QColor frame = !enabled     ? palette::kSandDisabled
+                       : hasFocus() ? palette::kFocusFrame
+                                    : palette::kNavy;
   QColor fill = Qt::white;
-  if (isChecked()) fill = enabled ? kTick : QColor(0xB8, 0xC4, 0xC2);
-  if (!enabled && !isChecked()) fill = QColor(0xF4, 0xE9, 0xD8);
-  p.setPen(QPen(isChecked() && enabled && !hasFocus() ? kTick.darker(130) : frame, 1));
+  if (isChecked()) fill = enabled ? palette::kTeal : palette::kTealDisabled;
+  if (!enabled && !isChecked()) fill = palette::kSand;
+  p.setPen(QPen(isChecked() && enabled && !hasFocus() ? palette::kTeal.darker(130) : frame, 1));
   p.setBrush(fill);
   p.drawRoundedRect(box, 2, 2);
   if (isChecked()) {
@@ -77,24 +72,24 @@ LanguageDropDown::LanguageDropDown(QWidget* parent) : QComboBox(parent) {
   setCursor(Qt::PointingHandCursor);
   setFont(LabelFont(13));
   // Only the open list is left to the style.
-  view()->setStyleSheet(
-      QStringLiteral("QAbstractItemView { background: white; color: #1F3A5F; outline: 0;"
-                     " selection-background-color: rgb(153, 204, 102); selection-color: black; }"));
+  view()->setStyleSheet(palette::Styled(
+      QStringLiteral("QAbstractItemView { background: white; color: {navy}; outline: 0;"
+                     " selection-background-color: {highlight}; selection-color: black; }")));
 }
 
 void LanguageDropDown::paintEvent(QPaintEvent*) {
   QPainter p(this);
   p.setRenderHint(QPainter::Antialiasing);
   const QRectF field = QRectF(rect()).adjusted(0.5, 0.5, -0.5, -0.5);
-  p.setPen(QPen(hasFocus() ? kFocusFrame : kInk, 1));
+  p.setPen(QPen(hasFocus() ? palette::kFocusFrame : palette::kNavy, 1));
   p.setBrush(Qt::white);
   p.drawRoundedRect(field, 3, 3);
   const qreal middle = height() / 2.0;
   const qreal right = width() - 8.0;
-  p.setPen(QPen(kTick, 1.6, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+  p.setPen(QPen(palette::kTeal, 1.6, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
   p.drawPolyline(
       QPolygonF{{right - 7, middle - 2}, {right - 3.5, middle + 1.5}, {right, middle - 2}});
-  p.setPen(kInk);
+  p.setPen(palette::kNavy);
   p.setFont(font());
   const QRect text = rect().adjusted(6, 0, -20, 0);
   p.drawText(text, Qt::AlignLeft | Qt::AlignVCenter,
@@ -114,9 +109,11 @@ OptionsWindow::OptionsWindow(CourseState& state, LanguageMaterial& material, Cou
   Image1 = new QLabel(this);
   Image1->setGeometry(0, 0, 388, 235);
 
-  B_OK = SkinnedButton(this, "B_OK", skins.MyImageList1, kSkinOkSmall, 277, 11);
-  B_Zamknij = SkinnedButton(this, "B_Zamknij", skins.MyImageList1, kSkinCancel, 317, 11);
-  btn_help = SkinnedButton(this, "btn_help", skins.MyImageList1, kSkinHelp, 2, 208);
+  B_OK = SkinnedButton(this, "B_OK", skins.MyImageList1, SkinIndex(CourseSkin::OkSmall), 277, 11);
+  B_Zamknij =
+      SkinnedButton(this, "B_Zamknij", skins.MyImageList1, SkinIndex(CourseSkin::Cancel), 317, 11);
+  btn_help =
+      SkinnedButton(this, "btn_help", skins.MyImageList1, SkinIndex(CourseSkin::Help), 2, 208);
 
   AddRow(OptionBox::CaseSensitive, cb_wielkoscliter, Label1, "cb_wielkoscliter", "Label1", 48, 48,
          56);
@@ -140,7 +137,7 @@ OptionsWindow::OptionsWindow(CourseState& state, LanguageMaterial& material, Cou
   Label7 = new QLabel(this);
   Label7->setObjectName("Label7");
   Label7->setFont(LabelFont(13));
-  Colour(*Label7, kInk);
+  Colour(*Label7, palette::kNavy);
   Label7->move(48, 192);
   Label7->setCursor(Qt::PointingHandCursor);
   cb_lang = new LanguageDropDown(this);
@@ -151,7 +148,7 @@ OptionsWindow::OptionsWindow(CourseState& state, LanguageMaterial& material, Cou
   Label4 = new QLabel(this);
   Label4->setObjectName("Label4");
   Label4->setFont(LabelFont(11));
-  Colour(*Label4, kMutedInk);
+  Colour(*Label4, palette::kMuted);
   Label4->move(324, 212);
   Label4->setCursor(Qt::PointingHandCursor);
 
@@ -175,7 +172,7 @@ void OptionsWindow::AddRow(OptionBox box, OptionCheckBox*& check, HoverLabel*& l
   label = new HoverLabel(this);
   label->setObjectName(labelName);
   label->setFont(LabelFont(13));
-  Colour(*label, kInk);
+  Colour(*label, palette::kNavy);
   label->move(kLabelLeft, labelTop);
   label->setCursor(Qt::PointingHandCursor);
   rows_[static_cast<size_t>(rowCount_++)] = {box, check, label, textNumber};

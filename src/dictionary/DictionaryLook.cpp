@@ -1,4 +1,5 @@
 #include "dictionary/DictionaryLook.h"
+#include "widgets/Palette.h"
 
 #include <QLabel>
 #include <QPainter>
@@ -24,7 +25,7 @@ void RoundedPanel(QPainter& p, const QRectF& rect) {
   QPainterPath paper;
   paper.addRoundedRect(rect, 8, 8);
   p.fillPath(paper, Qt::white);
-  p.setPen(QPen(look::kSandLine, 1));
+  p.setPen(QPen(palette::kSandLine, 1));
   p.drawPath(paper);
 }
 
@@ -32,20 +33,20 @@ void RoundedPanel(QPainter& p, const QRectF& rect) {
 
 QImage WindowPicture(QSize size, const QString& title, const std::vector<QRect>& panels) {
   QImage image(size, QImage::Format_RGB32);
-  image.fill(look::kSand);
+  image.fill(palette::kSand);
   QPainter p(&image);
   p.setRenderHint(QPainter::Antialiasing);
-  p.fillRect(QRect(0, 0, size.width(), look::kTitleHeight), look::kNavy);
+  p.fillRect(QRect(0, 0, size.width(), look::kTitleHeight), palette::kNavy);
   QPainterPath tick;
   tick.addRoundedRect(QRectF(12, 9, 4, 12), 2, 2);
-  p.fillPath(tick, look::kTeal);
+  p.fillPath(tick, palette::kTeal);
   p.setFont(SansFont(15, true));
   p.setPen(Qt::white);
   p.drawText(QRect(24, 0, size.width() - 24 - 64, look::kTitleHeight),
              Qt::AlignLeft | Qt::AlignVCenter, title);
   for (const QRect& panel : panels) RoundedPanel(p, QRectF(panel).adjusted(0.5, 0.5, -0.5, -0.5));
   p.setRenderHint(QPainter::Antialiasing, false);
-  p.setPen(QPen(look::kNavy, 2));
+  p.setPen(QPen(palette::kNavy, 2));
   p.setBrush(Qt::NoBrush);
   p.drawRect(QRect(1, 1, size.width() - 2, size.height() - 2));
   return image;
@@ -59,11 +60,11 @@ QPushButton* TextButton(QWidget* parent, const char* name, const QString& captio
   button->setFont(SansFont(13, true));
   button->setCursor(Qt::PointingHandCursor);
   button->setFocusPolicy(Qt::NoFocus);
-  button->setStyleSheet(QStringLiteral(
-      "QPushButton { background: #2A9D8F; color: white; border: none; border-radius: 6px;"
+  button->setStyleSheet(palette::Styled(QStringLiteral(
+      "QPushButton { background: {teal}; color: white; border: none; border-radius: 6px;"
       " padding: 0 10px; }"
-      "QPushButton:hover { background: #4FB3A7; border: 1px solid white; }"
-      "QPushButton:pressed { background: #23867A; }"));
+      "QPushButton:hover { background: {tealHover}; border: 1px solid white; }"
+      "QPushButton:pressed { background: {tealPressed}; }")));
   return button;
 }
 
@@ -79,22 +80,6 @@ QLabel* WindowBackground(QWidget& window, const QString& title, const std::vecto
   background->setGeometry(window.rect());
   background->setPixmap(QPixmap::fromImage(WindowPicture(window.size(), title, panels)));
   return background;
-}
-
-bool DialogKey(int key, const QWidget& ok, const std::function<void()>& pressOk,
-               const std::function<void()>& close, bool enterOnlyForOk) {
-  switch (key) {
-    case Qt::Key_Return:
-    case Qt::Key_Enter:
-      if (ok.isHidden()) return !enterOnlyForOk;
-      pressOk();
-      return true;
-    case Qt::Key_Escape:
-      close();
-      return true;
-    default:
-      return false;
-  }
 }
 
 }  // namespace tess::dictionary

@@ -11,11 +11,10 @@ class PictureLoader;
 
 namespace tess::dictionary {
 
-// Positions of the strips in the dictionary's skin list.
-constexpr int kSkinClose = 1;     // "zamknij_rog.bmp"
-constexpr int kSkinOk = 2;        // "ok2.bmp"
-constexpr int kSkinMinimise = 3;  // "minim.bmp"
-constexpr int kSkinNewUser = 4;   // "nowy_user.bmp"
+/// Positions of the strips in the dictionary's skin list (the first is not used by a button).
+enum class DictionarySkin : int { Unused, Close, Ok, Minimise, NewUser };
+
+constexpr int SkinIndex(DictionarySkin skin) { return static_cast<int>(skin); }
 
 class DictionarySkins : public QObject {
   Q_OBJECT

@@ -26,6 +26,8 @@
 #include "shared/TextFile.h"
 #include "users/UserWidgets.h"
 #include "widgets/Centre.h"
+#include "widgets/Palette.h"
+#include "widgets/SkinButton.h"
 
 namespace tess::dictionary {
 
@@ -46,13 +48,13 @@ constexpr int kWheelEntries = 3;
 constexpr const char* kBackgroundFile = "but_slow_r\\slownik_t.bmp";
 
 void StyleScrollBar(QScrollBar& bar) {
-  bar.setStyleSheet(QStringLiteral(
-      "QScrollBar:vertical { background: #F4E9D8; width: 16px; border-radius: 8px; }"
-      "QScrollBar::handle:vertical { background: #2A9D8F; border-radius: 6px; margin: 2px;"
+  bar.setStyleSheet(palette::Styled(QStringLiteral(
+      "QScrollBar:vertical { background: {sand}; width: 16px; border-radius: 8px; }"
+      "QScrollBar::handle:vertical { background: {teal}; border-radius: 6px; margin: 2px;"
       " min-height: 24px; }"
-      "QScrollBar::handle:vertical:hover { background: #4FB3A7; }"
+      "QScrollBar::handle:vertical:hover { background: {tealHover}; }"
       "QScrollBar::add-line:vertical, QScrollBar::sub-line:vertical { height: 0; }"
-      "QScrollBar::add-page:vertical, QScrollBar::sub-page:vertical { background: none; }"));
+      "QScrollBar::add-page:vertical, QScrollBar::sub-page:vertical { background: none; }")));
 }
 
 }  // namespace
@@ -99,7 +101,7 @@ DictionaryWindow::DictionaryWindow(DictionaryWindowParts parts, QWidget* parent)
   L_Opis = new QLabel(this);
   L_Opis->setObjectName("L_Opis");
   L_Opis->setGeometry(kNoteLabel);
-  StyleLabel(*L_Opis, 13, true, look::kTeal);
+  StyleLabel(*L_Opis, 13, true, palette::kTeal);
 
   PaintBox1 = new EntryListBox(this);
   PaintBox1->setObjectName("PaintBox1");
@@ -121,10 +123,11 @@ DictionaryWindow::DictionaryWindow(DictionaryWindowParts parts, QWidget* parent)
   Suwak->setPageStep(kListRows);
   StyleScrollBar(*Suwak);
 
-  L_close = SkinnedButton(this, "L_close", parts.Skins, kSkinClose, 0, 0);
+  L_close = SkinnedButton(this, "L_close", parts.Skins, SkinIndex(DictionarySkin::Close), 0, 0);
   L_close->move(kWidth - L_close->width() - 2, 2);
   L_close->setToolTip(QStringLiteral("Zamknij"));
-  btn_minim = SkinnedButton(this, "btn_minim", parts.Skins, kSkinMinimise, 0, 0);
+  btn_minim =
+      SkinnedButton(this, "btn_minim", parts.Skins, SkinIndex(DictionarySkin::Minimise), 0, 0);
   btn_minim->move(L_close->x() - btn_minim->width() - 2, 2);
   btn_minim->setToolTip(QStringLiteral("Minimalizuj"));
 
@@ -243,14 +246,14 @@ void DictionaryWindow::PaintBox1Paint(QPainter& painter) {
     if (row.Index == 0) continue;
     if (selected && *selected == row.Index) {
       painter.fillRect(QRect(0, row.Top, PaintBox1->width(), row.Bottom - row.Top),
-                       look::kRowHighlight);
+                       palette::kRowHighlight);
     }
     painter.setFont(listFont_);
     painter.setPen(Qt::black);
     painter.drawText(QPoint(0, row.Top + baseline), Decode(row.Headword, headwordPage));
     for (const ListWord& word : row.Words) {
       painter.setFont(word.Tag ? tagFont : listFont_);
-      painter.setPen(word.Tag ? look::kTagGrey : QColor(Qt::black));
+      painter.setPen(word.Tag ? palette::kTagGrey : QColor(Qt::black));
       painter.drawText(QPoint(word.X, word.Y + baseline), Decode(word.Text, kPolishCodePage));
     }
   }

@@ -12,6 +12,7 @@
 #include "users/UserNameText.h"
 #include "users/UserWidgets.h"
 #include "users/Users.h"
+#include "widgets/SkinButton.h"
 
 namespace tess::dictionary {
 
@@ -40,9 +41,9 @@ NewUserWindow::NewUserWindow(DictionaryState& state, SkinStrips& skins, MessageB
   Edit1->setMaxLength(kMaxUserNameLength);
   StyleNameEdit(*Edit1);
 
-  B_Zamknij = SkinnedButton(this, "B_Zamknij", skins, kSkinClose, 0, 0);
+  B_Zamknij = SkinnedButton(this, "B_Zamknij", skins, SkinIndex(DictionarySkin::Close), 0, 0);
   B_Zamknij->move(kWidth - B_Zamknij->width() - 2, 2);
-  B_OK = SkinnedButton(this, "B_OK", skins, kSkinOk, 0, 0);
+  B_OK = SkinnedButton(this, "B_OK", skins, SkinIndex(DictionarySkin::Ok), 0, 0);
   B_OK->move(kWidth - B_OK->width() - 16, kHeight - B_OK->height() - 12);
 
   connect(B_OK, &SkinButton::Click, this, &NewUserWindow::B_OKClick);
@@ -63,22 +64,11 @@ void NewUserWindow::showEvent(QShowEvent* event) {
 }
 
 void NewUserWindow::B_OKClick() {
-  const QString typed = Edit1->text().normalized(QString::NormalizationForm_C);
-  const std::optional<std::string> name = EncodeUserName(typed);
-  if (!name) {
-    messages_.ShowMessage(UnencodableNameMessage(typed));
-    return;
-  }
-  const AddUserResult added = AddUser(state_.ProgramDir, state_.Users, *name);
-  if (added.Status == AddUserStatus::NameTaken) {
-    messages_.ShowMessage("Wpisany identyfikator już istnieje. Proszę wprowadzić inny.");
-    Edit1->clear();
-    return;
-  }
-  if (added.Status != AddUserStatus::Added) {
-    messages_.ShowMessage(AddUserMessage(added, state_.Users.Limit()));
-    return;
-  }
+  const TypedUserOutcome outcome =
+      AddTypedUser(Edit1->text(), state_.ProgramDir, state_.Users, messages_,
+                   "Wpisany identyfikator już istnieje. Proszę wprowadzić inny.");
+  if (outcome == TypedUserOutcome::NameTaken) Edit1->clear();
+  if (outcome != TypedUserOutcome::Added) return;
   SetModalResult(*this, mrOk);
 }
 

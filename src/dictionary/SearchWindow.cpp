@@ -9,6 +9,7 @@
 #include "platform/ModalShower.h"
 #include "users/UserWidgets.h"
 #include "widgets/ForeignLetterEdit.h"
+#include "widgets/SkinButton.h"
 
 namespace tess::dictionary {
 
@@ -61,12 +62,12 @@ SearchWindow::SearchWindow(SearchOptions& options, int language, SkinStrips& ski
   top += kOptionStep + 4;
   CheckBox1 = box("CheckBox1", top);
   Label5 = OptionLabel(CheckBox1, "Label5", Utf8Text(FontOptionCaption(language)), top);
-  StyleLabel(*Label5, 12, false, look::kMuted);
+  StyleLabel(*Label5, 12, false, palette::kMuted);
   Label5->adjustSize();
 
-  B_Zamknij = SkinnedButton(this, "B_Zamknij", skins, kSkinClose, 0, 0);
+  B_Zamknij = SkinnedButton(this, "B_Zamknij", skins, SkinIndex(DictionarySkin::Close), 0, 0);
   B_Zamknij->move(kWidth - B_Zamknij->width() - 2, 2);
-  B_OK = SkinnedButton(this, "B_OK", skins, kSkinOk, 0, 0);
+  B_OK = SkinnedButton(this, "B_OK", skins, SkinIndex(DictionarySkin::Ok), 0, 0);
   B_OK->move(kWidth - B_OK->width() - 14, kHeight - B_OK->height() - 12);
 
   connect(B_OK, &SkinButton::Click, this, &SearchWindow::B_OKClick);

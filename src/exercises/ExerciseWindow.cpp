@@ -19,9 +19,9 @@
 #include "results/ResultsStore.h"
 #include "shared/CodePage.h"
 #include "shared/Text.h"
-#include "users/UserWidgets.h"
 #include "widgets/HoverLabel.h"
 #include "widgets/PaintBox.h"
+#include "widgets/Palette.h"
 #include "widgets/SkinButton.h"
 #include "widgets/SkinStrips.h"
 #include "widgets/WindowKeys.h"
@@ -35,7 +35,6 @@ constexpr int kTabTop = 70;
 constexpr int kTabStep = 62;
 // The verdict line sits 18 pixels above the content box, just under the instruction.
 constexpr int kInstructionHeight = 50;
-const QColor kVerdictRed(200, 40, 30);
 
 }  // namespace
 
@@ -79,16 +78,17 @@ ExerciseWindow::ExerciseWindow(ExerciseServices& services, std::string kindCode,
   pb_polecenie->setGeometry(kInstructionLeft, kInstructionTop,
                             kInstructionRightEdge - kInstructionLeft, kInstructionHeight);
 
-  btn_media = SkinnedButton(this, "btn_media", services_.Skins, kSkinFilm, kMediaButtonLeft,
-                            kMediaButtonTop);
+  btn_media = SkinnedButton(this, "btn_media", services_.Skins, SkinIndex(CourseSkin::Film),
+                            kMediaButtonLeft, kMediaButtonTop);
   connect(btn_media, &SkinButton::Click, this, &ExerciseWindow::btn_mediaClick);
-  lbl_exit = SkinnedButton(this, "lbl_exit", services_.Skins, kSkinClose, 775, 0);
+  lbl_exit = SkinnedButton(this, "lbl_exit", services_.Skins, SkinIndex(CourseSkin::Close), 775, 0);
   connect(lbl_exit, &SkinButton::Click, this, &ExerciseWindow::lbl_exitClick);
 
   lbl_jeszcze_raz = new HoverLabel(QStringLiteral("Jeszcze raz"), this);
   lbl_jeszcze_raz->setObjectName("lbl_jeszcze_raz");
   lbl_jeszcze_raz->setFont(PointFont("Arial", 11, true));
-  lbl_jeszcze_raz->setStyleSheet(QStringLiteral("color: #2A9D8F; background: transparent;"));
+  lbl_jeszcze_raz->setStyleSheet(
+      palette::Styled(QStringLiteral("color: {teal}; background: transparent;")));
   lbl_jeszcze_raz->setCursor(Qt::PointingHandCursor);
   lbl_jeszcze_raz->move(130, 566);
   lbl_jeszcze_raz->adjustSize();
@@ -113,7 +113,7 @@ ExerciseWindow::ExerciseWindow(ExerciseServices& services, std::string kindCode,
   // The bottom strip under the content box holds the percentage, "Jeszcze raz" and the check.
   ptoc_panel->setGeometry(20, 558, 86, 36);
   ptoc_panel->setStyleSheet(
-      QStringLiteral("#ptoc_panel { background: #1F3A5F; border-radius: 8px; }"));
+      palette::Styled(QStringLiteral("#ptoc_panel { background: {navy}; border-radius: 8px; }")));
   ptoc_panel->setAttribute(Qt::WA_StyledBackground);
   lbl_proc = new QLabel(ptoc_panel);
   lbl_proc->setObjectName("lbl_proc");
@@ -232,7 +232,7 @@ void ExerciseWindow::ShowCheckResult(QWidget* checkButton) {
   lbl_komentarz->setText(
       Decode(state.InterfaceText(verdict), InterfaceCodePage(state.InterfaceLanguage)));
   QPalette colours = lbl_komentarz->palette();
-  colours.setColor(QPalette::WindowText, allRight ? QColor(Qt::black) : kVerdictRed);
+  colours.setColor(QPalette::WindowText, allRight ? QColor(Qt::black) : palette::kVerdictRed);
   lbl_komentarz->setPalette(colours);
   lbl_komentarz->adjustSize();
   lbl_komentarz->show();

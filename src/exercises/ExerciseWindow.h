@@ -13,10 +13,10 @@
 #include "exercises/ExerciseLayout.h"
 #include "exercises/ExerciseServices.h"
 #include "exercises/Scoring.h"
+#include "widgets/HoverLabel.h"
 
 namespace tess {
 
-class HoverLabel;
 class PaintBox;
 class SkinButton;
 class WindowKeys;

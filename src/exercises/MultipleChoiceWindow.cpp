@@ -34,13 +34,14 @@ MultipleChoiceWindow::MultipleChoiceWindow(ExerciseServices& services, QWidget* 
   pb_tresc->MouseDown = [this](QPoint point) { pb_trescMouseDown(point); };
 
   SkinStrips& skins = services.Skins;
-  btn_ok = MakeCheckButton(kSkinCheck, [this] { btn_okClick(); });
+  btn_ok = MakeCheckButton(SkinIndex(CourseSkin::Check), [this] { btn_okClick(); });
 
   btn_up = new RepeatButton(this);
   btn_up->setObjectName("btn_up");
   btn_dn = new RepeatButton(this);
   btn_dn->setObjectName("btn_dn");
-  for (auto [button, skin] : {std::pair{btn_up, kSkinArrowUp}, {btn_dn, kSkinArrowDown}}) {
+  for (auto [button, skin] : {std::pair{btn_up, SkinIndex(CourseSkin::ArrowUp)},
+                              {btn_dn, SkinIndex(CourseSkin::ArrowDown)}}) {
     button->setCursor(Qt::PointingHandCursor);
     button->hide();
     auto picture = [&skins, button, skin](int frame) {

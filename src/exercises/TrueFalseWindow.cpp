@@ -33,7 +33,7 @@ TrueFalseWindow::TrueFalseWindow(ExerciseServices& services, QWidget* parent)
   pb_tresc->MouseMove = [this](QPoint point) { pb_trescMouseMove(point); };
   pb_tresc->MouseDown = [this](QPoint point) { pb_trescMouseDown(point); };
 
-  btn_ok = MakeCheckButton(kSkinCheck, [this] { btn_okClick(); });
+  btn_ok = MakeCheckButton(SkinIndex(CourseSkin::Check), [this] { btn_okClick(); });
 
   LoadTickStamps(img_normal, img_checked, img_bad, tmp_wykrzykniczek);
 }

@@ -9,23 +9,19 @@
 #include <QTextDocument>
 
 #include "core/CourseState.h"
+#include "core/SkinTable.h"
 #include "core/UiText.h"
 #include "media/MediaWindow.h"
 #include "platform/Fonts.h"
 #include "platform/PictureLoader.h"
 #include "shared/Paths.h"
+#include "widgets/Palette.h"
 #include "widgets/SkinButton.h"
 #include "widgets/SkinStrips.h"
 
 namespace tess {
 
 namespace {
-
-// Positions in the shared skin list.
-constexpr int kSkinPrint = 13;     // "podr_druk2.bmp"
-constexpr int kSkinBack = 14;      // "podr_back2.bmp"
-constexpr int kSkinContents = 30;  // "podr_spis2.bmp"
-constexpr int kSkinClose = 43;     // "close_panel.bmp"
 
 // The strip picture leaves a slot for each button on its tray.
 constexpr int kToolLeft = 732;
@@ -38,11 +34,11 @@ constexpr int kLastPage = 999;
 
 // The scroll bar in the colours of the pictures, so the page and the strip look as one.
 const char kViewerStyle[] =
-    "QTextBrowser { border: none; background: #FFFFFF; }"
-    "QScrollBar:vertical { background: #F4E9D8; width: 14px; margin: 0; }"
-    "QScrollBar::handle:vertical { background: #2A9D8F; border-radius: 5px; min-height: 32px;"
+    "QTextBrowser { border: none; background: {white}; }"
+    "QScrollBar:vertical { background: {sand}; width: 14px; margin: 0; }"
+    "QScrollBar::handle:vertical { background: {teal}; border-radius: 5px; min-height: 32px;"
     " margin: 2px; }"
-    "QScrollBar::handle:vertical:hover { background: #3DB3A4; }"
+    "QScrollBar::handle:vertical:hover { background: {tealHover}; }"
     "QScrollBar::add-line:vertical, QScrollBar::sub-line:vertical { height: 0; }"
     "QScrollBar::add-page:vertical, QScrollBar::sub-page:vertical { background: none; }";
 
@@ -50,12 +46,13 @@ QString Escaped(const std::string& text) { return QString::fromStdString(text).t
 
 // Shown in place of a page that cannot be read, so the window never stays blank.
 QString MissingPage(const std::string& file) {
-  return QStringLiteral(
-             "<html><body style=\"font-family: 'Liberation Sans'; font-size: 15px;\">"
-             "<h2 style=\"color: #1F3A5F; margin: 28px;\">Nie można otworzyć strony pomocy</h2>"
-             "<p style=\"color: #E76F51; margin-left: 28px;\">%1</p>"
-             "<p style=\"margin-left: 28px;\">Sprawdź, czy program został zainstalowany "
-             "w całości.</p></body></html>")
+  return palette::Styled(
+             QStringLiteral(
+                 "<html><body style=\"font-family: 'Liberation Sans'; font-size: 15px;\">"
+                 "<h2 style=\"color: {navy}; margin: 28px;\">Nie można otworzyć strony pomocy</h2>"
+                 "<p style=\"color: {coral}; margin-left: 28px;\">%1</p>"
+                 "<p style=\"margin-left: 28px;\">Sprawdź, czy program został zainstalowany "
+                 "w całości.</p></body></html>"))
       .arg(Escaped(file));
 }
 
@@ -101,7 +98,7 @@ HelpViewer::HelpViewer(PictureLoader& pictures, QWidget* parent)
   // Links are the window's to follow: it keeps the history.
   setOpenLinks(false);
   setOpenExternalLinks(false);
-  setStyleSheet(QString::fromLatin1(kViewerStyle));
+  setStyleSheet(palette::Styled(QString::fromLatin1(kViewerStyle)));
   // Pages are laid out for the width left beside a scroll bar that is always there, so
   // tables of the full width never need a horizontal one.
   setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
@@ -161,7 +158,7 @@ HelpWindow::HelpWindow(CourseState& state, SkinStrips& skins, PictureLoader& pic
   // Where the strip picture is missing the buttons still stand on the strip's colour.
   setAutoFillBackground(true);
   QPalette navy = palette();
-  navy.setColor(QPalette::Window, QColor(0x1F, 0x3A, 0x5F));
+  navy.setColor(QPalette::Window, palette::kNavy);
   setPalette(navy);
 
   FrameViewer1 = new HelpViewer(pictures_, this);
@@ -170,10 +167,13 @@ HelpWindow::HelpWindow(CourseState& state, SkinStrips& skins, PictureLoader& pic
   img_tlo->setObjectName(QStringLiteral("img_tlo"));
   img_tlo->setGeometry(700, 0, 100, 600);
 
-  btn_back = ToolButton(this, "btn_back", skins, kSkinBack, kToolLeft, kBackTop);
-  btn_spis = ToolButton(this, "btn_spis", skins, kSkinContents, kToolLeft, kContentsTop);
-  Button2 = ToolButton(this, "Button2", skins, kSkinPrint, kToolLeft, kPrintTop);
-  btn_exit = ToolButton(this, "btn_exit", skins, kSkinClose, 775, 0);
+  btn_back =
+      ToolButton(this, "btn_back", skins, SkinIndex(CourseSkin::HelpBack), kToolLeft, kBackTop);
+  btn_spis = ToolButton(this, "btn_spis", skins, SkinIndex(CourseSkin::HelpContents), kToolLeft,
+                        kContentsTop);
+  Button2 =
+      ToolButton(this, "Button2", skins, SkinIndex(CourseSkin::HelpPrint), kToolLeft, kPrintTop);
+  btn_exit = ToolButton(this, "btn_exit", skins, SkinIndex(CourseSkin::Close), 775, 0);
   btn_exit->setToolTip(QStringLiteral("Zamknij pomoc"));
 
   connect(btn_back, &SkinButton::Click, this, &HelpWindow::btn_backClick);

@@ -8,19 +8,11 @@
 #include <QPixmap>
 
 #include "platform/MediaPlayer.h"
+#include "widgets/Palette.h"
 
 namespace tess {
 
 namespace {
-
-// The palette of the course's pictures (LOOK.md).
-const QColor kNavy(0x1F, 0x3A, 0x5F);
-const QColor kNavyPanel(0x2A, 0x4B, 0x75);
-const QColor kNavyEdge(0x14, 0x28, 0x44);
-const QColor kTeal(0x2A, 0x9D, 0x8F);
-const QColor kTealOnNavy(0x8F, 0xD8, 0xCE);
-const QColor kSand(0xF4, 0xE9, 0xD8);
-const QColor kWhite(0xFF, 0xFF, 0xFF);
 
 constexpr int kTimerMs = 100;
 
@@ -41,20 +33,20 @@ QString Clock(std::int64_t ms) {
 // The title strip behind the title and the close label.
 QPixmap StripPicture(int width) {
   QPixmap strip(width, 18);
-  strip.fill(kNavyPanel);
+  strip.fill(palette::kNavyPanel);
   QPainter p(&strip);
   p.setRenderHint(QPainter::Antialiasing);
   p.setPen(Qt::NoPen);
-  p.setBrush(kTeal);
+  p.setBrush(palette::kTeal);
   p.drawRoundedRect(QRectF(6, 4, 3, 10), 1.5, 1.5);
-  p.fillRect(QRect(0, 17, width, 1), kNavyEdge);
+  p.fillRect(QRect(0, 17, width, 1), palette::kNavyEdge);
   return strip;
 }
 
 }  // namespace
 
 MediaButton::MediaButton(Glyph glyph, QWidget* parent, int number)
-    : QWidget(parent), glyph_(glyph), number_(number) {
+    : Clickable(parent), glyph_(glyph), number_(number) {
   setCursor(Qt::PointingHandCursor);
   setAttribute(Qt::WA_Hover);
 }
@@ -64,21 +56,21 @@ void MediaButton::paintEvent(QPaintEvent*) {
   p.setRenderHint(QPainter::Antialiasing);
   const QRectF face = QRectF(rect()).adjusted(0.5, 0.5, -0.5, -0.5);
   const bool mark = glyph_ == GlyphMark;
-  QColor fill = mark ? kSand : kTeal;
-  if (hover_) fill = fill.lighter(mark ? 104 : 118);
-  if (pressed_) fill = fill.darker(112);
+  QColor fill = mark ? palette::kSand : palette::kTeal;
+  if (Hovered()) fill = fill.lighter(mark ? 104 : 118);
+  if (Held() && Hovered()) fill = fill.darker(112);
   p.setPen(Qt::NoPen);
   p.setBrush(fill);
   p.drawRoundedRect(face, 5, 5);
-  if (hover_) {
-    p.setPen(QPen(kWhite, 1));
+  if (Hovered()) {
+    p.setPen(QPen(palette::kWhite, 1));
     p.setBrush(Qt::NoBrush);
     p.drawRoundedRect(face.adjusted(1.5, 1.5, -1.5, -1.5), 4, 4);
   }
 
   const QPointF c = face.center();
   p.setPen(Qt::NoPen);
-  p.setBrush(kWhite);
+  p.setBrush(palette::kWhite);
   switch (glyph_) {
     case GlyphPlay: {
       QPainterPath triangle;
@@ -98,41 +90,17 @@ void MediaButton::paintEvent(QPaintEvent*) {
       break;
     case GlyphMark:
       // A small flag over the mark's number.
-      p.setBrush(kTeal);
+      p.setBrush(palette::kTeal);
       p.drawRect(QRectF(c.x() - 4, face.top() + 4, 1.5, 8));
       p.drawPolygon(
           QPolygonF({QPointF(c.x() - 2.5, face.top() + 4), QPointF(c.x() + 5, face.top() + 6.5),
                      QPointF(c.x() - 2.5, face.top() + 9)}));
-      p.setPen(kNavy);
+      p.setPen(palette::kNavy);
       p.setFont(PixelFont(13, true));
       p.drawText(QRectF(face.left(), face.top() + 11, face.width(), face.height() - 12),
                  Qt::AlignCenter, QString::number(number_));
       break;
   }
-}
-
-void MediaButton::enterEvent(QEnterEvent*) {
-  hover_ = true;
-  update();
-}
-
-void MediaButton::leaveEvent(QEvent*) {
-  hover_ = false;
-  pressed_ = false;
-  update();
-}
-
-void MediaButton::mousePressEvent(QMouseEvent* event) {
-  if (event->button() != Qt::LeftButton) return;
-  pressed_ = true;
-  update();
-}
-
-void MediaButton::mouseReleaseEvent(QMouseEvent* event) {
-  if (event->button() != Qt::LeftButton || !pressed_) return;
-  pressed_ = false;
-  update();
-  if (rect().contains(event->position().toPoint())) Q_EMIT Click();
 }
 
 MediaShape::MediaShape(Kind kind, QWidget* parent) : QWidget(parent), kind_(kind) {
@@ -148,8 +116,8 @@ void MediaShape::paintEvent(QPaintEvent*) {
     p.setBrush(QColor(255, 255, 255, 80));
     p.drawRoundedRect(r, r.height() / 2, r.height() / 2);
   } else {
-    p.setPen(QPen(kTeal, 1));
-    p.setBrush(kWhite);
+    p.setPen(QPen(palette::kTeal, 1));
+    p.setBrush(palette::kWhite);
     p.drawRoundedRect(r, 2.5, 2.5);
   }
 }
@@ -197,7 +165,7 @@ MediaWindow::MediaWindow(FilmPlayer& player, MessageBox& messages, QWidget* pare
   marks_ = {mark_1, mark_2, mark_3, mark_4};
   lbl_czas = new QLabel(this);
   lbl_czas->setFont(PixelFont(10, false));
-  lbl_czas->setStyleSheet(QStringLiteral("color: #8FD8CE;"));
+  lbl_czas->setStyleSheet(palette::Styled(QStringLiteral("color: {tealOnNavy};")));
   lbl_czas->setAlignment(Qt::AlignLeft | Qt::AlignTop);
 
   btn_play->setToolTip(QStringLiteral("Odtwórz"));
@@ -342,8 +310,8 @@ bool MediaWindow::eventFilter(QObject* watched, QEvent* event) {
 
 void MediaWindow::paintEvent(QPaintEvent*) {
   QPainter p(this);
-  p.fillRect(rect(), kNavy);
-  p.setPen(QPen(kNavyEdge, 1));
+  p.fillRect(rect(), palette::kNavy);
+  p.setPen(QPen(palette::kNavyEdge, 1));
   p.setBrush(Qt::NoBrush);
   p.drawRect(rect().adjusted(0, 0, -1, -1));
 }

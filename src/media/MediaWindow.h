@@ -11,6 +11,7 @@
 #include <string>
 
 #include "media/MediaWindowLogic.h"
+#include "widgets/Clickable.h"
 
 namespace tess {
 
@@ -19,27 +20,22 @@ class MessageBox;
 
 /// A small button drawn in the look of the course: a glyph on a teal face, or the number of
 /// a jump mark on a sand face.
-class MediaButton : public QWidget {
+class MediaButton : public Clickable {
   Q_OBJECT
  public:
   enum Glyph { GlyphPlay, GlyphPause, GlyphStop, GlyphMark };
   MediaButton(Glyph glyph, QWidget* parent, int number = 0);
 
- Q_SIGNALS:
-  void Click();
-
  protected:
   void paintEvent(QPaintEvent* event) override;
-  void enterEvent(QEnterEvent* event) override;
-  void leaveEvent(QEvent* event) override;
-  void mousePressEvent(QMouseEvent* event) override;
-  void mouseReleaseEvent(QMouseEvent* event) override;
+  void OnEnter() override { update(); }
+  void OnLeave() override { update(); }
+  void OnPress() override { update(); }
+  void OnRelease() override { update(); }
 
  private:
   Glyph glyph_;
   int number_;
-  bool hover_ = false;
-  bool pressed_ = false;
 };
 
 /// A plain shape that reports where it was pressed (the track and its knob).

@@ -1,8 +1,8 @@
 #pragma once
-// A media player in the manner of the Windows multimedia control the course was built on: it
-// opens one file by name, plays it with or without waiting, pauses, stops and seeks, and tells
-// its state, position and length in milliseconds. The end of every play command is reported
-// with a result; a command that another command interrupts never reports success.
+// A media player as the windows use it: it opens one file by name, plays it with or without
+// waiting, pauses, stops and seeks, and tells its state, position and length in milliseconds. The
+// end of every play command is reported with a result; a command that another command interrupts
+// never reports success.
 #include <cstdint>
 #include <functional>
 #include <string>

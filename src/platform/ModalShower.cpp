@@ -15,7 +15,7 @@ namespace {
 constexpr char kResultProperty[] = "tessModalResult";
 
 // Ends the modal loop when the window hides, and turns a close without a result into
-// mrCancel as the window manager's close button did in the original.
+// mrCancel, so the window manager's close button reads as a cancel.
 class ModalWatcher : public QObject {
  public:
   ModalWatcher(QWidget& window, QEventLoop& loop) : window_(&window), loop_(loop) {
@@ -55,7 +55,7 @@ class ModalWatcher : public QObject {
 
 void SetModalResult(QWidget& window, int result) {
   window.setProperty(kResultProperty, result);
-  // mrNone keeps the window open, as assigning it did in the original.
+  // mrNone keeps the window open: it only clears an earlier result.
   if (result != mrNone) window.hide();
 }
 

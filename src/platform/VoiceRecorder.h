@@ -1,5 +1,5 @@
 #pragma once
-// A recorder in the manner of the Windows wave-audio device: a new, empty recording is opened
+// A recorder as the windows use it: a new, empty recording is opened
 // on the default input, recorded into, saved to a file and closed. Every command returns 0 or
 // an error code that ErrorText turns into words.
 #include <string>

@@ -6,6 +6,7 @@
 #include <cstring>
 
 #include "core/Catalogue.h"
+#include "core/KindCode.h"
 #include "results/CourseMaterial.h"
 #include "shared/DateTime.h"
 #include "shared/Paths.h"
@@ -196,7 +197,7 @@ bool BuildResults(const CourseMaterial& material, double now, ResultsStore& stor
   for (int n = 1; n <= catalogue.Comprehension.Count(); ++n) {
     const ComprehensionExercise& entry = *catalogue.Comprehension.At(n);
     builder.Add("rpg_" + std::to_string(n), ThreeNames(entry.Name(0), entry.Name(1), entry.Name(2)),
-                kKindComprehension, entry.Level, entry.GroupNumber, false);
+                KindCode::Comprehension, entry.Level, entry.GroupNumber, false);
   }
 
   const SentencePackages& packages = catalogue.Sentences.Packages();
@@ -207,7 +208,7 @@ bool BuildResults(const CourseMaterial& material, double now, ResultsStore& stor
     const std::string title = groups.LongName(g, 0) + " - zdania " + code + " = " +
                               groups.LongName(g, 1) + " " + code + " = " + groups.LongName(g, 2) +
                               " " + code + " = ";
-    for (int kind : {kKindSentencePuzzle, kKindSentenceDictation}) {
+    for (int kind : {KindCode::SentencePuzzle, KindCode::SentenceDictation}) {
       builder.Add("zda_" + std::to_string(n), title, kind, package.Level, g, false);
     }
   }
@@ -218,7 +219,7 @@ bool BuildResults(const CourseMaterial& material, double now, ResultsStore& stor
       if (!conversation.OffersMode(mode)) continue;
       builder.Add("dia_" + std::to_string(n),
                   ThreeNames(conversation.TitlePl, conversation.TitleEn, conversation.TitleDe),
-                  kKindConversationFirst + mode - 1, conversation.LevelNumber,
+                  KindCode::ConversationFirst + mode - 1, conversation.LevelNumber,
                   conversation.GroupNumber, false);
     }
   }

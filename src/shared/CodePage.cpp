@@ -37,7 +37,7 @@ CodePageTable BuildTable(CodePage codePage) {
   }
   for (int byte = 0; byte < 256; ++byte) {
     // Bytes the code page leaves undefined come back as the C1 control of the same value
-    // (as on Windows), so such text survives a round trip unchanged.
+    // (as the system code-page tables do), so such text survives a round trip unchanged.
     char16_t unit = static_cast<char16_t>(byte);
     if (byte >= 128 && decoder.isValid()) {
       const char raw = static_cast<char>(byte);

@@ -38,7 +38,7 @@ const long long kEpochOffset = DaysFromCivil(1899, 12, 30);
 
 // Before 1899-12-30 the value is negative, yet its fraction still counts forward from
 // midnight: 1899-12-29 06:00 is -1.25, not -0.75. Values between -1 and 0 therefore mean
-// the same day as their absolute value, as in the original platform.
+// the same day as their absolute value, as stored dates expect.
 double EncodeDateTime(const CivilDateTime& civil) {
   const long long days = DaysFromCivil(civil.year, civil.month, civil.day) - kEpochOffset;
   const long long ms =

@@ -1,6 +1,7 @@
 #pragma once
-// The one path resolver. Paths are built as the Windows original built them, by
-// concatenation with "\"; every file access turns them into a real path here.
+// The one path resolver. Course files name paths with backslashes and in any letter case,
+// and the code builds them by concatenation with "\"; every file access turns them into a
+// real path here.
 #include <string>
 #include <string_view>
 

@@ -31,7 +31,7 @@ class TextFileReader {
 /// Every line of a file; nothing when it cannot be read.
 std::optional<std::vector<std::string>> ReadTextLines(const std::string& path);
 
-/// Lines joined with CR LF after each, as the Windows files were written.
+/// Lines joined with CR LF after each, as course files are written.
 std::string JoinCrLf(const std::vector<std::string>& lines);
 
 /// Rewrites a file whole: writes a temporary file beside it, flushes it to disk and renames

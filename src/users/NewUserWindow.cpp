@@ -14,6 +14,8 @@
 #include "users/UserNameText.h"
 #include "users/UserWidgets.h"
 #include "users/Users.h"
+#include "widgets/Palette.h"
+#include "widgets/SkinButton.h"
 
 namespace tess {
 
@@ -41,7 +43,7 @@ NewUserWindow::NewUserWindow(CourseState& state, UserList& users, SkinStrips& sk
   QFont small("MS Sans Serif");
   small.setPixelSize(11);
   Label24->setFont(small);
-  Label24->setStyleSheet(QStringLiteral("color: #5E6E82;"));
+  Label24->setStyleSheet(palette::Styled(QStringLiteral("color: {muted};")));
   Label24->move(17, 99);
   Label24->adjustSize();
   cb_lang = new QComboBox(this);
@@ -50,9 +52,9 @@ NewUserWindow::NewUserWindow(CourseState& state, UserList& users, SkinStrips& sk
   cb_lang->setEnabled(false);
   StyleLanguageBox(*cb_lang);
 
-  B_Zamknij = SkinnedButton(this, "B_Zamknij", skins, kSkinClose, 293, 2);
-  btn_help = SkinnedButton(this, "btn_help", skins, kSkinHelp, 278, 34);
-  B_OK = SkinnedButton(this, "B_OK", skins, kSkinOk, 232, 104);
+  B_Zamknij = SkinnedButton(this, "B_Zamknij", skins, SkinIndex(CourseSkin::Close), 293, 2);
+  btn_help = SkinnedButton(this, "btn_help", skins, SkinIndex(CourseSkin::Help), 278, 34);
+  B_OK = SkinnedButton(this, "B_OK", skins, SkinIndex(CourseSkin::ChoiceOk), 232, 104);
 
   connect(B_OK, &SkinButton::Click, this, &NewUserWindow::B_OKClick);
   connect(B_Zamknij, &SkinButton::Click, this, &NewUserWindow::B_ZamknijClick);
@@ -92,22 +94,10 @@ void NewUserWindow::hideEvent(QHideEvent* event) {
 }
 
 void NewUserWindow::B_OKClick() {
-  const QString typed = Edit1->text().normalized(QString::NormalizationForm_C);
-  const std::optional<std::string> name = EncodeUserName(typed);
-  if (!name) {
-    messages_.ShowMessage(UnencodableNameMessage(typed));
-    return;
-  }
-  const AddUserResult added = AddUser(state_.Install.ProgramDir, users_, *name);
-  if (added.Status == AddUserStatus::NameTaken) {
-    messages_.ShowMessage(UiText(state_, 83).toStdString());
-    Edit1->clear();
-    return;
-  }
-  if (added.Status != AddUserStatus::Added) {
-    messages_.ShowMessage(AddUserMessage(added, users_.Limit()));
-    return;
-  }
+  const TypedUserOutcome outcome = AddTypedUser(Edit1->text(), state_.Install.ProgramDir, users_,
+                                                messages_, UiText(state_, 83).toStdString());
+  if (outcome == TypedUserOutcome::NameTaken) Edit1->clear();
+  if (outcome != TypedUserOutcome::Added) return;
   const int entry = cb_lang->currentIndex();
   if (entry >= 0 && entry < static_cast<int>(languages_.size())) {
     const int language = languages_[static_cast<size_t>(entry)];
@@ -128,21 +118,11 @@ void NewUserWindow::btn_helpClick() {
 }
 
 bool NewUserWindow::HandleKey(int key) {
-  switch (key) {
-    case Qt::Key_Return:
-    case Qt::Key_Enter:
-      // Swallowed by the field either way; acts as B_OK while that is visible.
-      if (!B_OK->isHidden()) B_OKClick();
-      return true;
-    case Qt::Key_Escape:
-      B_ZamknijClick();
-      return true;
-    case Qt::Key_F1:
-      if (ShowHelpPage) ShowHelpPage(state_.ProgramPath("Htm_r\\h_log.html"));
-      return true;
-    default:
-      return false;
-  }
+  return DialogKey(
+      key, *B_OK, [this] { B_OKClick(); }, [this] { B_ZamknijClick(); }, false,
+      [this] {
+        if (ShowHelpPage) ShowHelpPage(state_.ProgramPath("Htm_r\\h_log.html"));
+      });
 }
 
 }  // namespace tess

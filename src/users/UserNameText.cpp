@@ -2,7 +2,9 @@
 
 #include <QList>
 
+#include "platform/MessageBox.h"
 #include "shared/CodePage.h"
+#include "users/Users.h"
 
 namespace tess {
 
@@ -24,6 +26,26 @@ std::string UnencodableNameMessage(const QString& text) {
   return "Nazwa użytkownika zawiera znaki, których program nie może zapisać" +
          (missing.isEmpty() ? std::string() : " (" + missing.toStdString() + ")") +
          ". Proszę wpisać nazwę bez nich.";
+}
+
+TypedUserOutcome AddTypedUser(const QString& typed, const std::string& programDir, UserList& users,
+                              MessageBox& messages, const std::string& nameTakenMessage) {
+  const QString composed = typed.normalized(QString::NormalizationForm_C);
+  const std::optional<std::string> name = EncodeUserName(composed);
+  if (!name) {
+    messages.ShowMessage(UnencodableNameMessage(composed));
+    return TypedUserOutcome::Refused;
+  }
+  const AddUserResult added = AddUser(programDir, users, *name);
+  if (added.Status == AddUserStatus::NameTaken) {
+    messages.ShowMessage(nameTakenMessage);
+    return TypedUserOutcome::NameTaken;
+  }
+  if (added.Status != AddUserStatus::Added) {
+    messages.ShowMessage(AddUserMessage(added, users.Limit()));
+    return TypedUserOutcome::Refused;
+  }
+  return TypedUserOutcome::Added;
 }
 
 }  // namespace tess

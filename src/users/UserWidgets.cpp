@@ -4,20 +4,10 @@
 #include <QLineEdit>
 #include <QListWidget>
 
+#include "widgets/Palette.h"
 #include "widgets/SkinButton.h"
 
 namespace tess {
-
-SkinButton* SkinnedButton(QWidget* window, const char* name, SkinStrips& skins, int skin, int left,
-                          int top) {
-  auto* button = new SkinButton(window);
-  button->setObjectName(name);
-  button->SetImageList(&skins);
-  button->SetBitmapNormal(skin);
-  button->move(left, top);
-  button->setCursor(Qt::PointingHandCursor);
-  return button;
-}
 
 void StyleUserList(QListWidget& list) {
   QFont font("MS Sans Serif");
@@ -27,16 +17,16 @@ void StyleUserList(QListWidget& list) {
   list.setUniformItemSizes(true);
   list.setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
   // 16 pixels and the 1-pixel frame above and below make rows 18 pixels apart.
-  list.setStyleSheet(QStringLiteral(
-      "QListWidget { background: transparent; color: #1F3A5F; padding: 4px 2px; outline: 0; }"
+  list.setStyleSheet(palette::Styled(QStringLiteral(
+      "QListWidget { background: transparent; color: {navy}; padding: 4px 2px; outline: 0; }"
       "QListWidget::item { height: 16px; padding-left: 4px; border: 1px solid transparent; }"
-      "QListWidget::item:selected { background: rgb(153, 204, 102); color: black; }"
-      "QListWidget::item:selected:focus { border: 1px solid rgb(253, 114, 112); }"
+      "QListWidget::item:selected { background: {highlight}; color: black; }"
+      "QListWidget::item:selected:focus { border: 1px solid {focus}; }"
       "QScrollBar:vertical { background: transparent; width: 8px; margin: 2px 0; }"
-      "QScrollBar::handle:vertical { background: #2A9D8F; border-radius: 4px;"
+      "QScrollBar::handle:vertical { background: {teal}; border-radius: 4px;"
       " min-height: 18px; }"
       "QScrollBar::add-line:vertical, QScrollBar::sub-line:vertical { height: 0; }"
-      "QScrollBar::add-page:vertical, QScrollBar::sub-page:vertical { background: none; }"));
+      "QScrollBar::add-page:vertical, QScrollBar::sub-page:vertical { background: none; }")));
 }
 
 void StyleNameEdit(QLineEdit& edit) {
@@ -44,20 +34,20 @@ void StyleNameEdit(QLineEdit& edit) {
   font.setPixelSize(15);
   edit.setFont(font);
   edit.setFrame(false);
-  edit.setStyleSheet(
-      QStringLiteral("QLineEdit { background: transparent; color: #1F3A5F; padding: 0 8px;"
-                     " selection-background-color: rgb(153, 204, 102); selection-color: black; }"));
+  edit.setStyleSheet(palette::Styled(
+      QStringLiteral("QLineEdit { background: transparent; color: {navy}; padding: 0 8px;"
+                     " selection-background-color: {highlight}; selection-color: black; }")));
 }
 
 void StyleLanguageBox(QComboBox& box) {
   QFont font("MS Sans Serif");
   font.setPixelSize(13);
   box.setFont(font);
-  box.setStyleSheet(
-      QStringLiteral("QComboBox { background: white; color: #1F3A5F; border: 1px solid #E4D4BA;"
+  box.setStyleSheet(palette::Styled(
+      QStringLiteral("QComboBox { background: white; color: {navy}; border: 1px solid {sandLine};"
                      " border-radius: 4px; padding: 1px 6px; }"
-                     "QComboBox:disabled { color: #1F3A5F; }"
-                     "QComboBox::drop-down { width: 0; border: none; }"));
+                     "QComboBox:disabled { color: {navy}; }"
+                     "QComboBox::drop-down { width: 0; border: none; }")));
 }
 
 }  // namespace tess

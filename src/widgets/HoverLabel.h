@@ -1,23 +1,10 @@
 #pragma once
-// Pictures and labels that add mouse-enter, mouse-leave and click events.
-#include <QLabel>
+// Pictures and labels that report mouse enter, mouse leave and clicks: the clickable base
+// itself, with nothing drawn beyond the label's text or picture.
+#include "widgets/Clickable.h"
 
 namespace tess {
 
-class HoverLabel : public QLabel {
-  Q_OBJECT
- public:
-  using QLabel::QLabel;
-
- Q_SIGNALS:
-  void MouseEnter();
-  void MouseLeave();
-  void Click();
-
- protected:
-  void enterEvent(QEnterEvent*) override { Q_EMIT MouseEnter(); }
-  void leaveEvent(QEvent*) override { Q_EMIT MouseLeave(); }
-  void mouseReleaseEvent(QMouseEvent* event) override;
-};
+using HoverLabel = Clickable;
 
 }  // namespace tess

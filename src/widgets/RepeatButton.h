@@ -1,30 +1,22 @@
 #pragma once
 // A picture button that repeats its click while held down (scroll arrows).
-#include <QLabel>
+#include "widgets/Clickable.h"
 
 class QTimer;
 
 namespace tess {
 
-class RepeatButton : public QLabel {
+class RepeatButton : public Clickable {
   Q_OBJECT
  public:
-  explicit RepeatButton(QWidget* parent = nullptr);
+  explicit RepeatButton(QWidget* parent = nullptr) : Clickable(parent) {}
 
   int Repeatpause = 75;
   int InitRepeatpause = 250;
 
- Q_SIGNALS:
-  void Click();
-  void MouseEnter();
-  void MouseLeave();
-
  protected:
-  void mousePressEvent(QMouseEvent* event) override;
-  void mouseDoubleClickEvent(QMouseEvent* event) override;
-  void mouseReleaseEvent(QMouseEvent* event) override;
-  void enterEvent(QEnterEvent* event) override;
-  void leaveEvent(QEvent* event) override;
+  void OnPress() override;
+  void OnRelease() override;
 
  private:
   void RepeatStep();

@@ -1,11 +1,10 @@
 #include "widgets/SkinButton.h"
 
-#include <QMouseEvent>
 #include <QPainter>
 
 namespace tess {
 
-SkinButton::SkinButton(QWidget* parent) : QWidget(parent) {
+SkinButton::SkinButton(QWidget* parent) : Clickable(parent) {
   setAttribute(Qt::WA_Hover, false);
   resize(SkinStrips::kMissingSize, SkinStrips::kMissingSize);
 }
@@ -50,36 +49,36 @@ void SkinButton::paintEvent(QPaintEvent*) {
   list_->DrawFrame(painter, bitmapNormal_, frame, QPoint(0, 0));
 }
 
-void SkinButton::enterEvent(QEnterEvent*) {
-  if (!isEnabled()) return;
+void SkinButton::OnEnter() {
   if (style_ & tbs_Highlighted) SetStan(1);
-  Q_EMIT MouseEnter();
 }
 
-void SkinButton::leaveEvent(QEvent*) {
-  if (!isEnabled()) return;
+void SkinButton::OnLeave() {
   if (style_ & tbs_Highlighted) SetStan(0);
-  Q_EMIT MouseLeave();
 }
 
-void SkinButton::mousePressEvent(QMouseEvent* event) {
-  if (event->button() != Qt::LeftButton) return;
-  pressedInside_ = true;
+void SkinButton::OnPress() {
   if (style_ & tbs_Pressed) SetStan(2);
 }
 
-void SkinButton::mouseReleaseEvent(QMouseEvent* event) {
-  if (event->button() != Qt::LeftButton || !pressedInside_) return;
-  pressedInside_ = false;
-  QPointer<SkinButton> self(this);
-  if (rect().contains(event->position().toPoint())) Q_EMIT Click();
-  if (self && (style_ & tbs_Pressed)) SetStan(0);
+void SkinButton::OnRelease() {
+  if (style_ & tbs_Pressed) SetStan(0);
 }
 
 void SkinButton::hideEvent(QHideEvent* event) {
-  pressedInside_ = false;
   if (style_ & (tbs_Highlighted | tbs_Pressed)) stan_ = 0;
-  QWidget::hideEvent(event);
+  Clickable::hideEvent(event);
+}
+
+SkinButton* SkinnedButton(QWidget* window, const char* name, SkinStrips& skins, int skin, int left,
+                          int top) {
+  auto* button = new SkinButton(window);
+  button->setObjectName(name);
+  button->SetImageList(&skins);
+  button->SetBitmapNormal(skin);
+  button->move(left, top);
+  button->setCursor(Qt::PointingHandCursor);
+  return button;
 }
 
 }  // namespace tess

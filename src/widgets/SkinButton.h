@@ -1,8 +1,8 @@
 #pragma once
 // A button drawn from a strip of a SkinStrips: frame 0 normal, 1 highlighted, 2 pressed.
 #include <QPointer>
-#include <QWidget>
 
+#include "widgets/Clickable.h"
 #include "widgets/SkinStrips.h"
 
 namespace tess {
@@ -13,7 +13,7 @@ enum TransparentButtonStyle {
   tbs_DefPos = 1 << 2,
 };
 
-class SkinButton : public QWidget {
+class SkinButton : public Clickable {
   Q_OBJECT
  public:
   explicit SkinButton(QWidget* parent = nullptr);
@@ -29,19 +29,12 @@ class SkinButton : public QWidget {
   void SetHideNormal(bool hide);
   bool HideNormal() const { return hideNormal_; }
 
- Q_SIGNALS:
-  void Click();
-  void MouseEnter();
-  void MouseLeave();
-
  protected:
   void paintEvent(QPaintEvent* event) override;
-  void enterEvent(QEnterEvent* event) override;
-  void leaveEvent(QEvent* event) override;
-  void mousePressEvent(QMouseEvent* event) override;
-  void mouseReleaseEvent(QMouseEvent* event) override;
-  /// A window closed by this button never tells it the mouse left; the look is reset here
-  /// so the button does not come back highlighted.
+  void OnEnter() override;
+  void OnLeave() override;
+  void OnPress() override;
+  void OnRelease() override;
   void hideEvent(QHideEvent* event) override;
 
  private:
@@ -53,7 +46,10 @@ class SkinButton : public QWidget {
   int stan_ = 0;
   int style_ = tbs_Highlighted;
   bool hideNormal_ = false;
-  bool pressedInside_ = false;
 };
+
+/// A skinned button with the usual style of the windows (hand cursor), at `left`,`top`.
+SkinButton* SkinnedButton(QWidget* window, const char* name, SkinStrips& skins, int skin, int left,
+                          int top);
 
 }  // namespace tess

@@ -19,4 +19,25 @@ bool WindowKeys::eventFilter(QObject* watched, QEvent* event) {
   return QObject::eventFilter(watched, event);
 }
 
+bool DialogKey(int key, const QWidget& ok, const std::function<void()>& pressOk,
+               const std::function<void()>& close, bool enterOnlyForOk,
+               const std::function<void()>& help) {
+  switch (key) {
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+      if (ok.isHidden()) return !enterOnlyForOk;
+      pressOk();
+      return true;
+    case Qt::Key_Escape:
+      close();
+      return true;
+    case Qt::Key_F1:
+      if (!help) return false;
+      help();
+      return true;
+    default:
+      return false;
+  }
+}
+
 }  // namespace tess

@@ -23,4 +23,11 @@ class WindowKeys : public QObject {
   std::function<bool(int key)> handler_;
 };
 
+/// The keys of a small dialog window: Enter presses `ok` while it shows, Esc closes, F1 opens
+/// `help` where one is given. With `enterOnlyForOk` an Enter that finds OK hidden is left to the
+/// focused control; otherwise it is swallowed. True when the key was used.
+bool DialogKey(int key, const QWidget& ok, const std::function<void()>& pressOk,
+               const std::function<void()>& close, bool enterOnlyForOk = false,
+               const std::function<void()>& help = {});
+
 }  // namespace tess

@@ -36,7 +36,7 @@ class PictureLoaderTest : public ::testing::Test {
     ASSERT_TRUE(file.open(QIODevice::WriteOnly));
     file.write(bytes);
   }
-  // A course path: the folder, then the rest as the original built it.
+  // A course path: the folder, then the rest with backslashes and in another letter case.
   std::string CoursePath(const char* rest) const { return dir_.path().toStdString() + rest; }
 
   QTemporaryDir dir_;

@@ -170,8 +170,7 @@ TEST_F(UsersWindowsTest, NameWithCharactersCp1250LacksIsRefusedNotMangled) {
   ASSERT_FALSE(form.B_OK->isHidden());
   form.B_OKClick();
   EXPECT_EQ(modal.shown, std::vector<std::string>{"TForm20"});
-  EXPECT_TRUE(
-      messageWindow.Label1->text().startsWith(QStringLiteral("Nazwa użytkownika zawiera znaki")));
+  EXPECT_TRUE(messageWindow.Label1->text().startsWith(QStringLiteral("Nazwa użytkownika zawiera znaki")));
   EXPECT_TRUE(messageWindow.Label1->text().contains(QStringLiteral("Иван").left(1)));
   EXPECT_EQ(form.Edit1->text(), QStringLiteral("Иван")) << "kept for correcting";
   EXPECT_FALSE(std::filesystem::exists(folder / "usr.t"));
