@@ -430,7 +430,9 @@ int LessonChoice::ProgressWidth(int percent) { return RoundHalfEven(percent * 0.
 
 std::string LessonChoice::ShortenForDisplay(const std::string& name, int limit,
                                             const TextMeasurer& measurer) {
-  std::string shown = name;
+  // Every character is at least a pixel wide: a name longer than the limit is cut before it is
+  // measured, so a long name costs no more than a short one.
+  std::string shown = name.substr(0, static_cast<size_t>(std::max(limit, 0)));
   while (!shown.empty() && measurer.Width(shown + "...", false, false) >= limit) {
     shown.pop_back();
   }

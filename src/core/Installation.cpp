@@ -35,7 +35,7 @@ InstallationError ReadInstallation(const std::string& programDir, CourseInstalla
   const auto lines = ReadTextLines(out.ProgramDir + "tess_r.txt");
   if (!lines) return InstallationError::MissingCourseFile;
   out.CourseTitle = lines->empty() ? std::string() : (*lines)[0];
-  const std::string languageLine = lines->size() > 1 ? TrimBlanks((*lines)[1]) : std::string();
+  const std::string languageLine = lines->size() > 1 ? Trim((*lines)[1]) : std::string();
   int language = 0;
   if (!languageLine.empty()) {
     const auto parsed = ParseInt(languageLine);

@@ -1,5 +1,7 @@
 #include "core/Settings.h"
 
+#include "core/InterfaceLanguages.h"
+
 namespace tess {
 
 bool SaveUserSettings(const CourseState& state, MessageBox& messages) {
@@ -38,7 +40,21 @@ bool LoadUserSettings(CourseState& state, MessageBox& messages,
   }
   state.Options = settings.Options;
   state.SetInterfaceLanguageNumber(settings.InterfaceLanguage);
-  return reloadLanguageMaterial();
+  if (reloadLanguageMaterial()) return true;
+  // A damaged language folder must not lock the learner out: the first installed language
+  // that loads is used instead. The settings keep the learner's choice for a repaired folder.
+  for (int language : state.LanguageChoices) {
+    if (language == settings.InterfaceLanguage) continue;
+    state.SetInterfaceLanguageNumber(language);
+    if (reloadLanguageMaterial()) {
+      messages.ShowMessage(
+          "Nie można wczytać wersji językowej interfejsu zapisanej w ustawieniach. Użyta "
+          "zostanie wersja: " +
+          InterfaceLanguageName(language) + ".");
+      return true;
+    }
+  }
+  return false;
 }
 
 }  // namespace tess

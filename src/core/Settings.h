@@ -10,7 +10,8 @@ namespace tess {
 /// After a local login (UserDir set): reads the user's settings file, or gives the defaults
 /// and the default interface language and writes them when there is none; then reloads the
 /// language material. A language whose folder is not installed falls back to the first
-/// installed one. False when the material could not be reloaded.
+/// installed one, and so does one whose material does not load (with a message). False when
+/// no language's material could be loaded.
 bool LoadUserSettings(CourseState& state, MessageBox& messages,
                       const std::function<bool()>& reloadLanguageMaterial);
 

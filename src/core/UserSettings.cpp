@@ -41,7 +41,7 @@ SettingsRead ReadUserSettings(const std::string& path, UserSettings& settings) {
   settings.Options = UserOptions{};
   std::string line;
   if (reader.ReadLine(line)) {
-    const auto language = ParseInt(TrimBlanks(line));
+    const auto language = ParseInt(Trim(line));
     if (language && *language >= 0 && *language <= 3) {
       settings.InterfaceLanguage = *language;
     } else {

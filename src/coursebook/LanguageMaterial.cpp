@@ -35,8 +35,17 @@ bool LanguageMaterial::Reload() {
 
 bool LanguageMaterial::SetInterfaceLanguage(int position) {
   if (position < 0 || position >= static_cast<int>(state_.LanguageChoices.size())) return false;
-  state_.SetInterfaceLanguageNumber(state_.LanguageChoices[position]);
-  return Reload();
+  const int previous = state_.InterfaceLanguage;
+  state_.SetInterfaceLanguageNumber(state_.LanguageChoices[static_cast<size_t>(position)]);
+  if (Reload()) return true;
+  // A language that does not load is never kept: the one before comes back whole.
+  state_.SetInterfaceLanguageNumber(previous);
+  Reload();
+  messages_.ShowMessage(
+      "Wybranej wersji językowej interfejsu nie można wczytać. Pozostaje "
+      "dotychczasowa: " +
+      InterfaceLanguageName(previous) + ".");
+  return false;
 }
 
 void LanguageMaterial::ListInterfaceLanguages(QComboBox& list) {

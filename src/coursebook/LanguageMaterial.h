@@ -19,7 +19,9 @@ class LanguageMaterial {
   /// failure the reason is shown and false returned.
   bool Reload();
 
-  /// Switches to the language at list position `position` of the language choices.
+  /// Switches to the language at list position `position` of the language choices. A language
+  /// whose material does not load is not taken: the previous one is loaded again, the learner
+  /// is told, and false returned.
   bool SetInterfaceLanguage(int position);
 
   /// Rebuilds the language choices and lists their names in `list`, selecting the second

@@ -49,11 +49,22 @@ constexpr const char* kBackgroundFile = "but_slow_r\\slownik_t.bmp";
 
 void StyleScrollBar(QScrollBar& bar) {
   bar.setStyleSheet(palette::Styled(QStringLiteral(
-      "QScrollBar:vertical { background: {sand}; width: 16px; border-radius: 8px; }"
+      "QScrollBar:vertical { background: {sand}; width: 16px; border-radius: 8px;"
+      " margin: 18px 0 18px 0; }"
       "QScrollBar::handle:vertical { background: {teal}; border-radius: 6px; margin: 2px;"
       " min-height: 24px; }"
       "QScrollBar::handle:vertical:hover { background: {tealHover}; }"
-      "QScrollBar::add-line:vertical, QScrollBar::sub-line:vertical { height: 0; }"
+      // The arrows move the list by one entry.
+      "QScrollBar::sub-line:vertical, QScrollBar::add-line:vertical { background: {teal};"
+      " height: 16px; border-radius: 8px; subcontrol-origin: margin; }"
+      "QScrollBar::sub-line:vertical { subcontrol-position: top; }"
+      "QScrollBar::add-line:vertical { subcontrol-position: bottom; }"
+      "QScrollBar::sub-line:vertical:hover, QScrollBar::add-line:vertical:hover {"
+      " background: {tealHover}; }"
+      "QScrollBar::up-arrow:vertical { width: 0; height: 0; border-left: 4px solid transparent;"
+      " border-right: 4px solid transparent; border-bottom: 5px solid white; }"
+      "QScrollBar::down-arrow:vertical { width: 0; height: 0; border-left: 4px solid transparent;"
+      " border-right: 4px solid transparent; border-top: 5px solid white; }"
       "QScrollBar::add-page:vertical, QScrollBar::sub-page:vertical { background: none; }")));
 }
 
@@ -157,7 +168,7 @@ QImage DictionaryWindow::Background() const {
 void DictionaryWindow::showEvent(QShowEvent* event) {
   // A window restored from the task bar keeps what it showed.
   if (!event->spontaneous()) {
-    setWindowTitle(QStringLiteral("Słownik"));
+    setWindowTitle(QStringLiteral("Tessaron - Słownik"));
     K_Wszystkie->setVisible(!browser_.ShowingAll());
     L_Ile_wybrano->setVisible(!browser_.ShowingAll());
   }
@@ -198,8 +209,7 @@ void DictionaryWindow::RunSearch() {
 
   Edit1->hide();
   K_Wszystkie->show();
-  const int language = state_.Language();
-  const SearchQuery query{Encode(searchText, HeadwordCodePage(language)),
+  const SearchQuery query{Encode(searchText, search_.ForeignCodePage()),
                           Encode(searchText, kPolishCodePage)};
   browser_.ShowFound(dictionary::RunSearch(state_.Table, query, state_.Options),
                      searchText.toStdString());
@@ -226,16 +236,22 @@ void DictionaryWindow::SuwakChange(int value) {
   PaintBox1->update();
 }
 
-ListPicture DictionaryWindow::CurrentPicture() const {
-  const int language = state_.Language();
-  const QtTextMeasurer headwords(listFont_, HeadwordCodePage(language));
-  const QtTextMeasurer translations(listFont_, kPolishCodePage);
-  return LayOutList(state_.Table, browser_.FoundList(), browser_.ScrollPosition(), language,
-                    {PaintBox1->width(), kWidth}, headwords, translations);
+const ListPicture& DictionaryWindow::CurrentPicture() const {
+  const int version = browser_.LayoutVersion();
+  if (pictureVersion_ != version) {
+    const int language = state_.Language();
+    const QtTextMeasurer headwords(listFont_, HeadwordCodePage(language));
+    const QtTextMeasurer translations(listFont_, kPolishCodePage);
+    picture_ =
+        LayOutList(state_.Table, browser_.FoundList(), browser_.ScrollPosition(), language,
+                   {PaintBox1->width(), kWidth, PaintBox1->height()}, headwords, translations);
+    pictureVersion_ = version;
+  }
+  return picture_;
 }
 
 void DictionaryWindow::PaintBox1Paint(QPainter& painter) {
-  const ListPicture picture = CurrentPicture();
+  const ListPicture& picture = CurrentPicture();
   const CodePage headwordPage = HeadwordCodePage(state_.Language());
   const QFontMetrics metrics(listFont_);
   // Text stands in the middle of its 20-pixel line.
@@ -277,6 +293,9 @@ void DictionaryWindow::AddToLearningList() {
   if (state_.UserDir.empty()) {
     CentreOnScreen(login_);
     modal_.ShowModal(login_);
+    // The learner's own search options are the ones saved at close from now on, so they are
+    // the ones shown from now on too.
+    if (!state_.UserDir.empty()) ReadSearchOptions(state_.SearchOptionsPath(), state_.Options);
   }
   // Without a user the list stays in the program's folder.
   const std::string folder = state_.UserDir.empty() ? state_.ProgramDir : state_.UserDir;

@@ -73,7 +73,8 @@ class DictionaryWindow : public QWidget {
   /// Puts the entry picked last on the learning list, asking for a user first if none.
   void AddToLearningList();
   /// The rows as they are drawn now.
-  ListPicture CurrentPicture() const;
+  /// The list as laid out for the rows shown now; laid out again only when they change.
+  const ListPicture& CurrentPicture() const;
 
  protected:
   void showEvent(QShowEvent* event) override;
@@ -96,6 +97,8 @@ class DictionaryWindow : public QWidget {
   SearchWindow& search_;
   LoginWindow& login_;
   EntryBrowser browser_;
+  mutable ListPicture picture_;
+  mutable int pictureVersion_ = -1;
   QFont listFont_;
   QPoint dragOffset_;
   bool dragging_ = false;

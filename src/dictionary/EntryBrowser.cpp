@@ -27,11 +27,14 @@ void EntryBrowser::Refresh() {
   note_.clear();
   selectedRow_.reset();
   scrollPosition_ = 1;
+  ++layoutVersion_;
 }
 
 void EntryBrowser::ScrollTo(int position) {
   const ScrollRange range = Range();
-  scrollPosition_ = std::clamp(position, range.Minimum, range.Maximum);
+  const int clamped = std::clamp(position, range.Minimum, range.Maximum);
+  if (clamped != scrollPosition_) ++layoutVersion_;
+  scrollPosition_ = clamped;
 }
 
 int EntryBrowser::Pick(int index) {

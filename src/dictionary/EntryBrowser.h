@@ -27,6 +27,8 @@ class EntryBrowser {
   const std::string& CountLabel() const { return countLabel_; }
 
   ScrollRange Range() const { return ScrollRangeFor(Count()); }
+  /// Changes whenever the rows the list shows change, so a laid-out list can be kept until then.
+  int LayoutVersion() const { return layoutVersion_; }
   int ScrollPosition() const { return scrollPosition_; }
   /// Moves within the range of the bar.
   void ScrollTo(int position);
@@ -52,6 +54,7 @@ class EntryBrowser {
   bool showingAll_ = true;
   std::string countLabel_;
   int scrollPosition_ = 1;
+  int layoutVersion_ = 0;
   std::optional<int> selectedRow_;
   std::string note_;
 };

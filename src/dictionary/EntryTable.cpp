@@ -34,6 +34,10 @@ std::vector<std::string> SplitFields(std::string_view line) {
   return fields;
 }
 
+void CapText(std::string& text, size_t cap) {
+  if (text.size() > cap) text.replace(cap - 3, std::string::npos, "...");
+}
+
 // A field that reads an empty text as 0.
 std::optional<int> NumberOrZero(const std::string& text) {
   if (text.empty()) return 0;
@@ -73,6 +77,8 @@ std::optional<Entry> ParseEntryLine(std::string_view raw, ListKind kind) {
   }
   if (end > 13) entry.Headword = Trim(std::string_view(line).substr(13, end - 13));
 
+  CapText(entry.Headword, kMaxHeadwordBytes);
+  CapText(entry.Translation, kMaxTranslationBytes);
   entry.GroupNo = *group;
   entry.OwnRecording = *own;
   entry.EntryNo = *number;

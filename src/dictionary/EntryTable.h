@@ -9,6 +9,10 @@
 namespace tess::dictionary {
 
 constexpr int kEntryCapacity = 15000;
+// No list line may stall the window: longer headwords and translations are cut, ending in
+// "...". Real entries stay far below (the longest translations hold about 180 characters).
+constexpr size_t kMaxHeadwordBytes = 120;
+constexpr size_t kMaxTranslationBytes = 1000;
 
 /// One line of a list. Columns count from 1 in the trimmed line; fields 2 to 8 lie between the
 /// "=" of the line.
@@ -35,7 +39,7 @@ enum class ListKind { Words, Sentences };
 /// The entry of a list line, or nothing when the line is skipped: shorter than 8 characters
 /// after trimming, or with a number column or number field that is not a number (a line is
 /// taken whole or not at all). In a word list the character just before the first "=" is a
-/// separator, not part of the headword.
+/// separator, not part of the headword. Headword and translation are cut to their caps.
 std::optional<Entry> ParseEntryLine(std::string_view line, ListKind kind);
 
 class EntryTable {

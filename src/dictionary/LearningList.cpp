@@ -1,10 +1,12 @@
 #include "dictionary/LearningList.h"
 
 #include <fcntl.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include <cerrno>
 #include <cstring>
+#include <string_view>
 #include <vector>
 
 #include "dictionary/DictionaryLanguage.h"
@@ -49,26 +51,37 @@ bool AppendToLearningList(const std::string& path, int entryNo, std::string* err
     if (error) *error = CannotWrite(path, std::strerror(errno));
     return false;
   }
+  auto fail = [&](const std::string& reason) {
+    ::close(fd);
+    if (error) *error = CannotWrite(path, reason);
+    return false;
+  };
+  struct stat before;
+  if (::fstat(fd, &before) != 0) return fail(std::strerror(errno));
   // A file edited by hand may lack its last line end; the number must not join that line.
   std::string text = line;
   char last = '\n';
-  if (::lseek(fd, -1, SEEK_END) >= 0 && ::read(fd, &last, 1) == 1 && last != '\n') {
+  if (before.st_size > 0 && ::pread(fd, &last, 1, before.st_size - 1) == 1 && last != '\n') {
     text.insert(0, "\r\n");
   }
-  // One write of a whole line: an appended line is never split by another writer.
-  ssize_t written;
-  do {
-    written = ::write(fd, text.data(), text.size());
-  } while (written < 0 && errno == EINTR);
-  const int writeError = errno;
-  const bool complete = written == static_cast<ssize_t>(text.size());
-  if (::close(fd) != 0 && complete) {
-    if (error) *error = CannotWrite(path, std::strerror(errno));
-    return false;
+  // The line goes in whole or not at all: a part of it would stay in the list as a wrong
+  // entry, so a short write or a failed flush cuts the file back to its old length.
+  auto undo = [&](int reason) {
+    const bool cutBack = ::ftruncate(fd, before.st_size) == 0;
+    std::string message = reason == 0 ? "zapis niepełny" : std::strerror(reason);
+    if (!cutBack) message += "; plik mógł zostać uszkodzony";
+    return fail(message);
+  };
+  std::string_view rest = text;
+  while (!rest.empty()) {
+    const ssize_t written = ::write(fd, rest.data(), rest.size());
+    if (written < 0 && errno == EINTR) continue;
+    if (written <= 0) return undo(written < 0 ? errno : 0);
+    rest.remove_prefix(static_cast<size_t>(written));
   }
-  if (!complete) {
-    if (error)
-      *error = CannotWrite(path, written < 0 ? std::strerror(writeError) : "zapis niepełny");
+  if (::fsync(fd) != 0) return undo(errno);
+  if (::close(fd) != 0) {
+    if (error) *error = CannotWrite(path, std::strerror(errno));
     return false;
   }
   return true;

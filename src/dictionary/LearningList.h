@@ -12,8 +12,9 @@ std::string LearningListPath(const std::string& userDir, int language);
 /// The ten header lines of a new file, CR LF after each (cp1250).
 std::string LearningListHeader();
 
-/// Appends the entry number as a line; a file that does not exist yet is made with its header
-/// first. False with a Polish message (UTF-8) in `error` when the file cannot be written.
+/// Appends the entry number as a line, flushed to disk; a file that does not exist yet is made
+/// with its header first. The line goes in whole or not at all. False with a Polish message
+/// (UTF-8) in `error` when the file cannot be written.
 bool AppendToLearningList(const std::string& path, int entryNo, std::string* error = nullptr);
 
 }  // namespace tess::dictionary

@@ -9,21 +9,22 @@ namespace tess::dictionary {
 namespace {
 
 // Lays the translation's words out from x = 225 of the row whose first line starts at `y`;
-// returns the top of its last line.
-int LayOutTranslation(const std::string& translation, int y, int language,
+// returns the top of its last line. Lines below the list are left out.
+int LayOutTranslation(std::string_view translation, int y, int language,
                       const ListGeometry& geometry, const TextMeasurer& measurer, ListRow& row,
                       std::vector<HintBox>& hints) {
   int x = kHeadwordWidth;
-  std::string rest = translation;
   // Word by word as the course splits words: runs of blanks give empty words.
-  while (!rest.empty()) {
-    const std::string token = NextWord(rest);
-    rest.erase(0, token.size() + 1);
+  size_t start = 0;
+  while (start < translation.size()) {
+    const std::string token = NextWord(translation.substr(start));
+    start += token.size() + 1;
     WordClassTag tag;
     const bool isTag = WordClassTagOf(language, token, tag);
     const std::string& shown = isTag ? tag.Shown : token;
     const int withBlank = measurer.Width(shown + " ", false, isTag);
     if (x + withBlank > geometry.ListWidth) {
+      if (y + kRowHeight >= geometry.ListHeight) break;
       y += kRowHeight;
       x = kHeadwordWidth;
     }
@@ -42,8 +43,13 @@ int LayOutTranslation(const std::string& translation, int y, int language,
 }  // namespace
 
 std::string FitHeadword(const std::string& headword, const TextMeasurer& measurer) {
-  if (measurer.Width(headword, false, false) <= kHeadwordWidth) return headword;
-  std::string cut = headword;
+  // Every character is at least a pixel wide, so a headword longer than the column is cut
+  // before anything is measured, and the cutting below measures at most that many times.
+  const size_t longest = static_cast<size_t>(kHeadwordWidth);
+  if (headword.size() <= longest && measurer.Width(headword, false, false) <= kHeadwordWidth) {
+    return headword;
+  }
+  std::string cut = headword.substr(0, longest);
   while (!cut.empty() && measurer.Width(cut + "...", false, false) >= kHeadwordWidth)
     cut.pop_back();
   return cut + "...";
@@ -60,7 +66,7 @@ ListPicture LayOutList(const EntryTable& table, const std::vector<int>& found, i
     ListRow row;
     row.Top = y;
     const int index = scrollPosition + r;
-    if (index >= 1 && index <= count) {
+    if (index >= 1 && index <= count && y < geometry.ListHeight) {
       const int position = found[static_cast<size_t>(index - 1)];
       row.Index = index;
       row.Headword = FitHeadword(table.Headword(position), headwords);

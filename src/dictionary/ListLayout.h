@@ -54,10 +54,13 @@ struct ListPicture {
 struct ListGeometry {
   int ListWidth = 0;    ///< where translations wrap
   int WindowWidth = 0;  ///< right edge of the row rectangles
+  /// Lines that start below it are not laid out: they could not be seen.
+  int ListHeight = kListRows * kRowHeight;
 };
 
 /// Lays out the rows of `found` from 1-based `scrollPosition`. Headwords are measured with
-/// `headwords`, translations (plain and italic) with `translations`.
+/// `headwords`, translations (plain and italic) with `translations`. The work is bounded by
+/// what the list can show: a row whose translation runs below the list ends there.
 ListPicture LayOutList(const EntryTable& table, const std::vector<int>& found, int scrollPosition,
                        int language, const ListGeometry& geometry, const TextMeasurer& headwords,
                        const TextMeasurer& translations);

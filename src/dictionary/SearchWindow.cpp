@@ -58,7 +58,7 @@ SearchWindow::SearchWindow(SearchOptions& options, int language, SkinStrips& ski
   Label3 = OptionLabel(CH_Jak_cale, "Label3", QStringLiteral("Tylko całe wyrazy"), top);
   top += kOptionStep;
   CH_Jak_duze = box("CH_Jak_duze", top);
-  Label4 = OptionLabel(CH_Jak_duze, "Label4", QStringLiteral("Rozróźniaj duże i małe litery"), top);
+  Label4 = OptionLabel(CH_Jak_duze, "Label4", QStringLiteral("Rozróżniaj duże i małe litery"), top);
   top += kOptionStep + 4;
   CheckBox1 = box("CheckBox1", top);
   Label5 = OptionLabel(CheckBox1, "Label5", Utf8Text(FontOptionCaption(language)), top);
@@ -117,6 +117,10 @@ void SearchWindow::hideEvent(QHideEvent* event) {
   options_.WholeField = CH_Jak_cale->isChecked();
   options_.IgnoreCase = !CH_Jak_duze->isChecked();
   QWidget::hideEvent(event);
+}
+
+CodePage SearchWindow::ForeignCodePage() const {
+  return CheckBox1->isChecked() ? HeadwordCodePage(language_) : CodePage::Cp1250;
 }
 
 void SearchWindow::UpdateOk() { B_OK->setVisible(!Edit1->text().isEmpty()); }

@@ -6,6 +6,7 @@
 #include <QWidget>
 
 #include "dictionary/Search.h"
+#include "shared/CodePage.h"
 #include "widgets/HoverLabel.h"
 #include "widgets/SkinButton.h"
 #include "widgets/WindowKeys.h"
@@ -39,6 +40,10 @@ class SearchWindow : public QWidget {
 
   void B_OKClick();
   void B_ZamknijClick();
+
+  /// The character set the field's text stands for on the foreign side: the dictionary's own
+  /// (Western or Cyrillic) while CheckBox1 is checked, else Eastern European.
+  CodePage ForeignCodePage() const;
 
  protected:
   void showEvent(QShowEvent* event) override;

@@ -459,6 +459,7 @@ TEST(LessonChoiceDrawingTest, LongNamesAreShortenedWithDots) {
       {"one letter too long", "Abcdefghij", "Abcdefghi..."},
       {"much too long", "Abcdefghijklmnop", "Abcdefghi..."},
       {"empty", "", ""},
+      {"a megabyte", std::string(1 << 20, 'x'), std::string(9, 'x') + "..."},
   };
   const FixedWidthMeasurer measurer;
   for (const Row& row : rows) {

@@ -18,9 +18,12 @@ TEST(InstallationTest, CourseLanguageLineGivesLetterAndTag) {
     const char* tag;
   };
   const Row rows[] = {
-      {"english", "1", 1, "a", "tsa2_2003"},         {"german", "2", 2, "n", "tsn2_2003"},
-      {"french", " 3 ", 3, "f", "tsf2_2003"},        {"zero_is_english", "0", 1, "a", "tsa2_2003"},
+      {"english", "1", 1, "a", "tsa2_2003"},
+      {"german", "2", 2, "n", "tsn2_2003"},
+      {"french", " 3 ", 3, "f", "tsf2_2003"},
+      {"zero_is_english", "0", 1, "a", "tsa2_2003"},
       {"empty_is_english", "", 1, "a", "tsa2_2003"},
+      {"tab_and_blanks_are_trimmed", "\t2 \t", 2, "n", "tsn2_2003"},
   };
   for (const Row& row : rows) {
     SCOPED_TRACE(row.name);

@@ -61,6 +61,13 @@ TEST_F(SettingsTest, OnlyTheFirstLineLeavesEveryOptionFalse) {
   EXPECT_EQ(state.InterfaceLanguage, 2);
 }
 
+TEST_F(SettingsTest, LanguageLineIsTrimmedOfTabsToo) {
+  folder.Write("7/ustaw_tsa2_2003.txt", "\t2\t\r\nT\r\n");
+  ASSERT_TRUE(Load());
+  EXPECT_EQ(state.InterfaceLanguage, 2);
+  EXPECT_TRUE(messages.messages.empty());
+}
+
 TEST_F(SettingsTest, OnlyAnExactTIsTrueAndALaterGroupWins) {
   folder.Write("7/ustaw_tsa2_2003.txt",
                "0\r\n t \r\nTak\r\nT\r\nT\r\nT\r\nT\r\nT\r\nT\r\n"
@@ -96,6 +103,24 @@ TEST_F(SettingsTest, LanguageWithoutItsFolderFallsBackToAnInstalledOne) {
   ASSERT_TRUE(Load());
   EXPECT_EQ(state.InterfaceLanguage, 0);
   EXPECT_EQ(state.LangDir, "Lang_r\\0\\");
+}
+
+TEST_F(SettingsTest, SavedLanguageThatDoesNotLoadGivesWayToOneThatDoes) {
+  folder.Write("7/ustaw_tsa2_2003.txt", "2\r\nT\r\n");
+  std::vector<std::string> tried;
+  const bool loaded = LoadUserSettings(state, messages, [&] {
+    tried.push_back(state.LangDir);
+    return state.InterfaceLanguage != 2;
+  });
+  EXPECT_TRUE(loaded);
+  EXPECT_EQ(tried, (std::vector<std::string>{"Lang_r\\2\\", "Lang_r\\0\\"}));
+  EXPECT_EQ(state.InterfaceLanguage, 0);
+  ASSERT_EQ(messages.messages.size(), 1u);
+  EXPECT_NE(messages.messages[0].find("polski"), std::string::npos);
+  EXPECT_EQ(ReadBytes(SettingsPath()).substr(0, 3), "2\r\n") << "the learner's choice is kept";
+
+  EXPECT_FALSE(LoadUserSettings(state, messages, [] { return false; }))
+      << "with no language that loads the program ends as before";
 }
 
 TEST_F(SettingsTest, UnwritableFolderIsReported) {

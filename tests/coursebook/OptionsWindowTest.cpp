@@ -208,6 +208,23 @@ TEST_F(OptionsWindowTest, OkWithAnotherLanguageReloadsAndWritesIt) {
   EXPECT_TRUE(Requested("Lang_r\\2\\gfx_r\\ustawienia_rozum.bmp"));
 }
 
+TEST_F(OptionsWindowTest, LanguageThatDoesNotLoadIsNotKept) {
+  folder.MakeFolder("Lang_r/1");  // no interface texts in it
+  OptionsWindow withThree(state, material, skins, pictures, messages);
+  modal.onShow = [&](QWidget&) {
+    withThree.cb_lang->setCurrentIndex(1);
+    Q_EMIT withThree.cb_lang->activated(1);
+    Q_EMIT withThree.B_OK->Click();
+  };
+  modal.ShowModal(withThree);
+  EXPECT_EQ(state.InterfaceLanguage, 0);
+  EXPECT_EQ(state.LangDir, "Lang_r\\0\\");
+  EXPECT_EQ(UiText(state, 56), QStringLiteral("Tekst 56"));
+  EXPECT_EQ(SettingsBytes().substr(0, 3), "0\r\n");
+  ASSERT_EQ(messages.messages.size(), 2u);  // why it failed, then what stays
+  EXPECT_NE(messages.messages.back().find("Pozostaje dotychczasowa: polski"), std::string::npos);
+}
+
 TEST_F(OptionsWindowTest, OkStartsOrStopsTheAnimation) {
   struct Row {
     const char* name;

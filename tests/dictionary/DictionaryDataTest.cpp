@@ -84,6 +84,17 @@ INSTANTIATE_TEST_SUITE_P(
                  "to be", "być [3]"}),
     [](const auto& info) { return std::string(info.param.name); });
 
+TEST(EntryLineTest, OverlongHeadwordsAndTranslationsAreCut) {
+  const std::string line = "01 000012 13 " + std::string(100000, 'h') + " =" +
+                           std::string(12 << 20, 't') + "==home=a building=1234=1=1=";
+  const auto entry = ParseEntryLine(line, ListKind::Words);
+  ASSERT_TRUE(entry);
+  EXPECT_EQ(entry->Headword, std::string(kMaxHeadwordBytes - 3, 'h') + "...");
+  EXPECT_EQ(entry->Translation, std::string(kMaxTranslationBytes - 3, 't') + "...");
+  EXPECT_EQ(entry->Synonyms, "home");
+  EXPECT_EQ(entry->Recording, "1234");
+}
+
 TEST(EntryTableTest, LoadsWordsThenSentencesAndStopsAtTheCapacity) {
   DictionaryFolder folder;
   std::vector<std::string> words;

@@ -4,6 +4,8 @@
 #include <QCheckBox>
 #include <QKeyEvent>
 #include <QLineEdit>
+#include <QMouseEvent>
+#include <QScrollBar>
 #include <algorithm>
 
 #include "dictionary/DictionaryFixture.h"
@@ -95,7 +97,7 @@ TEST_F(DictionaryWindowsTest, StartsWithAllEntriesAndTheScrollBar) {
   EXPECT_TRUE(Main().K_Wszystkie->isHidden());
   EXPECT_TRUE(Main().L_Ile_wybrano->isHidden());
   EXPECT_FALSE(Main().Edit1->isHidden());
-  EXPECT_EQ(Main().windowTitle(), QStringLiteral("Słownik"));
+  EXPECT_EQ(Main().windowTitle(), QStringLiteral("Tessaron - Słownik"));
 }
 
 TEST_F(DictionaryWindowsTest, MissingInstallationFilesEndTheStart) {
@@ -317,6 +319,54 @@ TEST_F(DictionaryWindowsTest, SearchFieldTypesGermanLettersWithCtrl) {
   const ListPicture picture = Main().CurrentPicture();
   ASSERT_EQ(picture.Hints.size(), 1u);
   EXPECT_EQ(picture.Hints[0].Hint, "substantiv (rzeczownik)");
+}
+
+TEST_F(DictionaryWindowsTest, FontBoxChoosesTheCharacterSetOfTheSearchText) {
+  folder.WriteInstallation(folder.ProgramDir() + "Hdd\\", "3");
+  folder.WriteLines("sbf_s.txt", {WordLine(1,
+                                           "\x9C"
+                                           "uf",
+                                           "jajko [1]")});  // "œuf" in cp1252
+  Start();
+  SearchWindow& search = program->SearchDialog();
+  EXPECT_EQ(search.Label5->text(), QStringLiteral("francuska czcionka"));
+  SearchFor(QStringLiteral("œuf"));
+  EXPECT_TRUE(Main().Browser().FoundList().empty()) << "Eastern European has no œ";
+  search.CheckBox1->setChecked(true);
+  SearchFor(QStringLiteral("œuf"));
+  EXPECT_EQ(Main().Browser().FoundList(), std::vector<int>{1});
+}
+
+TEST_F(DictionaryWindowsTest, ScrollBarArrowsMoveTheListByOneEntry) {
+  Start();
+  Main().show();
+  QScrollBar& bar = *Main().Suwak;
+  const auto press = [&bar](QPoint at) {
+    QMouseEvent down(QEvent::MouseButtonPress, at, bar.mapToGlobal(at), Qt::LeftButton,
+                     Qt::LeftButton, Qt::NoModifier);
+    QMouseEvent up(QEvent::MouseButtonRelease, at, bar.mapToGlobal(at), Qt::LeftButton,
+                   Qt::NoButton, Qt::NoModifier);
+    QApplication::sendEvent(&bar, &down);
+    QApplication::sendEvent(&bar, &up);
+  };
+  press(QPoint(bar.width() / 2, bar.height() - 4));
+  EXPECT_EQ(bar.value(), 2);
+  EXPECT_EQ(Main().Browser().ScrollPosition(), 2);
+  press(QPoint(bar.width() / 2, 4));
+  EXPECT_EQ(bar.value(), 1);
+}
+
+TEST_F(DictionaryWindowsTest, LoggingInBringsTheLearnersOwnSearchOptions) {
+  folder.Write("usr.t", "3=Ola\r\n");
+  folder.Write("3/ustaw_s.txt", "1\r\n0\r\n1\r\n1\r\n");
+  Start();
+  EXPECT_EQ(program->State().Options, (SearchOptions{true, true, false, false}));
+  scripts["TForm9"] = [](QWidget& window) {
+    PressKey(*static_cast<LoginWindow&>(window).ComboBox1, Qt::Key_Return);
+  };
+  PressRow(0);
+  Main().AddToLearningList();
+  EXPECT_EQ(program->State().Options, (SearchOptions{true, false, true, true}));
 }
 
 }  // namespace

@@ -1,4 +1,10 @@
 #include <gtest/gtest.h>
+#include <sys/resource.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <csignal>
+#include <filesystem>
 
 #include "dictionary/DictionaryFixture.h"
 #include "dictionary/LearningList.h"
@@ -44,6 +50,45 @@ TEST(LearningListTest, AFileThatCannotBeWrittenIsReported) {
   std::string error;
   EXPECT_FALSE(AppendToLearningList(folder.ProgramDir() + "7\\eng_34slow.txt", 1, &error));
   EXPECT_NE(error.find("Nie można zapisać listy słówek"), std::string::npos);
+}
+
+// Appends in a child whose files may grow by `room` bytes only, as on a nearly full disk.
+// The child's exit code: 0 when the append reported failure with a message.
+int AppendWithRoomFor(const std::string& path, int entryNo, rlim_t room) {
+  const pid_t child = ::fork();
+  if (child == 0) {
+    std::signal(SIGXFSZ, SIG_IGN);
+    const rlimit limit{std::filesystem::file_size(path) + room, RLIM_INFINITY};
+    if (::setrlimit(RLIMIT_FSIZE, &limit) != 0) ::_exit(3);
+    std::string error;
+    const bool appended = AppendToLearningList(path, entryNo, &error);
+    ::_exit(appended ? 1 : error.empty() ? 2 : 0);
+  }
+  int status = 0;
+  ::waitpid(child, &status, 0);
+  return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+}
+
+TEST(LearningListTest, AShortWriteLeavesNoPartOfTheLine) {
+  DictionaryFolder folder;
+  const std::string path = folder.ProgramDir() + "eng_34slow.txt";
+  struct Row {
+    const char* name;
+    std::string before;
+  };
+  const Row rows[] = {
+      {"after whole lines", kHeader + "5\r\n"},
+      {"after a line without its end", kHeader + "5"},
+  };
+  for (const Row& row : rows) {
+    SCOPED_TRACE(row.name);
+    folder.Write("eng_34slow.txt", row.before);
+    EXPECT_EQ(AppendWithRoomFor(path, 123456, 3), 0);
+    EXPECT_EQ(ReadBytes(folder / "eng_34slow.txt"), row.before);
+    // With room again the next append is whole.
+    ASSERT_TRUE(AppendToLearningList(path, 7));
+    EXPECT_EQ(ReadBytes(folder / "eng_34slow.txt"), kHeader + "5\r\n7\r\n");
+  }
 }
 
 }  // namespace

@@ -114,6 +114,26 @@ TEST(ListLayoutTest, LongTranslationsWrapAndPushTheNextRowsDown) {
   EXPECT_EQ(IndexAt(picture, 1, 10, 45), 2);
 }
 
+// A hostile word list must not stall the window: whatever an entry holds, laying out the list
+// is bounded by what the list can show.
+TEST(ListLayoutTest, HugeEntriesAreLaidOutOnlyAsFarAsTheListShows) {
+  const std::string megabyte(1 << 20, 'a');
+  EXPECT_EQ(FitHeadword(megabyte, kMeasurer), std::string(19, 'a') + "...");
+
+  std::string words;
+  for (int n = 0; n < 100000; ++n) words += "ab ";
+  const EntryTable table = TableOf(
+      {Word(1, "one", words), Word(2, "two", std::string(1 << 20, ' ')), Word(3, "three", "trzy")});
+  const ListPicture picture = LayOut(table);
+  const ListRow& first = picture.Rows[0];
+  // 175 px of room hold five "ab " (30 px each) a line; ten lines fill the list.
+  ASSERT_EQ(first.Words.size(), 50u);
+  EXPECT_EQ(first.Words.back().Y, 180);
+  EXPECT_EQ(first.Bottom, 200);
+  EXPECT_EQ(picture.Rows[1].Index, 0) << "a row that starts below the list is not laid out";
+  EXPECT_TRUE(picture.Rows[1].Words.empty());
+}
+
 TEST(ListLayoutTest, RowsBeyondTheListAreEmpty) {
   const EntryTable table = TableOf({Word(1, "one", "jeden"), Word(2, "two", "dwa")});
   const ListPicture picture = LayOut(table);
