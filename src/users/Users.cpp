@@ -2,12 +2,14 @@
 
 #include <fcntl.h>
 #include <sys/file.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include <algorithm>
 #include <cerrno>
 #include <climits>
 #include <cstdint>
+#include <cstdio>
 #include <optional>
 
 #include "shared/Paths.h"
@@ -63,43 +65,165 @@ int LargestId(const std::vector<LocalUser>& users) {
   return largest;
 }
 
+std::optional<LocalUser> ParseUserLine(std::string_view raw) {
+  const std::string line = Trim(raw);
+  const size_t equals = line.find('=');
+  if (equals == std::string::npos) return std::nullopt;
+  const std::optional<int> id = ParseUserId(std::string_view(line).substr(0, equals));
+  if (!id) return std::nullopt;
+  return LocalUser{*id, Trim(std::string_view(line).substr(equals + 1))};
+}
+
+// Lines as the text reader cuts them: LF ends a line and a CR just before it belongs to the
+// line end; a last line without a line end is still a line.
+template <typename Visit>
+void ForEachLine(std::string_view bytes, Visit visit) {
+  size_t start = 0;
+  while (start < bytes.size()) {
+    size_t end = bytes.find('\n', start);
+    const bool hasEnd = end != std::string_view::npos;
+    if (!hasEnd) end = bytes.size();
+    size_t stop = end;
+    if (hasEnd && stop > start && bytes[stop - 1] == '\r') --stop;
+    visit(bytes.substr(start, stop - start));
+    start = end + 1;
+  }
+}
+
+constexpr std::int64_t kBeyondLargestId = std::int64_t{INT_MAX} + 1;
+
+// The number a line starts with, as someone editing the file would read it, whatever blanks
+// or sign stand before it or whatever follows: a line the reader skips may still name a
+// user's folder, so a new id must lie above it too. Saturates just above INT_MAX.
+std::optional<std::int64_t> IdMentioned(std::string_view line) {
+  size_t at = 0;
+  while (at < line.size() &&
+         (static_cast<unsigned char>(line[at]) <= ' ' || line[at] == '+' || line[at] == '-')) {
+    ++at;
+  }
+  if (at == line.size() || line[at] < '0' || line[at] > '9') return std::nullopt;
+  std::int64_t value = 0;
+  for (; at < line.size() && line[at] >= '0' && line[at] <= '9'; ++at) {
+    value = std::min(value * 10 + (line[at] - '0'), kBeyondLargestId);
+  }
+  return value;
+}
+
+struct UserFileContents {
+  std::string Bytes;
+  std::vector<LocalUser> Users;
+  std::int64_t LargestIdMentioned = 0;
+};
+
 enum class FileRead { Read, Missing, Failed };
 
-FileRead ReadUserFile(const std::string& programDir, std::vector<LocalUser>& users,
+FileRead ReadUserFile(const std::string& programDir, UserFileContents& contents,
                       std::string* error) {
-  users.clear();
+  contents = {};
   const std::string path = UserFilePath(programDir);
   if (!FileExists(path)) return FileRead::Missing;
-  const std::optional<std::vector<std::string>> lines = ReadTextLines(path);
-  if (!lines) {
+  std::FILE* file = std::fopen(ResolvePath(path).c_str(), "rb");
+  bool failed = file == nullptr;
+  if (file != nullptr) {
+    char buffer[65536];
+    size_t got;
+    while ((got = std::fread(buffer, 1, sizeof buffer, file)) > 0)
+      contents.Bytes.append(buffer, got);
+    failed = std::ferror(file) != 0;
+    std::fclose(file);
+  }
+  if (failed) {
+    contents.Bytes.clear();
     if (error) *error = "Nie można odczytać listy użytkowników z pliku " + path + ".";
     return FileRead::Failed;
   }
-  users = ParseUserLines(*lines);
+  ForEachLine(contents.Bytes, [&](std::string_view line) {
+    if (std::optional<LocalUser> user = ParseUserLine(line)) contents.Users.push_back(*user);
+    if (std::optional<std::int64_t> id = IdMentioned(line)) {
+      contents.LargestIdMentioned = std::max(contents.LargestIdMentioned, *id);
+    }
+  });
   return FileRead::Read;
 }
 
-// An advisory lock that both programs take around reading and rewriting usr.t. It lives on a
-// file of its own because the atomic rewrite replaces usr.t, and a lock on the old file
-// would not stop a program that opens the new one.
+// The first id above `largest` whose name is free in the folder: a folder left by a user whose
+// line is gone must not hand that user's results to a newcomer.
+std::optional<int> FreeIdAbove(const std::string& programDir, std::int64_t largest) {
+  for (std::int64_t id = largest + 1; id <= INT_MAX; ++id) {
+    struct stat info;
+    const std::string path = ResolvePath(programDir + std::to_string(id));
+    if (::lstat(path.c_str(), &info) != 0) return static_cast<int>(id);
+  }
+  return std::nullopt;
+}
+
+// The bytes as read, untouched, and the new line after them.
+std::string WithLineAppended(std::string bytes, const LocalUser& user) {
+  if (!bytes.empty() && bytes.back() == '\r') {
+    bytes += '\n';
+  } else if (!bytes.empty() && bytes.back() != '\n') {
+    bytes += "\r\n";
+  }
+  bytes += std::to_string(user.Id) + "=" + user.Name + "\r\n";
+  return bytes;
+}
+
+// flock on `fd`, waiting for it; the descriptor when held, -1 (and closed) otherwise.
+int LockedOrClosed(int fd) {
+  if (fd < 0) return -1;
+  while (::flock(fd, LOCK_EX) != 0) {
+    if (errno != EINTR) {
+      ::close(fd);
+      return -1;
+    }
+  }
+  return fd;
+}
+
+// An advisory lock that both programs take around reading and rewriting usr.t. usr.t itself
+// cannot carry it, because the atomic rewrite replaces the file and a lock on the old one
+// would not stop a program that opens the new one. So it is held on "usr.t.lock" and on the
+// folder, both of which stay: the lock file for programs that know only it, the folder so that
+// accounts that cannot open the lock file (another account made it, without rights for
+// others) still exclude each other. Both are taken in one order, so two writers never wait
+// on each other crosswise.
 class UserFileLock {
  public:
   explicit UserFileLock(const std::string& programDir) {
-    const std::string path = ResolvePath(programDir + "usr.t.lock");
-    fd_ = ::open(path.c_str(), O_RDWR | O_CREAT | O_CLOEXEC, 0666);
-    // Without a lock file (a read-only folder) the rewrite fails on its own and says why.
-    if (fd_ < 0) return;
-    while (::flock(fd_, LOCK_EX) != 0 && errno == EINTR) {
+    const std::string lockPath = ResolvePath(programDir + "usr.t.lock");
+    folderFd_ =
+        LockedOrClosed(::open(ResolvePath(programDir).c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
+    // No link is followed: a planted one must not make us create or open up another file.
+    int fd = ::open(lockPath.c_str(), O_RDWR | O_CREAT | O_NOFOLLOW | O_CLOEXEC, 0666);
+    if (fd >= 0) {
+      OpenToEveryAccount(fd);
+    } else {
+      // A lock does not need write access; a file we may only read locks as well.
+      fd = ::open(lockPath.c_str(), O_RDONLY | O_NOFOLLOW | O_CLOEXEC);
     }
+    fileFd_ = LockedOrClosed(fd);
   }
   ~UserFileLock() {
-    if (fd_ >= 0) ::close(fd_);  // closing releases the lock
+    // Closing releases the locks.
+    if (fileFd_ >= 0) ::close(fileFd_);
+    if (folderFd_ >= 0) ::close(folderFd_);
   }
   UserFileLock(const UserFileLock&) = delete;
   UserFileLock& operator=(const UserFileLock&) = delete;
 
+  bool Held() const { return folderFd_ >= 0 || fileFd_ >= 0; }
+
  private:
-  int fd_ = -1;
+  // Every account that may write the folder must be able to take the lock, whatever the umask
+  // of the program that made the file.
+  static void OpenToEveryAccount(int fd) {
+    struct stat info;
+    if (::fstat(fd, &info) != 0 || !S_ISREG(info.st_mode) || info.st_uid != ::geteuid()) return;
+    if ((info.st_mode & 0666) != 0666) ::fchmod(fd, (info.st_mode & 07777) | 0666);
+  }
+
+  int folderFd_ = -1;
+  int fileFd_ = -1;
 };
 
 }  // namespace
@@ -112,13 +236,8 @@ std::string UserDirOf(const std::string& programDir, int id) {
 
 std::vector<LocalUser> ParseUserLines(const std::vector<std::string>& lines) {
   std::vector<LocalUser> users;
-  for (const std::string& raw : lines) {
-    const std::string line = Trim(raw);
-    const size_t equals = line.find('=');
-    if (equals == std::string::npos) continue;
-    const std::optional<int> id = ParseUserId(std::string_view(line).substr(0, equals));
-    if (!id) continue;
-    users.push_back({*id, Trim(std::string_view(line).substr(equals + 1))});
+  for (const std::string& line : lines) {
+    if (std::optional<LocalUser> user = ParseUserLine(line)) users.push_back(*user);
   }
   return users;
 }
@@ -145,7 +264,10 @@ bool UserNameLongEnough(std::string_view name) {
   return static_cast<int>(Trim(name).size()) >= kMinUserNameLength;
 }
 
-int UserList::NextId() const { return LargestId(users_) + 1; }
+int UserList::NextId() const {
+  const int largest = LargestId(users_);
+  return largest == INT_MAX ? 0 : largest + 1;
+}
 
 int UserList::Find(std::string_view name) const {
   for (int position = 1; position <= Count(); ++position) {
@@ -160,9 +282,9 @@ void UserList::Assign(std::vector<LocalUser> users) {
 }
 
 bool LoadUsers(const std::string& programDir, UserList& list, std::string* error) {
-  std::vector<LocalUser> users;
-  const FileRead read = ReadUserFile(programDir, users, error);
-  list.Assign(std::move(users));
+  UserFileContents contents;
+  const FileRead read = ReadUserFile(programDir, contents, error);
+  list.Assign(std::move(contents.Users));
   return read != FileRead::Failed;
 }
 
@@ -184,34 +306,42 @@ AddUserResult AddUser(const std::string& programDir, UserList& list, std::string
   }
 
   const UserFileLock lock(programDir);
-  // Everything in the file counts, also users beyond this program's limit, so that the
-  // rewrite never drops a line another program wrote.
-  std::vector<LocalUser> users;
-  if (ReadUserFile(programDir, users, &result.Error) == FileRead::Failed) {
+  if (!lock.Held()) {
+    // Without the lock another program's rewrite could silently undo this one.
+    result.Error = "Nie można dodać użytkownika: nie udało się zablokować listy użytkowników " +
+                   UserFilePath(programDir) +
+                   " (nie można otworzyć ani pliku usr.t.lock, ani folderu programu). Proszę "
+                   "sprawdzić uprawnienia do folderu programu.";
     return refuse(AddUserStatus::FileError);
   }
+  // Everything in the file counts, also users beyond this program's limit and lines the reader
+  // skips: they stay as they are, and the new line only goes after them.
+  UserFileContents contents;
+  if (ReadUserFile(programDir, contents, &result.Error) == FileRead::Failed) {
+    return refuse(AddUserStatus::FileError);
+  }
+  std::vector<LocalUser>& users = contents.Users;
   list.Assign(users);
   for (const LocalUser& user : users) {
     if (SameUserName(user.Name, trimmed)) return refuse(AddUserStatus::NameTaken);
   }
   if (static_cast<int>(users.size()) >= list.Limit()) return refuse(AddUserStatus::ListFull);
-  const int largest = LargestId(users);
-  if (largest == INT_MAX) {
-    result.Error = "Plik " + UserFilePath(programDir) +
-                   " zawiera największy możliwy identyfikator użytkownika.";
-    return refuse(AddUserStatus::FileError);
-  }
+  const std::optional<int> id = FreeIdAbove(
+      programDir, std::max<std::int64_t>(contents.LargestIdMentioned, LargestId(users)));
+  if (!id) return refuse(AddUserStatus::NoIdLeft);
 
-  users.push_back({largest + 1, trimmed});
+  const LocalUser added{*id, trimmed};
   std::string reason;
-  if (!WriteFileAtomically(UserFilePath(programDir), FormatUserFile(users), &reason)) {
+  if (!WriteFileAtomically(UserFilePath(programDir), WithLineAppended(contents.Bytes, added),
+                           &reason)) {
     result.Error =
         "Nie można zapisać listy użytkowników w pliku " + UserFilePath(programDir) + ": " + reason;
     return refuse(AddUserStatus::FileError);
   }
+  users.push_back(added);
   list.Assign(users);
   result.Status = AddUserStatus::Added;
-  result.Id = largest + 1;
+  result.Id = *id;
   result.Position = list.Count();
   return result;
 }
@@ -232,6 +362,10 @@ std::string AddUserMessage(const AddUserResult& result, int limit) {
     case AddUserStatus::ListFull:
       return "Nie można dodać nowego użytkownika: lista jest pełna (" + std::to_string(limit) +
              " użytkowników). Proszę zalogować się jako jeden z istniejących użytkowników.";
+    case AddUserStatus::NoIdLeft:
+      return "Nie można dodać nowego użytkownika: lista jest pełna (nie ma już wolnego "
+             "identyfikatora powyżej tych, które zawiera plik usr.t). Proszę zalogować się jako "
+             "jeden z istniejących użytkowników.";
     case AddUserStatus::FileError:
       return result.Error;
   }

@@ -51,7 +51,7 @@ class UserList {
   const LocalUser& At(int position) const { return users_[static_cast<size_t>(position - 1)]; }
   const std::vector<LocalUser>& Users() const { return users_; }
 
-  /// Largest id plus 1; 1 for an empty list.
+  /// Largest id plus 1; 1 for an empty list; 0 when the largest id is INT_MAX.
   int NextId() const;
   /// Position of the user whose name equals `name` without regard to case; 0 when none.
   int Find(std::string_view name) const;
@@ -75,6 +75,7 @@ enum class AddUserStatus {
   NameHasControls,  ///< a character below code 32 would break the line structure
   NameTaken,        ///< some user has the name without regard to case
   ListFull,         ///< the file already holds as many users as the list may
+  NoIdLeft,         ///< the list is full another way: no id is left above those in the file
   FileError         ///< usr.t could not be read or written; `Error` says why
 };
 
@@ -85,11 +86,14 @@ struct AddUserResult {
   std::string Error;
 };
 
-/// Appends a user with the next id and rewrites usr.t. Another program may have added users
-/// since the list was read, so under a lock on "usr.t.lock" beside the file this re-reads
-/// usr.t, checks the name and the limit against what it found, takes the next id from it and
-/// replaces the file atomically. The list is refreshed from the re-read whenever that
-/// succeeded, also when the name is refused.
+/// Appends a user to usr.t. Another program may have added users since the list was read, so
+/// under a lock this re-reads usr.t, checks the name and the limit against what it found and
+/// replaces the file atomically with its bytes as read plus the new line: lines it did not
+/// write stay byte for byte, also those the reader skips. The new id lies above every number a
+/// line of the file starts with (skipped lines too) and names no entry in `programDir` yet.
+/// The lock is "usr.t.lock" beside the file (made writable for every account) and the folder
+/// itself; with neither this refuses (FileError) rather than write unlocked. The list is
+/// refreshed from the re-read whenever that succeeded, also when the name is refused.
 AddUserResult AddUser(const std::string& programDir, UserList& list, std::string_view name);
 
 /// The Polish message (UTF-8) for a refusal; empty for Added and NameTaken, whose message is
