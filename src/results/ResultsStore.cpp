@@ -1,9 +1,12 @@
 #include "results/ResultsStore.h"
 
+#include <sys/stat.h>
+
 #include <bit>
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
+#include <limits>
 
 #include "core/Catalogue.h"
 #include "core/KindCode.h"
@@ -28,6 +31,9 @@ constexpr size_t kScoreAt = 180;
 constexpr size_t kAttemptsAt = 184;
 constexpr size_t kFinishedAt = 188;
 constexpr size_t kGroupAt = 189;
+
+// A results file holds at most 204 000 bytes; one this large is not read into memory.
+constexpr size_t kMostBytesRead = 64 * 1024 * 1024;
 
 void PutShortString(std::uint8_t* at, size_t width, std::string_view text) {
   const size_t length = text.size() < width ? text.size() : width;
@@ -146,34 +152,65 @@ std::string ResultsFilePath(const std::string& userDir, const std::string& setti
 
 bool LoadResults(const std::string& path, ResultsStore& store, std::string* error) {
   store.Clear();
+  store.unreadBytes_.clear();
+  store.saveable_ = true;
   if (!FileExists(path)) return true;
   const std::string resolved = ResolvePath(path);
-  std::FILE* file = std::fopen(resolved.c_str(), "rb");
-  if (file == nullptr) {
-    if (error) *error = "cannot open " + resolved + ": " + std::strerror(errno);
+  auto fail = [&](const std::string& reason) {
+    store.saveable_ = false;
+    if (error) *error = reason;
     return false;
+  };
+  std::FILE* file = std::fopen(resolved.c_str(), "rb");
+  if (file == nullptr)
+    return fail(std::string("nie można otworzyć pliku: ") + std::strerror(errno));
+  constexpr const char* kTooLarge = "plik jest za duży na plik wyników (ponad 64 MB)";
+  struct stat info;
+  if (::fstat(::fileno(file), &info) == 0 && info.st_size > static_cast<off_t>(kMostBytesRead)) {
+    std::fclose(file);
+    return fail(kTooLarge);
   }
-  // Whole records only, and never more than the store holds.
-  ResultRecordBytes bytes;
-  while (!store.Full() && std::fread(bytes.data(), 1, bytes.size(), file) == bytes.size()) {
-    store.Append(DeserialiseResultRecord(bytes.data()));
+  // Read whole in one pass; the records are then cut from memory.
+  std::string bytes;
+  char buffer[65536];
+  size_t got;
+  bool tooLarge = false;
+  while ((got = std::fread(buffer, 1, sizeof buffer, file)) > 0) {
+    if (bytes.size() + got > kMostBytesRead) {
+      tooLarge = true;
+      break;
+    }
+    bytes.append(buffer, got);
   }
   const bool failed = std::ferror(file) != 0;
   std::fclose(file);
-  if (failed) {
-    if (error) *error = "cannot read " + resolved;
-    return false;
+  if (tooLarge) return fail(kTooLarge);
+  if (failed) return fail("nie można odczytać pliku");
+
+  const auto* data = reinterpret_cast<const std::uint8_t*>(bytes.data());
+  size_t at = 0;
+  while (!store.Full() && bytes.size() - at >= kResultRecordSize) {
+    store.Append(DeserialiseResultRecord(data + at));
+    at += kResultRecordSize;
   }
+  // Records past the store and a cut-off record are kept as bytes, to be written back.
+  store.unreadBytes_ = bytes.substr(at);
   return true;
 }
 
 bool SaveResults(const std::string& path, const ResultsStore& store, std::string* error) {
+  if (!store.Saveable()) {
+    if (error) *error = "wyniki nie zostały z niego wczytane, więc plik nie zostanie nadpisany";
+    return false;
+  }
   std::string bytes;
-  bytes.reserve(static_cast<size_t>(store.Count()) * kResultRecordSize);
+  bytes.reserve(static_cast<size_t>(store.Count()) * kResultRecordSize +
+                store.UnreadBytes().size());
   for (const CW_Info& record : store.Records()) {
     const ResultRecordBytes one = SerialiseResultRecord(record);
     bytes.append(reinterpret_cast<const char*>(one.data()), one.size());
   }
+  bytes += store.UnreadBytes();
   return WriteFileAtomically(path, bytes, error);
 }
 
@@ -240,7 +277,13 @@ int RecordResult(ResultsStore& store, int score, std::string_view name, std::uin
   record.LastDate = context.Now;
   record.Score = static_cast<std::uint8_t>(score < 0 ? 0 : score > 100 ? 100 : score);
   record.Finished = finished;
-  record.Attempts += 1;
+  // A count wrapped to a negative number would show the item as never done.
+  constexpr std::int32_t kMostAttempts = std::numeric_limits<std::int32_t>::max();
+  if (record.Attempts < 0) {
+    record.Attempts = 1;
+  } else if (record.Attempts < kMostAttempts) {
+    record.Attempts += 1;
+  }
   if (context.RunMode == 1 && context.Reporter) context.Reporter->ReportResult(record);
   return matched;
 }
@@ -256,8 +299,11 @@ std::string ResultsSummary(const ResultsStore& store, std::string_view name, int
     if (!everyKind && record.Kind != kind) continue;
     summary += KindName(record.Kind, courseLanguage, texts);
     if (record.Attempts > 0) {
-      summary += ", " + FormatDate(record.LastDate) + ", " + std::to_string(record.Score) + "%, (" +
-                 std::to_string(record.Attempts) + ") " + (record.Finished != 1 ? ", !" : "");
+      // A stored value that is no date is left out rather than shown as a nonsense date.
+      const std::string date = FormatDate(record.LastDate);
+      if (!date.empty()) summary += ", " + date;
+      summary += ", " + std::to_string(record.Score) + "%, (" + std::to_string(record.Attempts) +
+                 ") " + (record.Finished != 1 ? ", !" : "");
     }
     summary += '\r';
   }

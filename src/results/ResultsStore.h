@@ -54,9 +54,18 @@ class ResultsStore {
   CW_Info& At(int position) { return records_[static_cast<size_t>(position - 1)]; }
   const std::vector<CW_Info>& Records() const { return records_; }
 
+  /// Empties the records; bytes of the file that were not understood stay (see UnreadBytes).
   void Clear() { records_.clear(); }
   /// Appends at the next position; false when the store is full.
   bool Append(CW_Info record);
+
+  /// The bytes of the loaded file past its last record that the store holds: records beyond
+  /// the 1000th, part of a record. `SaveResults` writes them back after the records
+  /// unchanged, so a save never shortens the file.
+  const std::string& UnreadBytes() const { return unreadBytes_; }
+  /// False after a load that failed: the file is still the user's, so it must not be
+  /// replaced by what the store holds. The next successful load clears it.
+  bool Saveable() const { return saveable_; }
 
   /// The record opened last, set by the choosers and passed back to `RecordResult`.
   std::string CurrentResultName;
@@ -64,17 +73,25 @@ class ResultsStore {
   std::uint8_t CurrentResultItem = 0;
 
  private:
+  friend bool LoadResults(const std::string&, ResultsStore&, std::string*);
+
   std::vector<CW_Info> records_;
+  std::string unreadBytes_;
+  bool saveable_ = true;
 };
 
 /// UserDir + SettingsTag.
 std::string ResultsFilePath(const std::string& userDir, const std::string& settingsTag);
 
-/// Empties the store and reads the file's whole records, at most 1000; a missing file leaves
-/// the store empty. False (with `error`) when the file exists but cannot be read.
+/// Empties the store and reads the file's whole records, at most 1000, keeping the bytes
+/// after them; a missing file leaves the store empty. False (with `error`, Polish) when the
+/// file exists but cannot be read or is far larger than any results file; the store is then
+/// empty and refuses to be saved.
 bool LoadResults(const std::string& path, ResultsStore& store, std::string* error = nullptr);
 
-/// Rewrites the file with records 1 to Count() through a temporary file and a rename.
+/// Rewrites the file with records 1 to Count() and then the store's unread bytes, through a
+/// temporary file and a rename. Refused (false, with a Polish `error`) for a store whose load
+/// failed.
 bool SaveResults(const std::string& path, const ResultsStore& store, std::string* error = nullptr);
 
 /// Empties the store and creates a new user's records from the course material: the
@@ -99,14 +116,15 @@ struct RecordContext {
 
 /// Stores one attempt on the last record whose name (after lower-casing `name`), kind and
 /// item match: date, score (negative gives 0, above 100 gives 100), finished mark, one more
-/// attempt. Returns its position, or 0 when nothing matched (nothing changes, nothing is
-/// reported).
+/// attempt (a damaged negative count gives 1; the count stops at its maximum). Returns its
+/// position, or 0 when nothing matched (nothing changes, nothing is reported).
 int RecordResult(ResultsStore& store, int score, std::string_view name, std::uint8_t kind,
                  std::uint8_t item, std::uint8_t finished, const RecordContext& context);
 
 /// One line per record of the key, each ended by CR: every record of a "tek_", "zda_" or
 /// "dia_" key, only the given kind for other keys. A never-done record gives its kind name;
-/// a done one adds date, score, attempts and ", !" when it was not finished.
+/// a done one adds date (left out when the stored value is no date), score, attempts and
+/// ", !" when it was not finished.
 std::string ResultsSummary(const ResultsStore& store, std::string_view name, int kind,
                            int courseLanguage, const InterfaceTexts& texts);
 

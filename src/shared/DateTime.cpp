@@ -1,5 +1,6 @@
 #include "shared/DateTime.h"
 
+#include <cerrno>
 #include <cmath>
 #include <cstdio>
 
@@ -34,6 +35,10 @@ void CivilFromDays(long long z, int& year, int& month, int& day) {
 // Day 0 of TDateTime, 1899-12-30, counted from 1970-01-01.
 const long long kEpochOffset = DaysFromCivil(1899, 12, 30);
 
+// The days of 0001-01-01 and 9999-12-31, the range a TDateTime can name.
+constexpr double kFirstDay = -693593.0;
+constexpr double kLastDay = 2958465.0;
+
 }  // namespace
 
 // Before 1899-12-30 the value is negative, yet its fraction still counts forward from
@@ -47,7 +52,9 @@ double EncodeDateTime(const CivilDateTime& civil) {
   return days < 0 ? static_cast<double>(days) - fraction : static_cast<double>(days) + fraction;
 }
 
-CivilDateTime DecodeDateTime(double dateTime) {
+std::optional<CivilDateTime> DecodeDateTime(double dateTime) {
+  // Checked before any conversion to an integer, which would be undefined out of range.
+  if (!(dateTime > kFirstDay - 1.0 && dateTime < kLastDay + 1.0)) return std::nullopt;
   const bool negative = dateTime < 0;
   double whole = std::trunc(dateTime);
   // Rounded to the nearest millisecond, so a value written by EncodeDateTime comes back
@@ -57,6 +64,7 @@ CivilDateTime DecodeDateTime(double dateTime) {
     ms -= kMsPerDay;
     whole += negative ? -1.0 : 1.0;
   }
+  if (whole < kFirstDay || whole > kLastDay) return std::nullopt;
   CivilDateTime civil;
   CivilFromDays(static_cast<long long>(whole) + kEpochOffset, civil.year, civil.month, civil.day);
   civil.millisecond = static_cast<int>(ms % 1000);
@@ -82,8 +90,10 @@ double DateTimeFromUnix(std::time_t seconds, int milliseconds) {
 
 // The milliseconds are dropped. In the hour repeated when summer time ends the local time
 // is ambiguous and mktime picks one of the two moments.
-std::time_t UnixFromDateTime(double dateTime) {
-  const CivilDateTime civil = DecodeDateTime(dateTime);
+std::optional<std::time_t> UnixFromDateTime(double dateTime) {
+  const std::optional<CivilDateTime> decoded = DecodeDateTime(dateTime);
+  if (!decoded) return std::nullopt;
+  const CivilDateTime& civil = *decoded;
   std::tm local{};
   local.tm_year = civil.year - 1900;
   local.tm_mon = civil.month - 1;
@@ -92,13 +102,18 @@ std::time_t UnixFromDateTime(double dateTime) {
   local.tm_min = civil.minute;
   local.tm_sec = civil.second;
   local.tm_isdst = -1;
-  return std::mktime(&local);
+  // -1 is also the second before 1970, so only errno tells a failure.
+  errno = 0;
+  const std::time_t seconds = std::mktime(&local);
+  if (seconds == static_cast<std::time_t>(-1) && errno != 0) return std::nullopt;
+  return seconds;
 }
 
 std::string FormatDate(double dateTime) {
-  const CivilDateTime civil = DecodeDateTime(dateTime);
+  const std::optional<CivilDateTime> civil = DecodeDateTime(dateTime);
+  if (!civil) return "";
   char text[32];
-  std::snprintf(text, sizeof text, "%04d-%02d-%02d", civil.year, civil.month, civil.day);
+  std::snprintf(text, sizeof text, "%04d-%02d-%02d", civil->year, civil->month, civil->day);
   return text;
 }
 

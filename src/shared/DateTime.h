@@ -1,6 +1,7 @@
 #pragma once
 // TDateTime: days since 1899-12-30 plus the fraction of the day, in local time.
 #include <ctime>
+#include <optional>
 #include <string>
 
 namespace tess {
@@ -12,13 +13,17 @@ struct CivilDateTime {
 };
 
 double EncodeDateTime(const CivilDateTime& civil);
-CivilDateTime DecodeDateTime(double dateTime);
+/// Nothing for a value that is no date: NaN, infinite, or outside the years 1 to 9999.
+/// Stored dates come from files, so every caller must expect that.
+std::optional<CivilDateTime> DecodeDateTime(double dateTime);
 
-/// Local time of a moment, and back; exact to the millisecond.
+/// Local time of a moment, and back; exact to the millisecond. Nothing back for a value
+/// that is no date.
 double DateTimeFromUnix(std::time_t seconds, int milliseconds = 0);
-std::time_t UnixFromDateTime(double dateTime);
+std::optional<std::time_t> UnixFromDateTime(double dateTime);
 
-/// "yyyy-mm-dd", the one date format the programs write, show and parse.
+/// "yyyy-mm-dd", the one date format the programs write, show and parse; empty for a value
+/// that is no date.
 std::string FormatDate(double dateTime);
 
 }  // namespace tess

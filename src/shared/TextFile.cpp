@@ -1,6 +1,8 @@
 #include "shared/TextFile.h"
 
+#include <dirent.h>
 #include <fcntl.h>
+#include <sys/file.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -44,6 +46,67 @@ bool WriteAll(int fd, std::string_view bytes) {
     bytes.remove_prefix(static_cast<size_t>(written));
   }
   return true;
+}
+
+// Temporary files are the target's name, this infix and mkstemp's six letters or digits.
+constexpr std::string_view kTempInfix = ".tmp-";
+constexpr size_t kTempRandomLength = 6;
+
+bool IsTempNameOf(std::string_view entry, std::string_view base) {
+  if (entry.size() != base.size() + kTempInfix.size() + kTempRandomLength) return false;
+  if (entry.substr(0, base.size()) != base) return false;
+  if (entry.substr(base.size(), kTempInfix.size()) != kTempInfix) return false;
+  for (const char c : entry.substr(base.size() + kTempInfix.size())) {
+    const bool letterOrDigit =
+        (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9');
+    if (!letterOrDigit) return false;
+  }
+  return true;
+}
+
+bool SameFile(const struct stat& a, const struct stat& b) {
+  return a.st_dev == b.st_dev && a.st_ino == b.st_ino;
+}
+
+// Removes the temporary files of `base` in `folder` that saves killed before their rename left
+// behind. A save holds an exclusive lock on its temporary file until the rename, so a file
+// whose lock can be had belongs to no live save. Anything else is left alone: other names,
+// links, folders, files we cannot open.
+void RemoveStaleTemporaries(const std::string& folder, const std::string& base) {
+  DIR* dir = ::opendir(folder.c_str());
+  if (dir == nullptr) return;
+  while (const dirent* entry = ::readdir(dir)) {
+    if (!IsTempNameOf(entry->d_name, base)) continue;
+    const std::string path = folder + "/" + entry->d_name;
+    const int fd = ::open(path.c_str(), O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC);
+    if (fd < 0) continue;
+    struct stat opened, named;
+    if (::fstat(fd, &opened) == 0 && S_ISREG(opened.st_mode) &&
+        ::flock(fd, LOCK_EX | LOCK_NB) == 0 && ::lstat(path.c_str(), &named) == 0 &&
+        SameFile(opened, named)) {
+      ::unlink(path.c_str());
+    }
+    ::close(fd);
+  }
+  ::closedir(dir);
+}
+
+// Creates a locked temporary file beside `target`. A cleaner in another process may have
+// taken the new file away between its creation and the lock; then it is made again.
+int CreateLockedTemporary(const std::string& target, std::string& temp) {
+  for (int tries = 0; tries < 10; ++tries) {
+    temp = target + std::string(kTempInfix) + std::string(kTempRandomLength, 'X');
+    const int fd = ::mkostemp(temp.data(), O_CLOEXEC);
+    if (fd < 0) return -1;
+    struct stat opened, named;
+    if (::flock(fd, LOCK_EX) == 0 && ::fstat(fd, &opened) == 0 &&
+        ::lstat(temp.c_str(), &named) == 0 && SameFile(opened, named)) {
+      return fd;
+    }
+    ::close(fd);
+  }
+  errno = EAGAIN;
+  return -1;
 }
 
 }  // namespace
@@ -114,16 +177,24 @@ bool WriteFileAtomically(const std::string& path, std::string_view bytes, std::s
     return false;
   };
   if (target.empty() || target.back() == '/') return fail("not a file name: " + path);
+  const size_t slash = target.rfind('/');
+  const std::string folder =
+      slash == std::string::npos ? "." : (slash == 0 ? "/" : target.substr(0, slash));
+  const std::string base = slash == std::string::npos ? target : target.substr(slash + 1);
 
-  // The temporary file lives beside the target so the rename stays on one file system.
-  std::string temp = target + ".tmp-XXXXXX";
-  const int fd = ::mkstemp(temp.data());
+  // Before writing, so that what killed saves left does not also fill the disk.
+  RemoveStaleTemporaries(folder, base);
+
+  // The temporary file lives beside the target so the rename stays on one file system. Its
+  // lock is held until after the rename, which tells other saves it is in use.
+  std::string temp;
+  const int fd = CreateLockedTemporary(target, temp);
   if (fd < 0) return fail(Reason("cannot create a temporary file for", target, errno));
 
   auto abandon = [&](const std::string& what) {
     const int saved = errno;
-    ::close(fd);
     ::unlink(temp.c_str());
+    ::close(fd);
     return fail(Reason(what, target, saved));
   };
   // mkstemp makes the file private; keep the old file's mode, or the usual one for a new file.
@@ -132,22 +203,12 @@ bool WriteFileAtomically(const std::string& path, std::string_view bytes, std::s
   if (::fchmod(fd, mode) != 0) return abandon("cannot set the mode of");
   if (!WriteAll(fd, bytes)) return abandon("cannot write");
   if (::fsync(fd) != 0) return abandon("cannot flush");
-  if (::close(fd) != 0) {
-    const int saved = errno;
-    ::unlink(temp.c_str());
-    return fail(Reason("cannot close", target, saved));
-  }
-  if (::rename(temp.c_str(), target.c_str()) != 0) {
-    const int saved = errno;
-    ::unlink(temp.c_str());
-    return fail(Reason("cannot replace", target, saved));
-  }
+  if (::rename(temp.c_str(), target.c_str()) != 0) return abandon("cannot replace");
+  // The data is on disk since the fsync; closing only gives up the lock.
+  ::close(fd);
 
   // Make the rename itself durable. The new content is already in place, so a folder that
   // refuses fsync is not a failure of the write.
-  const size_t slash = target.rfind('/');
-  const std::string folder =
-      slash == std::string::npos ? "." : (slash == 0 ? "/" : target.substr(0, slash));
   const int dirFd = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
   if (dirFd >= 0) {
     ::fsync(dirFd);

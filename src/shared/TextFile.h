@@ -36,7 +36,9 @@ std::string JoinCrLf(const std::vector<std::string>& lines);
 
 /// Rewrites a file whole: writes a temporary file beside it, flushes it to disk and renames
 /// it over the old one, so a crash never leaves half a file. On failure the old file is
-/// untouched and `error` (when given) holds the reason.
+/// untouched and `error` (when given) holds the reason. The temporary file is named
+/// path + ".tmp-" + six letters or digits and locked (flock) while in use; such files of this
+/// target that nobody holds locked were left by killed saves and are removed first.
 bool WriteFileAtomically(const std::string& path, std::string_view bytes,
                          std::string* error = nullptr);
 

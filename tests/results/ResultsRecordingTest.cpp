@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <cstdint>
+#include <limits>
 #include <string>
 #include <vector>
 
@@ -96,6 +98,28 @@ TEST(RecordResultTest, AttemptsCountAndTheScoreIsTheLastOne) {
   EXPECT_EQ(store.At(1).LastDate, 2.0);
 }
 
+TEST(RecordResultTest, AttemptsStayCountable) {
+  constexpr std::int32_t kMax = std::numeric_limits<std::int32_t>::max();
+  struct Row {
+    const char* name;
+    std::int32_t before;
+    std::int32_t after;
+  };
+  const Row rows[] = {
+      {"one below the maximum", kMax - 1, kMax},
+      {"the maximum stays, never wraps to never done", kMax, kMax},
+      {"a damaged negative count becomes one attempt", -7, 1},
+      {"the lowest value too", std::numeric_limits<std::int32_t>::min(), 1},
+  };
+  for (const Row& row : rows) {
+    SCOPED_TRACE(row.name);
+    ResultsStore store = SmallStore();
+    store.At(1).Attempts = row.before;
+    ASSERT_EQ(RecordResult(store, 50, "tek_7", 41, 1, 1, {3.0}), 1);
+    EXPECT_EQ(store.At(1).Attempts, row.after);
+  }
+}
+
 TEST(RecordResultTest, OnlyClassroomModeReportsAndOnlyAMatch) {
   RecordingReporter reporter;
   ResultsStore store = SmallStore();
@@ -178,6 +202,27 @@ TEST_F(ResultsSummaryTest, NeverDoneAndNegativeAttemptsGiveTheKindNameOnly) {
   store.At(2).Attempts = -1;
   store.At(2).Score = 50;
   EXPECT_EQ(Summary(store, "dia_2", 72), "K42\rK43\r");
+}
+
+TEST_F(ResultsSummaryTest, AnImpossibleDateIsLeftOut) {
+  const double impossible[] = {std::numeric_limits<double>::quiet_NaN(),
+                               std::numeric_limits<double>::infinity(),
+                               -std::numeric_limits<double>::infinity(),
+                               1e300,
+                               -1e19,
+                               9.3e18,
+                               2958466.0,   // 10000-01-01
+                               -693594.5};  // before the year 1
+  for (const double date : impossible) {
+    SCOPED_TRACE(date);
+    ResultsStore store;
+    store.Append(Record("rpg_3", 54, 0));
+    store.At(1).Attempts = 3;
+    store.At(1).Score = 80;
+    store.At(1).Finished = 1;
+    store.At(1).LastDate = date;
+    EXPECT_EQ(Summary(store, "rpg_3", 54), "K39, 80%, (3) \r");
+  }
 }
 
 }  // namespace

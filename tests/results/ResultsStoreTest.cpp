@@ -2,7 +2,11 @@
 
 #include <gtest/gtest.h>
 
+#include <unistd.h>
+
+#include <chrono>
 #include <filesystem>
+#include <iostream>
 #include <string>
 #include <vector>
 
@@ -199,6 +203,21 @@ TEST_F(BuiltStore, SaveLoadSaveIsByteIdentical) {
   EXPECT_EQ(ReadBytes(path), first);
 }
 
+TEST_F(BuiltStore, ABuildKeepsTheBytesOfAnUnusableFile) {
+  // Too short for one record: the login builds a new store, and the bytes stay behind it.
+  const std::string path = ResultsFilePath(folder_.ProgramDir(), "tsa2_2003");
+  const std::string stray = kKnownRecord.substr(0, 203);
+  WriteBytes(path, stray);
+  ResultsStore store;
+  ASSERT_TRUE(LoadResults(path, store));
+  ASSERT_EQ(store.Count(), 0);
+  ASSERT_TRUE(BuildResults(material_, now_, store));
+  ASSERT_TRUE(SaveResults(path, store));
+  const std::string saved = ReadBytes(path);
+  ASSERT_EQ(saved.size(), 14 * kResultRecordSize + 203);
+  EXPECT_EQ(saved.substr(14 * kResultRecordSize), stray);
+}
+
 TEST(ResultsFileTest, MissingUnevenAndOverlongFiles) {
   TempFolder folder;
   ASSERT_TRUE(folder.ok());
@@ -234,6 +253,87 @@ TEST(ResultsFileTest, MissingUnevenAndOverlongFiles) {
       EXPECT_EQ(store.At(row.expected), KnownRecord());
     }
   }
+}
+
+TEST(ResultsFileTest, BytesItCannotUseAreCarriedThroughASave) {
+  TempFolder folder;
+  ASSERT_TRUE(folder.ok());
+  const std::string path = folder / "tsa2_2003";
+  struct Row {
+    const char* name;
+    int records;
+    int extraBytes;
+  };
+  const Row rows[] = {
+      {"records past the store", 1003, 50},
+      {"half a record at the end", 2, 100},
+      {"only part of a record", 0, 203},
+      {"exactly the store", 1000, 0},
+  };
+  for (const Row& row : rows) {
+    SCOPED_TRACE(row.name);
+    std::string bytes;
+    for (int i = 0; i < row.records; ++i) bytes += kKnownRecord;
+    for (int i = 0; i < row.extraBytes; ++i) bytes.push_back(static_cast<char>(i + 1));
+    WriteBytes(path, bytes);
+
+    ResultsStore store;
+    ASSERT_TRUE(LoadResults(path, store));
+    std::string expected = bytes;
+    if (store.Count() > 0) {
+      ASSERT_EQ(RecordResult(store, 30, "tek_12", 41, 5, 0, {2.0}), store.Count());
+      expected.replace((store.Count() - 1) * kResultRecordSize, kResultRecordSize,
+                       AsString(SerialiseResultRecord(store.At(store.Count()))));
+    }
+    std::string error;
+    ASSERT_TRUE(SaveResults(path, store, &error)) << error;
+    EXPECT_EQ(ReadBytes(path).size(), bytes.size());
+    EXPECT_TRUE(ReadBytes(path) == expected) << "only the changed record differs";
+  }
+}
+
+TEST(ResultsFileTest, AFileThatWasNotLoadedIsNeverOverwritten) {
+  TempFolder folder;
+  ASSERT_TRUE(folder.ok());
+  // Far beyond anything the program writes: refused, not read into memory.
+  const std::string path = folder / "tsa2_2003";
+  WriteBytes(path, kKnownRecord);
+  std::filesystem::resize_file(path, 65 * 1024 * 1024);
+  ResultsStore store;
+  store.Append(KnownRecord());
+  std::string error;
+  EXPECT_FALSE(LoadResults(path, store, &error));
+  EXPECT_FALSE(error.empty());
+  EXPECT_EQ(store.Count(), 0) << "the last user's records do not stay";
+
+  error.clear();
+  store.Append(KnownRecord());
+  EXPECT_FALSE(SaveResults(path, store, &error));
+  EXPECT_NE(error.find("nie zostanie nadpisany"), std::string::npos) << error;
+  EXPECT_EQ(std::filesystem::file_size(path), 65u * 1024 * 1024);
+
+  // A later load that succeeds lifts the refusal.
+  WriteBytes(path, kKnownRecord);
+  ASSERT_TRUE(LoadResults(path, store));
+  EXPECT_TRUE(SaveResults(path, store));
+}
+
+TEST(ResultsFileTest, LargeFilesLoadQuickly) {
+  TempFolder folder;
+  ASSERT_TRUE(folder.ok());
+  const std::string path = folder / "tsa2_2003";
+  std::string bytes;
+  for (int i = 0; i < 10'000; ++i) bytes += kKnownRecord;  // about 2 MB
+  WriteBytes(path, bytes);
+  ResultsStore store;
+  const auto start = std::chrono::steady_clock::now();
+  ASSERT_TRUE(LoadResults(path, store));
+  const auto took = std::chrono::steady_clock::now() - start;
+  EXPECT_EQ(store.Count(), ResultsStore::kMaxRecords);
+  EXPECT_EQ(store.UnreadBytes().size(), bytes.size() - 1000 * kResultRecordSize);
+  EXPECT_LT(took, std::chrono::milliseconds(100));
+  std::cout << "[ figures  ] " << bytes.size() << " bytes loaded in "
+            << std::chrono::duration<double, std::milli>(took).count() << " ms" << std::endl;
 }
 
 TEST(ResultsFileTest, SaveReplacesTheFileThroughARename) {

@@ -4,6 +4,7 @@
 
 #include <time.h>
 #include <cstdlib>
+#include <limits>
 #include <optional>
 #include <string>
 
@@ -40,6 +41,23 @@ TEST(DateTime, KnownValues) {
     EXPECT_EQ(DecodeDateTime(row.value), row.civil);
     EXPECT_EQ(FormatDate(row.value), row.date);
   }
+}
+
+TEST(DateTime, ImpossibleValuesAreNoDate) {
+  constexpr double kNaN = std::numeric_limits<double>::quiet_NaN();
+  constexpr double kInfinity = std::numeric_limits<double>::infinity();
+  const double values[] = {kNaN,   -kNaN,   kInfinity, -kInfinity, 1e300,    -1e300,
+                           9.3e18, -9.3e18, 2958466.0, -693594.0,  -693594.5};
+  for (const double value : values) {
+    SCOPED_TRACE(value);
+    EXPECT_EQ(DecodeDateTime(value), std::nullopt);
+    EXPECT_EQ(UnixFromDateTime(value), std::nullopt);
+    EXPECT_EQ(FormatDate(value), "");
+  }
+  // The first and the last day that are still dates.
+  EXPECT_EQ(FormatDate(-693593.0), "0001-01-01");
+  EXPECT_EQ(FormatDate(-693593.75), "0001-01-01");
+  EXPECT_EQ(FormatDate(2958465.999), "9999-12-31");
 }
 
 TEST(DateTime, RoundTripToTheMillisecond) {
@@ -103,7 +121,7 @@ TEST(DateTime, UnixRoundTripAcrossSummerTime) {
     const int ms = static_cast<int>(t % 1000);
     const double value = DateTimeFromUnix(t, ms);
     ASSERT_EQ(UnixFromDateTime(value), t) << "at " << t;
-    ASSERT_EQ(DecodeDateTime(value).millisecond, ms) << "at " << t;
+    ASSERT_EQ(DecodeDateTime(value)->millisecond, ms) << "at " << t;
   }
 }
 

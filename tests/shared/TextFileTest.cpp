@@ -1,8 +1,11 @@
 #include "shared/TextFile.h"
 
+#include <fcntl.h>
 #include <gtest/gtest.h>
+#include <sys/file.h>
 #include <sys/resource.h>
 #include <sys/stat.h>
+#include <unistd.h>
 
 #include <algorithm>
 #include <csignal>
@@ -151,6 +154,57 @@ TEST(WriteFileAtomically, WriteErrorLeavesTheOldFile) {
   EXPECT_FALSE(error.empty());
   EXPECT_EQ(ReadBytes(path), "old content");
   EXPECT_EQ(Entries(folder.path()), Lines{"results"}) << "no temporary file remains";
+}
+
+TEST(WriteFileAtomically, RemovesOnlyItsOwnStaleTemporaries) {
+  TempFolder folder;
+  ASSERT_TRUE(folder.ok());
+  const std::string path = folder / "results";
+  WriteBytes(path, "old");
+  // Left by saves that were killed: our exact naming for this target.
+  for (const char* stale : {"results.tmp-AbC123", "results.tmp-zz9900"}) {
+    WriteBytes(folder / stale, std::string(204, 'x'));
+  }
+  // Not ours, or not of this target, or not a plain file: kept.
+  const Lines others = {"other.tmp-AbC123",
+                        "results.tmp-AbC12",
+                        "results.tmp-AbC1234",
+                        "results.tmp-AB_123",
+                        "results.tmp-AbC123~",
+                        "results.tmp-DIR123",
+                        "results.tmp-LNK123",
+                        "results.tmp-LIVE12",
+                        "results.tmp.AbC123",
+                        "results2.tmp-AbC123",
+                        "target"};
+  for (const std::string& name : others) {
+    if (name == "results.tmp-DIR123") {
+      std::filesystem::create_directory(folder / name);
+    } else if (name == "results.tmp-LNK123") {
+      std::filesystem::create_symlink(folder / "target", folder / name);
+    } else {
+      WriteBytes(folder / name, "keep");
+    }
+  }
+  // Another process still writing this one holds its lock.
+  const int live = ::open((folder / "results.tmp-LIVE12").c_str(), O_RDWR | O_CLOEXEC);
+  ASSERT_GE(live, 0);
+  ASSERT_EQ(::flock(live, LOCK_EX), 0);
+
+  std::string error;
+  ASSERT_TRUE(WriteFileAtomically(path, "new", &error)) << error;
+  ::close(live);
+
+  Lines expected = others;
+  expected.push_back("results");
+  std::sort(expected.begin(), expected.end());
+  EXPECT_EQ(Entries(folder.path()), expected);
+  EXPECT_EQ(ReadBytes(path), "new");
+  EXPECT_EQ(ReadBytes(folder / "target"), "keep");
+
+  // Unlocked now, so the next save removes it too.
+  ASSERT_TRUE(WriteFileAtomically(path, "newer", &error)) << error;
+  EXPECT_FALSE(std::filesystem::exists(folder / "results.tmp-LIVE12"));
 }
 
 }  // namespace
