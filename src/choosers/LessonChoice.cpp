@@ -93,7 +93,7 @@ std::string LessonChoice::BuildLeftList(int mode, const ChooserSources& sources)
       const std::string shortName = sources.Groups.ShortName(g);
       long sum = 0;
       int count = 0;
-      for (const CW_Info& record : store.Records()) {
+      for (const ResultRecord& record : store.Records()) {
         if (record.Group != shortName) continue;
         sum += record.Score;
         ++count;
@@ -167,7 +167,7 @@ void LessonChoice::SelectLeft(const ChooserSources& sources) {
 
 std::string LessonChoice::SortKey(const ResultsStore& store, int position, int percent,
                                   int interfaceLanguage) {
-  const CW_Info& record = store.At(position);
+  const ResultRecord& record = store.At(position);
   return std::string(KindDigit(record.Kind)) + std::to_string(record.Level) +
          RecordTitle(record, interfaceLanguage) + "=" + std::to_string(position) + "=" +
          std::to_string(percent) + "=";
@@ -181,7 +181,7 @@ std::vector<RightEntry> LessonChoice::BuildWholeMaterialItems(const ResultsStore
   long sum = 0;
   int count = 0;
   for (int position = 1; position <= store.Count(); ++position) {
-    const CW_Info& record = store.At(position);
+    const ResultRecord& record = store.At(position);
     if (record.Group != shortName) continue;
     sum += record.Score;
     ++count;
@@ -217,7 +217,7 @@ std::vector<RightEntry> LessonChoice::BuildLessonItems(const ResultsStore& store
     if (static_cast<int>(items.size()) >= kMaxRightItems) break;
     // The server promises positions of the user's records; others would read past the store.
     if (!ValidPosition(store, position)) continue;
-    const CW_Info& record = store.At(position);
+    const ResultRecord& record = store.At(position);
     int percent = record.Score;
     if (StartsWith(record.Name, "tek_")) {
       long sum = 0;
@@ -257,14 +257,14 @@ void LessonChoice::ShowItemInfo(const ResultsStore& store, int courseLanguage,
     InfoText.clear();
     return;
   }
-  const CW_Info& record = store.At(position);
+  const ResultRecord& record = store.At(position);
   InfoText = ResultsSummary(store, record.Name, record.Kind, courseLanguage, texts);
 }
 
 int LessonChoice::OpenItem(ResultsStore& store) const {
   const int position = SelectedPosition();
   if (!ValidPosition(store, position)) return 0;
-  const CW_Info& record = store.At(position);
+  const ResultRecord& record = store.At(position);
   store.CurrentResultName = record.Name;
   store.CurrentResultItem = record.Item;
   store.CurrentResultKind = record.Kind;

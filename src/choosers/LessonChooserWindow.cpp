@@ -340,7 +340,7 @@ void LessonChooserWindow::pb_paczkiPaint(QPainter& painter) {
     const RightEntry* entry = List.RightAt(List.RightTop + row);
     if (!entry) break;
     if (entry->Position < 1 || entry->Position > results_.Count()) continue;
-    const CW_Info& record = results_.At(entry->Position);
+    const ResultRecord& record = results_.At(entry->Position);
     const int y = kRowHeight * (row - 1);
     painter.drawPixmap(0, y + 1, icons_.Level(record.Level));
     std::string title = RecordTitle(record, state_.InterfaceLanguage);

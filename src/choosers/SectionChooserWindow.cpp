@@ -99,7 +99,7 @@ void SectionChooserWindow::Sync() {
 void SectionChooserWindow::ShowInfo() {
   const int position = List.SelectedPosition();
   if (position == 0) return;
-  const CW_Info& record = results_.At(position);
+  const ResultRecord& record = results_.At(position);
   const std::string summary = ResultsSummary(results_, record.Name, record.Kind,
                                              state_.Install.CourseLanguage, state_.Texts);
   QString text = Decode(summary, InterfaceCodePage(state_.InterfaceLanguage));
@@ -115,7 +115,7 @@ void SectionChooserWindow::pb1Paint(QPainter& painter) {
   for (int row = 1; row <= SectionList::kPageRows; ++row) {
     const int position = List.PositionOfEntry(List.SectionTop + row - 1);
     if (position == 0) break;
-    const CW_Info& record = results_.At(position);
+    const ResultRecord& record = results_.At(position);
     const int y = 1 + SectionList::kRowHeight * (row - 1);
     const QPixmap& levelIcon = icons_.Level(record.Level);
     const QPixmap& done =

@@ -28,20 +28,20 @@ const char* KindDigit(int kind) {
   return "";
 }
 
-std::string RecordTitle(const CW_Info& record, int interfaceLanguage) {
+std::string RecordTitle(const ResultRecord& record, int interfaceLanguage) {
   if (interfaceLanguage < 0 || interfaceLanguage > 2) return {};
   return Trim(CutFields(record.Title, '=', 3)[static_cast<size_t>(interfaceLanguage)]);
 }
 
 bool ItemDone(const ResultsStore& store, int position) {
   if (position < 1 || position > store.Count()) return false;
-  const CW_Info& record = store.At(position);
+  const ResultRecord& record = store.At(position);
   if (record.Kind == KindCode::Comprehension) return record.Attempts >= 1;
   if (!KindCode::IsExercise(record.Kind) && !KindCode::IsSentenceDrill(record.Kind) &&
       !KindCode::IsConversation(record.Kind)) {
     return false;
   }
-  return std::any_of(store.Records().begin(), store.Records().end(), [&](const CW_Info& other) {
+  return std::any_of(store.Records().begin(), store.Records().end(), [&](const ResultRecord& other) {
     return other.Name == record.Name && other.Attempts > 0;
   });
 }
@@ -62,7 +62,7 @@ void SectionList::Show(const ResultsStore& store, const ExerciseList& exercises)
 }
 
 std::string SectionList::SortKey(const ResultsStore& store, int position, int interfaceLanguage) {
-  const CW_Info& record = store.At(position);
+  const ResultRecord& record = store.At(position);
   return std::to_string(record.Level) + KindDigit(record.Kind) +
          RecordTitle(record, interfaceLanguage) + "=" + std::to_string(position) + "=";
 }
@@ -72,7 +72,7 @@ void SectionList::Build(const ResultsStore& store, const ExerciseList& exercises
   InfoShown = false;
   const std::string* previousName = nullptr;
   for (int position = 1; position <= store.Count(); ++position) {
-    const CW_Info& record = store.At(position);
+    const ResultRecord& record = store.At(position);
     if (!BelongsToSection(SectionCode, record.Kind)) continue;
     if (SectionCode == kSectionVideo) {
       // One entry per text: its exercises' records follow one another.
@@ -151,7 +151,7 @@ void SectionList::ArrowUp() {
 int SectionList::OpenSectionItem(ResultsStore& store) const {
   const int position = SelectedPosition();
   if (position == 0 || position > store.Count()) return 0;
-  const CW_Info& record = store.At(position);
+  const ResultRecord& record = store.At(position);
   store.CurrentResultName = record.Name;
   store.CurrentResultItem = record.Item;
   store.CurrentResultKind = record.Kind;

@@ -19,7 +19,7 @@ inline constexpr int kSectionConversations = 70;
 
 /// The record's title in an interface language: field 1, 2 or 3 of `Title` for language 0, 1
 /// or 2, trimmed; empty for any other language.
-std::string RecordTitle(const CW_Info& record, int interfaceLanguage);
+std::string RecordTitle(const ResultRecord& record, int interfaceLanguage);
 
 /// The kind's place in the lists' order: "1" texts, "2" conversations, "3" comprehension
 /// exercises, "4" sentence packages, empty for any other kind.

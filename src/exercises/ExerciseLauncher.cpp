@@ -36,6 +36,7 @@ void ExerciseLauncher::BeginLesson(const std::vector<int>& exercises,
 }
 
 void ExerciseLauncher::OpenExerciseTab(int tab) {
+  const LessonState before = lesson_;
   const TabSwitch step = tess::OpenExerciseTab(lesson_, services_.Exercises, tab,
                                                services_.State.Options.TypingTabLast);
   if (step.What == TabSwitch::Action::ShowMessage) {
@@ -43,6 +44,15 @@ void ExerciseLauncher::OpenExerciseTab(int tab) {
     return;
   }
   if (step.What != TabSwitch::Action::Launch) return;
+  const ExerciseEntry* entry = services_.Exercises.At(step.Exercise);
+  if (entry && !WindowOfKind(entry->KindCode())) {
+    // The learner stays in the exercise at hand rather than losing it to a tab that cannot
+    // open.
+    lesson_ = before;
+    services_.Messages.ShowMessage("Ćwiczenia tego rodzaju (\"" + entry->KindCode() +
+                                   "\") nie można otworzyć w tej wersji programu.");
+    return;
+  }
   services_.Sound.StopPlayback();
   ExerciseWindow* leaving = current_;
   if (leaving) leaving->FinishAttempt();

@@ -32,7 +32,7 @@ TextLessonPlan PlanTextLesson(int textNumber, const ExerciseList& exercises,
     }
     plan.Exercises.push_back(k);
   }
-  for (const CW_Info& record : store.Records()) {
+  for (const ResultRecord& record : store.Records()) {
     if (record.Name.rfind("tek_", 0) == 0 && ResultKeyNumber(record.Name) == textNumber) {
       plan.ResultSlots.push_back(record.Item);
     }

@@ -86,14 +86,14 @@ class RecordBuilder {
       complete_ = false;
       return;
     }
-    CW_Info record;
-    record.Name = Cut(std::move(name), CW_Info::kNameWidth);
-    record.Title = Cut(std::move(title), CW_Info::kTitleWidth);
+    ResultRecord record;
+    record.Name = Cut(std::move(name), ResultRecord::kNameWidth);
+    record.Title = Cut(std::move(title), ResultRecord::kTitleWidth);
     record.Kind = static_cast<std::uint8_t>(kind);
     record.Item = ownItem ? static_cast<std::uint8_t>(store_.Count() + 1) : 0;
     record.Level = static_cast<std::uint8_t>(level);
     record.LastDate = now_;
-    record.Group = Cut(groups_.ShortName(group), CW_Info::kGroupWidth);
+    record.Group = Cut(groups_.ShortName(group), ResultRecord::kGroupWidth);
     store_.Append(std::move(record));
   }
 
@@ -108,11 +108,11 @@ class RecordBuilder {
 
 }  // namespace
 
-ResultRecordBytes SerialiseResultRecord(const CW_Info& record) {
+ResultRecordBytes SerialiseResultRecord(const ResultRecord& record) {
   ResultRecordBytes bytes{};
   std::uint8_t* b = bytes.data();
-  PutShortString(b + kNameAt, CW_Info::kNameWidth, record.Name);
-  PutShortString(b + kTitleAt, CW_Info::kTitleWidth, record.Title);
+  PutShortString(b + kNameAt, ResultRecord::kNameWidth, record.Name);
+  PutShortString(b + kTitleAt, ResultRecord::kTitleWidth, record.Title);
   b[kKindAt] = record.Kind;
   b[kItemAt] = record.Item;
   b[kLevelAt] = record.Level;
@@ -120,14 +120,14 @@ ResultRecordBytes SerialiseResultRecord(const CW_Info& record) {
   b[kScoreAt] = record.Score;
   PutLittleEndian(b + kAttemptsAt, static_cast<std::uint32_t>(record.Attempts), 4);
   b[kFinishedAt] = record.Finished;
-  PutShortString(b + kGroupAt, CW_Info::kGroupWidth, record.Group);
+  PutShortString(b + kGroupAt, ResultRecord::kGroupWidth, record.Group);
   return bytes;
 }
 
-CW_Info DeserialiseResultRecord(const std::uint8_t* b) {
-  CW_Info record;
-  record.Name = GetShortString(b + kNameAt, CW_Info::kNameWidth);
-  record.Title = GetShortString(b + kTitleAt, CW_Info::kTitleWidth);
+ResultRecord DeserialiseResultRecord(const std::uint8_t* b) {
+  ResultRecord record;
+  record.Name = GetShortString(b + kNameAt, ResultRecord::kNameWidth);
+  record.Title = GetShortString(b + kTitleAt, ResultRecord::kTitleWidth);
   record.Kind = b[kKindAt];
   record.Item = b[kItemAt];
   record.Level = b[kLevelAt];
@@ -136,11 +136,11 @@ CW_Info DeserialiseResultRecord(const std::uint8_t* b) {
   record.Attempts =
       static_cast<std::int32_t>(static_cast<std::uint32_t>(GetLittleEndian(b + kAttemptsAt, 4)));
   record.Finished = b[kFinishedAt];
-  record.Group = GetShortString(b + kGroupAt, CW_Info::kGroupWidth);
+  record.Group = GetShortString(b + kGroupAt, ResultRecord::kGroupWidth);
   return record;
 }
 
-bool ResultsStore::Append(CW_Info record) {
+bool ResultsStore::Append(ResultRecord record) {
   if (Full()) return false;
   records_.push_back(std::move(record));
   return true;
@@ -206,7 +206,7 @@ bool SaveResults(const std::string& path, const ResultsStore& store, std::string
   std::string bytes;
   bytes.reserve(static_cast<size_t>(store.Count()) * kResultRecordSize +
                 store.UnreadBytes().size());
-  for (const CW_Info& record : store.Records()) {
+  for (const ResultRecord& record : store.Records()) {
     const ResultRecordBytes one = SerialiseResultRecord(record);
     bytes.append(reinterpret_cast<const char*>(one.data()), one.size());
   }
@@ -268,12 +268,12 @@ int RecordResult(ResultsStore& store, int score, std::string_view name, std::uin
   const std::string key = LowerAZ(name);
   int matched = 0;
   for (int position = 1; position <= store.Count(); ++position) {
-    const CW_Info& record = store.At(position);
+    const ResultRecord& record = store.At(position);
     if (record.Name == key && record.Kind == kind && record.Item == item) matched = position;
   }
   if (matched == 0) return 0;
 
-  CW_Info& record = store.At(matched);
+  ResultRecord& record = store.At(matched);
   record.LastDate = context.Now;
   record.Score = static_cast<std::uint8_t>(score < 0 ? 0 : score > 100 ? 100 : score);
   record.Finished = finished;
@@ -294,7 +294,7 @@ std::string ResultsSummary(const ResultsStore& store, std::string_view name, int
   const bool everyKind =
       StartsWith(key, "tek_") || StartsWith(key, "zda_") || StartsWith(key, "dia_");
   std::string summary;
-  for (const CW_Info& record : store.Records()) {
+  for (const ResultRecord& record : store.Records()) {
     if (record.Name != key) continue;
     if (!everyKind && record.Kind != kind) continue;
     summary += KindName(record.Kind, courseLanguage, texts);

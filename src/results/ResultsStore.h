@@ -1,5 +1,5 @@
 #pragma once
-// The results of the logged-in user: one `CW_Info` record per gradable item of the course,
+// The results of the logged-in user: one `ResultRecord` record per gradable item of the course,
 // kept in memory in the `ResultsStore` and on disk in the results file, UserDir + SettingsTag,
 // as 204-byte records back to back.
 #include <array>
@@ -15,7 +15,7 @@ namespace tess {
 struct CourseMaterial;
 
 /// The results record of one gradable item. Text fields hold cp1250 bytes.
-struct CW_Info {
+struct ResultRecord {
   static constexpr size_t kNameWidth = 25;
   static constexpr size_t kTitleWidth = 140;
   static constexpr size_t kGroupWidth = 12;
@@ -31,7 +31,7 @@ struct CW_Info {
   std::uint8_t Finished = 0;  ///< 1 when the last attempt was taken to its end
   std::string Group;          ///< short name of the item's group
 
-  friend bool operator==(const CW_Info&, const CW_Info&) = default;
+  friend bool operator==(const ResultRecord&, const ResultRecord&) = default;
 };
 
 inline constexpr size_t kResultRecordSize = 204;
@@ -39,9 +39,9 @@ using ResultRecordBytes = std::array<std::uint8_t, kResultRecordSize>;
 
 /// The file form of a record: little-endian, length-prefixed strings cut to their widths with
 /// zero bytes past the length, zero padding.
-ResultRecordBytes SerialiseResultRecord(const CW_Info& record);
+ResultRecordBytes SerialiseResultRecord(const ResultRecord& record);
 /// A length byte beyond its field's width is taken as the width.
-CW_Info DeserialiseResultRecord(const std::uint8_t* bytes);
+ResultRecord DeserialiseResultRecord(const std::uint8_t* bytes);
 
 class ResultsStore {
  public:
@@ -50,14 +50,14 @@ class ResultsStore {
   int Count() const { return static_cast<int>(records_.size()); }
   bool Full() const { return Count() >= kMaxRecords; }
   /// Record at position 1 to Count().
-  const CW_Info& At(int position) const { return records_[static_cast<size_t>(position - 1)]; }
-  CW_Info& At(int position) { return records_[static_cast<size_t>(position - 1)]; }
-  const std::vector<CW_Info>& Records() const { return records_; }
+  const ResultRecord& At(int position) const { return records_[static_cast<size_t>(position - 1)]; }
+  ResultRecord& At(int position) { return records_[static_cast<size_t>(position - 1)]; }
+  const std::vector<ResultRecord>& Records() const { return records_; }
 
   /// Empties the records; bytes of the file that were not understood stay (see UnreadBytes).
   void Clear() { records_.clear(); }
   /// Appends at the next position; false when the store is full.
-  bool Append(CW_Info record);
+  bool Append(ResultRecord record);
 
   /// The bytes of the loaded file past its last record that the store holds: records beyond
   /// the 1000th, part of a record. `SaveResults` writes them back after the records
@@ -75,7 +75,7 @@ class ResultsStore {
  private:
   friend bool LoadResults(const std::string&, ResultsStore&, std::string*);
 
-  std::vector<CW_Info> records_;
+  std::vector<ResultRecord> records_;
   std::string unreadBytes_;
   bool saveable_ = true;
 };
@@ -104,7 +104,7 @@ bool BuildResults(const CourseMaterial& material, double now, ResultsStore& stor
 class ResultReporter {
  public:
   virtual ~ResultReporter() = default;
-  virtual void ReportResult(const CW_Info& record) = 0;
+  virtual void ReportResult(const ResultRecord& record) = 0;
 };
 
 /// What `RecordResult` needs besides the attempt.

@@ -11,9 +11,9 @@
 namespace tess {
 namespace {
 
-CW_Info Record(const std::string& name, int kind, int level, const std::string& group, int score,
+ResultRecord Record(const std::string& name, int kind, int level, const std::string& group, int score,
                const std::string& title) {
-  CW_Info record;
+  ResultRecord record;
   record.Name = name;
   record.Kind = static_cast<std::uint8_t>(kind);
   record.Level = static_cast<std::uint8_t>(level);
@@ -54,7 +54,7 @@ GroupList ThreeGroups() {
 class LessonChoiceTest : public ::testing::Test {
  protected:
   void SetUp() override {
-    const std::vector<CW_Info> records = {
+    const std::vector<ResultRecord> records = {
         Record("tek_1", 40, 2, "g1", 50, "Dom = House = Haus = "),          // 1
         Record("tek_1", 41, 2, "g1", 60, "Dom = House = Haus = "),          // 2
         Record("tek_1", 42, 2, "g1", 65, "Dom = House = Haus = "),          // 3
@@ -69,7 +69,7 @@ class LessonChoiceTest : public ::testing::Test {
         Record("tek_3", 41, 1, "g2", 55, "Park = Park = Park = "),          // 12
         Record("tek_4", 40, 1, "g1", 100, "Auto = Zebra = Wagen = "),       // 13
     };
-    for (const CW_Info& record : records) store.Append(record);
+    for (const ResultRecord& record : records) store.Append(record);
     groups = ThreeGroups();
   }
 

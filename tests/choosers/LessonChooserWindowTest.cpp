@@ -37,9 +37,9 @@ void PressKey(QWidget& window, int key) {
   QApplication::sendEvent(&window, &press);
 }
 
-CW_Info Record(const std::string& name, int kind, const std::string& group,
+ResultRecord Record(const std::string& name, int kind, const std::string& group,
                const std::string& title) {
-  CW_Info record;
+  ResultRecord record;
   record.Name = name;
   record.Kind = static_cast<std::uint8_t>(kind);
   record.Level = 1;

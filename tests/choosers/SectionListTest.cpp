@@ -12,8 +12,8 @@
 namespace tess {
 namespace {
 
-CW_Info Record(const std::string& name, int kind, int level, const std::string& title) {
-  CW_Info record;
+ResultRecord Record(const std::string& name, int kind, int level, const std::string& title) {
+  ResultRecord record;
   record.Name = name;
   record.Kind = static_cast<std::uint8_t>(kind);
   record.Level = static_cast<std::uint8_t>(level);
@@ -32,7 +32,7 @@ class SectionListTest : public ::testing::Test {
     for (const char* text : {"1", "1", "2", "3"}) {
       exercises.Add({std::string("x#") + text + "#tlo#", "MC#", "="});
     }
-    const std::vector<CW_Info> records = {
+    const std::vector<ResultRecord> records = {
         Record("tek_1", 40, 2, "Dom = House = Haus = "),          // 1
         Record("tek_1", 41, 2, "Dom = House = Haus = "),          // 2
         Record("tek_2", 40, 1, "Sklep = Shop = Laden = "),        // 3
@@ -46,7 +46,7 @@ class SectionListTest : public ::testing::Test {
         Record("dia_2", 71, 1, "Bez = Without = Ohne = "),        // 11: no mode 1
         Record("dia_3", 70, 3, "Bank = Bank = Bank = "),          // 12
     };
-    for (const CW_Info& record : records) store.Append(record);
+    for (const ResultRecord& record : records) store.Append(record);
   }
 
   SectionList ListOf(int code, bool video = false, int language = 0) {
@@ -112,7 +112,7 @@ TEST_F(SectionListTest, SortKeyIsLevelKindTitleAndPositionAsText) {
 }
 
 TEST_F(SectionListTest, TitleOfTheInterfaceLanguage) {
-  const CW_Info record = Record("x", 40, 1, " Dom =House= Haus = ");
+  const ResultRecord record = Record("x", 40, 1, " Dom =House= Haus = ");
   EXPECT_EQ(RecordTitle(record, 0), "Dom");
   EXPECT_EQ(RecordTitle(record, 1), "House");
   EXPECT_EQ(RecordTitle(record, 2), "Haus");

@@ -54,8 +54,8 @@ void PressKey(QWidget& window, int key) {
   QApplication::sendEvent(&window, &press);
 }
 
-CW_Info Conversation(int n, int kind = 70) {
-  CW_Info record;
+ResultRecord Conversation(int n, int kind = 70) {
+  ResultRecord record;
   record.Name = "dia_" + std::to_string(n);
   record.Kind = static_cast<std::uint8_t>(kind);
   record.Level = 1;

@@ -64,7 +64,7 @@ class ExerciseWindowTest : public ::testing::Test {
                     "Mark is 40.#T_Leo is her son.#",
                     "=========="});
     for (int item = 1; item <= 4; ++item) {
-      CW_Info record;
+      ResultRecord record;
       record.Name = "tek_3";
       record.Kind = item == 1 ? 40 : item == 2 ? 44 : item == 3 ? 40 : 41;
       record.Item = static_cast<std::uint8_t>(item);
@@ -157,7 +157,7 @@ TEST_F(ExerciseWindowTest, AnswerCheckAndCloseRecordsTheAttempt) {
   EXPECT_FALSE(window.isVisible());
   EXPECT_FALSE(media_.isVisible());
   EXPECT_EQ(closed_, 1);
-  const CW_Info& saved = SavedResults().At(1);
+  const ResultRecord& saved = SavedResults().At(1);
   EXPECT_EQ(saved.Score, 67);
   EXPECT_EQ(saved.Attempts, 1);
   EXPECT_EQ(saved.Finished, 1);
@@ -192,12 +192,18 @@ TEST_F(ExerciseWindowTest, TabsSwitchRecordOnlyTouchedExercises) {
 
   launcher_.OpenExerciseTab(1);
   Tick(1, RightPart(1));
-  // A kind without a window opens nothing; the touched exercise left is recorded unchecked.
+  // A kind without a window says so and leaves the exercise at hand open and as it was.
+  const size_t shown = messages_.messages.size();
   launcher_.OpenExerciseTab(2);
-  EXPECT_EQ(launcher_.CurrentExerciseWindow(), nullptr);
-  EXPECT_FALSE(window.isVisible());
-  EXPECT_EQ(closed_, 1);
-  const CW_Info& saved = SavedResults().At(1);
+  EXPECT_EQ(launcher_.CurrentExerciseWindow(), &window);
+  EXPECT_EQ(closed_, 0);
+  ASSERT_EQ(messages_.messages.size(), shown + 1);
+  EXPECT_NE(messages_.messages.back().find("\"ZZ\""), std::string::npos);
+  EXPECT_EQ(launcher_.Lesson().CurrentTab, 1);
+  // Leaving it for another tab records the touched exercise unchecked.
+  launcher_.OpenExerciseTab(3);
+  EXPECT_EQ(launcher_.CurrentExerciseWindow(), &window);
+  const ResultRecord& saved = SavedResults().At(1);
   EXPECT_EQ(saved.Attempts, 1);
   EXPECT_EQ(saved.Score, 0);
   EXPECT_EQ(saved.Finished, 0);
@@ -240,7 +246,7 @@ TEST_F(ExerciseWindowTest, TrueFalseTickCheckAndClose) {
 
   window.lbl_exitClick();
   EXPECT_EQ(closed_, 1);
-  const CW_Info& saved = SavedResults().At(4);
+  const ResultRecord& saved = SavedResults().At(4);
   EXPECT_EQ(saved.Kind, 41);
   EXPECT_EQ(saved.Score, 100);
   EXPECT_EQ(saved.Attempts, 1);

@@ -25,7 +25,7 @@ ResultsStore Store() {
                             {"zda_3", 0},
                             {"tek_33", 5},
                             {"tek_3", 4}}) {
-    CW_Info record;
+    ResultRecord record;
     record.Name = name;
     record.Item = static_cast<std::uint8_t>(item);
     store.Append(record);

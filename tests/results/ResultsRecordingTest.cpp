@@ -12,8 +12,8 @@
 namespace tess {
 namespace {
 
-CW_Info Record(const char* name, int kind, int item) {
-  CW_Info r;
+ResultRecord Record(const char* name, int kind, int item) {
+  ResultRecord r;
   r.Name = name;
   r.Title = std::string(name) + " title";
   r.Kind = static_cast<std::uint8_t>(kind);
@@ -28,7 +28,7 @@ CW_Info Record(const char* name, int kind, int item) {
 // so the later record must win.
 ResultsStore SmallStore() {
   ResultsStore store;
-  for (const CW_Info& r : {Record("tek_7", 41, 1), Record("tek_7", 40, 2), Record("tek_7", 40, 3),
+  for (const ResultRecord& r : {Record("tek_7", 41, 1), Record("tek_7", 40, 2), Record("tek_7", 40, 3),
                            Record("rpg_1", 54, 0), Record("rpg_1", 40, 0), Record("zda_1", 50, 0),
                            Record("zda_1", 51, 0), Record("rpg_1", 54, 0)}) {
     store.Append(r);
@@ -38,8 +38,8 @@ ResultsStore SmallStore() {
 
 class RecordingReporter : public ResultReporter {
  public:
-  void ReportResult(const CW_Info& record) override { reported.push_back(record); }
-  std::vector<CW_Info> reported;
+  void ReportResult(const ResultRecord& record) override { reported.push_back(record); }
+  std::vector<ResultRecord> reported;
 };
 
 TEST(RecordResultTest, Cases) {
@@ -79,7 +79,7 @@ TEST(RecordResultTest, Cases) {
       EXPECT_EQ(store.At(p), before.At(p)) << "position " << p;
     }
     if (position == 0) continue;
-    CW_Info expected = before.At(position);  // title, level, group and the rest untouched
+    ResultRecord expected = before.At(position);  // title, level, group and the rest untouched
     expected.LastDate = now;
     expected.Score = static_cast<std::uint8_t>(row.stored);
     expected.Finished = static_cast<std::uint8_t>(row.finished);
@@ -154,12 +154,12 @@ class ResultsSummaryTest : public ::testing::Test {
 TEST_F(ResultsSummaryTest, Lines) {
   ResultsStore store = SmallStore();
   // The TF exercise: three attempts, the last on 2004-05-17 with 80 percent, finished.
-  CW_Info& tf = store.At(1);
+  ResultRecord& tf = store.At(1);
   tf.Attempts = 3;
   tf.Score = 80;
   tf.Finished = 1;
   tf.LastDate = EncodeDateTime({2004, 5, 17, 23, 59, 0, 0});
-  CW_Info& unfinished = store.At(3);
+  ResultRecord& unfinished = store.At(3);
   unfinished.Attempts = 1;
   unfinished.Score = 0;
   unfinished.Finished = 0;

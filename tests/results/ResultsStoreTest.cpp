@@ -57,8 +57,8 @@ const std::string kKnownRecord = FromHex(
                                         //     188 Finished | 189 Group: length 8, "Po"
     "647374617779000000000000");        // 192 "dstawy", zeros | 202 pad
 
-CW_Info KnownRecord() {
-  CW_Info r;
+ResultRecord KnownRecord() {
+  ResultRecord r;
   r.Name = "tek_12";
   r.Title = "S\xB3uchanie = Listening = H\xF6ren = ";
   r.Kind = 41;
@@ -74,7 +74,7 @@ CW_Info KnownRecord() {
 
 TEST(ResultsRecordTest, KnownBytesBothWays) {
   ASSERT_EQ(kKnownRecord.size(), kResultRecordSize);
-  const CW_Info record = DeserialiseResultRecord(Bytes(kKnownRecord));
+  const ResultRecord record = DeserialiseResultRecord(Bytes(kKnownRecord));
   EXPECT_EQ(record, KnownRecord());
   EXPECT_EQ(EncodeDateTime({2004, 5, 17, 18, 0, 0, 0}), record.LastDate);
   EXPECT_EQ(AsString(SerialiseResultRecord(record)), kKnownRecord);
@@ -85,17 +85,17 @@ TEST(ResultsRecordTest, StringsAreCutAndStaleBytesDropped) {
   std::string dirty = kKnownRecord;
   dirty[7] = 'X';                      // past the name's length
   dirty[189] = static_cast<char>(40);  // group length beyond its 12 characters
-  const CW_Info read = DeserialiseResultRecord(Bytes(dirty));
+  const ResultRecord read = DeserialiseResultRecord(Bytes(dirty));
   EXPECT_EQ(read.Name, "tek_12");
   EXPECT_EQ(read.Group, std::string("Podstawy") + std::string(4, '\0'));
 
-  CW_Info longer = KnownRecord();
+  ResultRecord longer = KnownRecord();
   longer.Name = std::string(30, 'n');
   longer.Title = std::string(150, 't');
   longer.Group =
       "Podr\xF3\xBF"
       "e i zakupy";
-  const CW_Info back = DeserialiseResultRecord(SerialiseResultRecord(longer).data());
+  const ResultRecord back = DeserialiseResultRecord(SerialiseResultRecord(longer).data());
   EXPECT_EQ(back.Name, std::string(25, 'n'));
   EXPECT_EQ(back.Title, std::string(140, 't'));
   EXPECT_EQ(back.Group,
@@ -103,7 +103,7 @@ TEST(ResultsRecordTest, StringsAreCutAndStaleBytesDropped) {
             "e i za");
   EXPECT_EQ(back.Attempts, 258);
 
-  CW_Info negative = KnownRecord();
+  ResultRecord negative = KnownRecord();
   negative.Attempts = -2;
   const ResultRecordBytes bytes = SerialiseResultRecord(negative);
   EXPECT_EQ(AsString(bytes).substr(184, 4), std::string("\xFE\xFF\xFF\xFF", 4));
@@ -174,7 +174,7 @@ TEST_F(BuiltStore, RecordsFromTheCatalogues) {
   for (int position = 1; position <= store_.Count(); ++position) {
     SCOPED_TRACE(position);
     const Row& row = rows[position - 1];
-    const CW_Info& r = store_.At(position);
+    const ResultRecord& r = store_.At(position);
     EXPECT_EQ(r.Name, row.name);
     EXPECT_EQ(r.Title, row.title);
     EXPECT_EQ(r.Kind, row.kind);

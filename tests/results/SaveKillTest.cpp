@@ -23,7 +23,7 @@ using testing::TempFolder;
 ResultsStore StoreOf(int records, int attempts) {
   ResultsStore store;
   for (int i = 1; i <= records; ++i) {
-    CW_Info r;
+    ResultRecord r;
     r.Name = "tek_" + std::to_string(i);
     r.Title = "Tekst " + std::to_string(i) + " = Text = Text = ";
     r.Kind = 40;
@@ -38,7 +38,7 @@ ResultsStore StoreOf(int records, int attempts) {
 
 std::string BytesOf(const ResultsStore& store) {
   std::string bytes;
-  for (const CW_Info& record : store.Records()) {
+  for (const ResultRecord& record : store.Records()) {
     const ResultRecordBytes one = SerialiseResultRecord(record);
     bytes.append(reinterpret_cast<const char*>(one.data()), one.size());
   }
