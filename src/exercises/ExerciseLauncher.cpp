@@ -2,7 +2,9 @@
 
 #include "core/CourseState.h"
 #include "core/Settings.h"
+#include "exercises/MatchingPairsWindow.h"
 #include "exercises/MultipleChoiceWindow.h"
+#include "exercises/OrderingWindow.h"
 #include "exercises/TrueFalseWindow.h"
 #include "media/MediaWindow.h"
 #include "media/SoundService.h"
@@ -17,6 +19,8 @@ ExerciseLauncher::ExerciseLauncher(const ExerciseProgramServices& s)
                 s.Sound, s.Media, s.Time,      s.Random,  s.Messages, *this} {
   windows_["MC"] = std::make_unique<MultipleChoiceWindow>(services_);
   windows_["TF"] = std::make_unique<TrueFalseWindow>(services_);
+  windows_["HH"] = std::make_unique<MatchingPairsWindow>(services_);
+  windows_["DV"] = std::make_unique<OrderingWindow>(services_);
 }
 
 ExerciseLauncher::~ExerciseLauncher() = default;

@@ -1,0 +1,222 @@
+// The ordering window as the learner meets it: the launcher opens it, items are dragged with
+// the mouse through the real labels, the check shows the solution and closing records it.
+#include <gtest/gtest.h>
+
+#include <QCoreApplication>
+#include <QMouseEvent>
+#include <QTextDocument>
+
+#include "core/CourseState.h"
+#include "core/ExerciseList.h"
+#include "exercises/ExerciseLauncher.h"
+#include "exercises/OrderingWindow.h"
+#include "media/MediaWindow.h"
+#include "media/SoundService.h"
+#include "platform/FakeSound.h"
+#include "platform/Fakes.h"
+#include "platform/RandomSource.h"
+#include "results/ResultsStore.h"
+#include "support/TempFolder.h"
+#include "widgets/PaintBox.h"
+#include "widgets/SkinButton.h"
+#include "widgets/SkinStrips.h"
+
+namespace tess {
+namespace {
+
+void Send(QWidget* widget, QEvent::Type type, QPoint at, Qt::MouseButton button,
+          Qt::MouseButtons held) {
+  QMouseEvent event(type, QPointF(at), widget->mapToGlobal(QPointF(at)), button, held,
+                    Qt::NoModifier);
+  QCoreApplication::sendEvent(widget, &event);
+}
+
+void Click(QWidget* widget, QPoint at) {
+  Send(widget, QEvent::MouseButtonPress, at, Qt::LeftButton, Qt::LeftButton);
+  Send(widget, QEvent::MouseButtonRelease, at, Qt::LeftButton, Qt::NoButton);
+}
+
+class OrderingWindowTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    ASSERT_TRUE(folder_.ok());
+    std::string texts;
+    for (int n = 1; n <= 100; ++n) texts += std::to_string(n) + "==T" + std::to_string(n) + "=\r\n";
+    testing::WriteBytes(folder_ / "infa_r.txt", texts);
+    ASSERT_TRUE(state_.Texts.Load(folder_ / "infa_r.txt"));
+    state_.Install.ProgramDir = folder_.path() + "/";
+    state_.Install.MediaDir = state_.Install.ProgramDir + "Hdd\\";
+    state_.UserDir = state_.Install.ProgramDir;
+
+    exercises_.Add({"a03_2#3#tlo_3#Hoer zu.#Pos\xB3uchaj.#Listen.#####",
+                    "DV#They took a train.*1#They saw the river.*2#They had lunch.*3#"
+                    "It started to rain.*4#Kasia fell asleep.*5#",
+                    "=========="});
+    exercises_.Add({"a03_3#3#tlo_3#####", "DV#a*1#b*1#", "=========="});
+    ResultRecord record;
+    record.Name = "tek_3";
+    record.Kind = 46;
+    record.Item = 2;
+    results_.Append(record);
+    results_.CurrentResultName = "tek_3";
+    launcher_.OnExerciseClosed = [this] { ++closed_; };
+  }
+
+  OrderingWindow& Window() { return *static_cast<OrderingWindow*>(launcher_.WindowOfKind("DV")); }
+  QLabel* LabelInRow(int row) {
+    return Window().lbl[static_cast<size_t>(Window().Exercise().ItemInRow(row) - 1)];
+  }
+  /// The middle of a row, in window pixels.
+  QPoint RowPoint(int row) {
+    const Ordering& exercise = Window().Exercise();
+    return {exercise.ColumnLeft() + exercise.ColumnWidth() / 2,
+            exercise.ColumnTop() + Ordering::kRowHeight * row - 12};
+  }
+
+  /// Presses on `label`, moves the pointer to `to` (window pixels) in three steps and lets go
+  /// there; `whileHeld` looks at the window before the release.
+  void Drag(QLabel* label, QPoint to, const std::function<void()>& whileHeld = {}) {
+    OrderingWindow& window = Window();
+    const QPoint from = label->geometry().center();
+    Send(label, QEvent::MouseButtonPress, label->mapFrom(&window, from), Qt::LeftButton,
+         Qt::LeftButton);
+    for (int step = 1; step <= 3; ++step) {
+      const QPoint at = from + (to - from) * step / 3;
+      Send(label, QEvent::MouseMove, label->mapFrom(&window, at), Qt::NoButton, Qt::LeftButton);
+    }
+    if (whileHeld) whileHeld();
+    Send(label, QEvent::MouseButtonRelease, label->mapFrom(&window, to), Qt::LeftButton,
+         Qt::NoButton);
+  }
+
+  void ExpectLabelsInTheirRows() {
+    const Ordering& exercise = Window().Exercise();
+    for (int k = 1; k <= exercise.ItemCount(); ++k) {
+      const Point slot = exercise.Slot(k, exercise.CurrentRow(k));
+      EXPECT_EQ(Window().lbl[static_cast<size_t>(k - 1)]->pos(), QPoint(slot.X, slot.Y)) << k;
+    }
+  }
+
+  ResultsStore SavedResults() {
+    ResultsStore saved;
+    EXPECT_TRUE(LoadResults(ResultsFilePath(state_.UserDir, state_.Install.SettingsTag), saved));
+    return saved;
+  }
+
+  testing::TempFolder folder_;
+  CourseState state_;
+  ExerciseList exercises_;
+  ResultsStore results_;
+  FakePictureLoader pictures_;
+  SkinStrips skins_{pictures_};
+  FakeMediaPlayer player_;
+  FakeMediaPlayer film_;
+  FakeVoiceRecorder sentenceRecorder_;
+  FakeVoiceRecorder phraseRecorder_;
+  FakeMessageBox plain_;
+  FakeEventWaiter waiter_;
+  SoundService sound_{player_, sentenceRecorder_, phraseRecorder_, plain_, waiter_};
+  MediaWindow media_{film_, plain_};
+  FakeClock clock_;
+  SeededRandom random_{11};
+  FakeMessageBox messages_;
+  ExerciseLauncher launcher_{ExerciseProgramServices{
+      state_, exercises_, results_, skins_, pictures_, sound_, media_, clock_, random_, messages_}};
+  int closed_ = 0;
+};
+
+TEST_F(OrderingWindowTest, DragCheckAndCloseRecordsTheAttempt) {
+  launcher_.BeginLesson({1}, {2}, 1, {-1, -1, -1, -1});
+  OrderingWindow& window = Window();
+  ASSERT_EQ(launcher_.CurrentExerciseWindow(), &window);
+  const Ordering& exercise = window.Exercise();
+  ASSERT_EQ(exercise.ItemCount(), 5);
+  EXPECT_FALSE(window.lbl[4]->isHidden());
+  EXPECT_TRUE(window.lbl[5]->isHidden());
+  ExpectLabelsInTheirRows();
+
+  // While held, the label is in front and its centre follows the pointer; over the panel it
+  // stays where it was; let go there, it goes back to its row.
+  QLabel* first = LabelInRow(1);
+  const std::string firstText = exercise.Text(exercise.ItemInRow(1));
+  Drag(first, RowPoint(3), [&] {
+    EXPECT_EQ(first->pos(), RowPoint(3) - QPoint(first->width() / 2, first->height() / 2));
+    EXPECT_EQ(window.childAt(RowPoint(3)), first);
+  });
+  EXPECT_EQ(exercise.Text(exercise.ItemInRow(3)), firstText);
+  ExpectLabelsInTheirRows();
+  EXPECT_TRUE(exercise.ExerciseTouched());
+  QLabel* third = LabelInRow(3);
+  const QPoint rested = third->pos();
+  Drag(third, QPoint(750, 300), [&] { EXPECT_LT(third->x() + third->width() / 2, 700); });
+  EXPECT_EQ(third->pos(), rested);
+  EXPECT_EQ(exercise.Text(exercise.ItemInRow(3)), firstText);
+
+  // Put every item in its row, top to bottom, then spoil the first three: 2 of 5 right.
+  for (int row = 1; row <= 5; ++row) {
+    for (int k = 1; k <= 5; ++k) {
+      if (exercise.TargetRow(k) == row && exercise.CurrentRow(k) != row) {
+        Drag(window.lbl[static_cast<size_t>(k - 1)], RowPoint(row));
+      }
+    }
+  }
+  for (int row = 1; row <= 5; ++row) EXPECT_EQ(exercise.TargetRow(exercise.ItemInRow(row)), row);
+  Drag(LabelInRow(1), RowPoint(3));
+  ExpectLabelsInTheirRows();
+
+  Click(window.btn_ok, QPoint(3, 3));
+  EXPECT_TRUE(window.btn_ok->isHidden());
+  EXPECT_EQ(window.lbl_proc->text(), "40");
+  EXPECT_EQ(window.lbl_komentarz->text(), "T73");
+  EXPECT_FALSE(window.lbl_jeszcze_raz->isHidden());
+  // Marks beside rows 1 to 3, hinted with the item standing there; the labels show the
+  // solution and no longer move.
+  for (int row = 1; row <= 5; ++row) {
+    QLabel* mark = window.img[static_cast<size_t>(row - 1)];
+    EXPECT_EQ(mark->isVisible(), row <= 3) << row;
+  }
+  EXPECT_EQ(window.img[2]->toolTip(),
+            Qt::convertFromPlainText(QString::fromStdString(exercise.Text(exercise.ItemInRow(3)))));
+  for (int k = 1; k <= 5; ++k) {
+    const Point solution = exercise.Slot(k, exercise.TargetRow(k));
+    EXPECT_EQ(window.lbl[static_cast<size_t>(k - 1)]->pos(), QPoint(solution.X, solution.Y));
+  }
+  QLabel* frozen = window.lbl[0];
+  const QPoint before = frozen->pos();
+  Drag(frozen, RowPoint(5));
+  EXPECT_EQ(frozen->pos(), before);
+  EXPECT_EQ(exercise.GoodCount(), 2);
+
+  window.lbl_exitClick();
+  EXPECT_EQ(closed_, 1);
+  EXPECT_TRUE(window.img[0]->isHidden());
+  const ResultRecord& saved = SavedResults().At(1);
+  EXPECT_EQ(saved.Kind, 46);
+  EXPECT_EQ(saved.Item, 2);
+  EXPECT_EQ(saved.Score, 40);
+  EXPECT_EQ(saved.Attempts, 1);
+  EXPECT_EQ(saved.Finished, 1);
+}
+
+TEST_F(OrderingWindowTest, BadContentIsRefusedAndAgainStartsAfresh) {
+  launcher_.BeginLesson({2, 1}, {2, 2}, 1, {-1, -1, -1, -1});
+  OrderingWindow& window = Window();
+  ASSERT_FALSE(messages_.messages.empty());
+  EXPECT_NE(messages_.messages.back().find("ten sam numer wiersza 1"), std::string::npos);
+  EXPECT_EQ(window.Exercise().ItemCount(), 0);
+  EXPECT_TRUE(window.btn_ok->isHidden());
+  EXPECT_TRUE(window.lbl[0]->isHidden());
+
+  launcher_.OpenExerciseTab(2);
+  Drag(LabelInRow(2), RowPoint(1));
+  Click(window.btn_ok, QPoint(3, 3));
+  window.lbl_jeszcze_razClick();
+  EXPECT_FALSE(window.btn_ok->isHidden());
+  EXPECT_TRUE(window.ptoc_panel->isHidden());
+  EXPECT_FALSE(window.Exercise().ExerciseTouched());
+  for (QLabel* mark : window.img) EXPECT_TRUE(mark->isHidden());
+  ExpectLabelsInTheirRows();
+}
+
+}  // namespace
+}  // namespace tess
