@@ -15,23 +15,6 @@ namespace tess {
 
 namespace {
 
-// Splits on LF; a CR directly before the LF belongs to the line end. A last line without a
-// line end is still a line, and a final line end adds no empty line.
-std::vector<std::string> SplitLines(std::string_view bytes) {
-  std::vector<std::string> lines;
-  size_t start = 0;
-  while (start < bytes.size()) {
-    size_t end = bytes.find('\n', start);
-    const bool hasEnd = end != std::string_view::npos;
-    if (!hasEnd) end = bytes.size();
-    size_t stop = end;
-    if (hasEnd && stop > start && bytes[stop - 1] == '\r') --stop;
-    lines.emplace_back(bytes.substr(start, stop - start));
-    start = end + 1;
-  }
-  return lines;
-}
-
 std::string Reason(const std::string& what, const std::string& path, int error) {
   return what + " " + path + ": " + std::strerror(error);
 }
@@ -143,6 +126,21 @@ bool TextFileReader::AtEnd() {
 void TextFileReader::Close() {
   if (file_ != nullptr) std::fclose(file_);
   file_ = nullptr;
+}
+
+std::vector<std::string> SplitLines(std::string_view bytes) {
+  std::vector<std::string> lines;
+  size_t start = 0;
+  while (start < bytes.size()) {
+    size_t end = bytes.find('\n', start);
+    const bool hasEnd = end != std::string_view::npos;
+    if (!hasEnd) end = bytes.size();
+    size_t stop = end;
+    if (hasEnd && stop > start && bytes[stop - 1] == '\r') --stop;
+    lines.emplace_back(bytes.substr(start, stop - start));
+    start = end + 1;
+  }
+  return lines;
 }
 
 std::optional<std::vector<std::string>> ReadTextLines(const std::string& path) {

@@ -30,6 +30,9 @@ class TextFileReader {
 
 /// Every line of a file; nothing when it cannot be read.
 std::optional<std::vector<std::string>> ReadTextLines(const std::string& path);
+/// The lines of file bytes: LF ends a line and a CR just before it belongs to the line end; a
+/// last line without a line end is still a line, and a final line end adds no empty line.
+std::vector<std::string> SplitLines(std::string_view bytes);
 
 /// Lines joined with CR LF after each, as course files are written.
 std::string JoinCrLf(const std::vector<std::string>& lines);

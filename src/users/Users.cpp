@@ -74,22 +74,6 @@ std::optional<LocalUser> ParseUserLine(std::string_view raw) {
   return LocalUser{*id, Trim(std::string_view(line).substr(equals + 1))};
 }
 
-// Lines as the text reader cuts them: LF ends a line and a CR just before it belongs to the
-// line end; a last line without a line end is still a line.
-template <typename Visit>
-void ForEachLine(std::string_view bytes, Visit visit) {
-  size_t start = 0;
-  while (start < bytes.size()) {
-    size_t end = bytes.find('\n', start);
-    const bool hasEnd = end != std::string_view::npos;
-    if (!hasEnd) end = bytes.size();
-    size_t stop = end;
-    if (hasEnd && stop > start && bytes[stop - 1] == '\r') --stop;
-    visit(bytes.substr(start, stop - start));
-    start = end + 1;
-  }
-}
-
 constexpr std::int64_t kBeyondLargestId = std::int64_t{INT_MAX} + 1;
 
 // The number a line starts with, as someone editing the file would read it, whatever blanks
@@ -137,12 +121,12 @@ FileRead ReadUserFile(const std::string& programDir, UserFileContents& contents,
     if (error) *error = "Nie można odczytać listy użytkowników z pliku " + path + ".";
     return FileRead::Failed;
   }
-  ForEachLine(contents.Bytes, [&](std::string_view line) {
+  for (const std::string& line : SplitLines(contents.Bytes)) {
     if (std::optional<LocalUser> user = ParseUserLine(line)) contents.Users.push_back(*user);
     if (std::optional<std::int64_t> id = IdMentioned(line)) {
       contents.LargestIdMentioned = std::max(contents.LargestIdMentioned, *id);
     }
-  });
+  }
   return FileRead::Read;
 }
 

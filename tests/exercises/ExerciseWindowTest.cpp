@@ -16,6 +16,7 @@
 #include "platform/Fakes.h"
 #include "platform/RandomSource.h"
 #include "results/ResultsStore.h"
+#include "support/ExerciseRig.h"
 #include "support/TempFolder.h"
 #include "widgets/HoverLabel.h"
 #include "widgets/PaintBox.h"
@@ -39,17 +40,12 @@ std::string Header(int text) {
          "#Hoer zu.#Pos\xB3uchaj.#Listen.#####";
 }
 
-class ExerciseWindowTest : public ::testing::Test {
+class ExerciseWindowTest : public testing::ExerciseRig {
  protected:
+  ExerciseWindowTest() : ExerciseRig(7) {}
+
   void SetUp() override {
-    ASSERT_TRUE(folder_.ok());
-    std::string texts;
-    for (int n = 1; n <= 100; ++n) texts += std::to_string(n) + "==T" + std::to_string(n) + "=\r\n";
-    testing::WriteBytes(folder_ / "infa_r.txt", texts);
-    ASSERT_TRUE(state_.Texts.Load(folder_ / "infa_r.txt"));
-    state_.Install.ProgramDir = folder_.path() + "/";
-    state_.Install.MediaDir = state_.Install.ProgramDir + "Hdd\\";
-    state_.UserDir = state_.Install.ProgramDir;
+    SetUpInstallation();
     std::filesystem::create_directories(folder_ / "Hdd/Teksty_wav");
     testing::WriteBytes(folder_ / "Hdd/Teksty_wav/3.wav", "RIFF");
 
@@ -91,31 +87,6 @@ class ExerciseWindowTest : public ::testing::Test {
   int RightPart(int q) { return McWindow().Exercise().Question(q).RightPart; }
   int WrongPart(int q) { return RightPart(q) == 2 ? 3 : 2; }
 
-  ResultsStore SavedResults() {
-    ResultsStore saved;
-    EXPECT_TRUE(LoadResults(ResultsFilePath(state_.UserDir, state_.Install.SettingsTag), saved));
-    return saved;
-  }
-
-  testing::TempFolder folder_;
-  CourseState state_;
-  ExerciseList exercises_;
-  ResultsStore results_;
-  FakePictureLoader pictures_;
-  SkinStrips skins_{pictures_};
-  FakeMediaPlayer player_;
-  FakeMediaPlayer film_;
-  FakeVoiceRecorder sentenceRecorder_;
-  FakeVoiceRecorder phraseRecorder_;
-  FakeMessageBox plain_;
-  FakeEventWaiter waiter_;
-  SoundService sound_{player_, sentenceRecorder_, phraseRecorder_, plain_, waiter_};
-  MediaWindow media_{film_, plain_};
-  FakeClock clock_;
-  SeededRandom random_{7};
-  FakeMessageBox messages_;
-  ExerciseLauncher launcher_{ExerciseProgramServices{
-      state_, exercises_, results_, skins_, pictures_, sound_, media_, clock_, random_, messages_}};
   int closed_ = 0;
   std::vector<std::string> help_;
 };

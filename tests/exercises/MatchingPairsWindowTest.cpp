@@ -15,6 +15,7 @@
 #include "platform/Fakes.h"
 #include "platform/RandomSource.h"
 #include "results/ResultsStore.h"
+#include "support/ExerciseRig.h"
 #include "support/TempFolder.h"
 #include "widgets/PaintBox.h"
 #include "widgets/Palette.h"
@@ -35,17 +36,12 @@ void Click(QWidget* widget, QPoint at) {
   }
 }
 
-class MatchingPairsWindowTest : public ::testing::Test {
+class MatchingPairsWindowTest : public testing::ExerciseRig {
  protected:
+  MatchingPairsWindowTest() : ExerciseRig(5) {}
+
   void SetUp() override {
-    ASSERT_TRUE(folder_.ok());
-    std::string texts;
-    for (int n = 1; n <= 100; ++n) texts += std::to_string(n) + "==T" + std::to_string(n) + "=\r\n";
-    testing::WriteBytes(folder_ / "infa_r.txt", texts);
-    ASSERT_TRUE(state_.Texts.Load(folder_ / "infa_r.txt"));
-    state_.Install.ProgramDir = folder_.path() + "/";
-    state_.Install.MediaDir = state_.Install.ProgramDir + "Hdd\\";
-    state_.UserDir = state_.Install.ProgramDir;
+    SetUpInstallation();
 
     // The layout line is ignored by this kind: its numbers must move nothing.
     exercises_.Add({"a01_3#1#tlo_1#Hoer zu.#Pos\xB3uchaj.#Listen.#####",
@@ -85,31 +81,6 @@ class MatchingPairsWindowTest : public ::testing::Test {
     return label->palette().color(QPalette::WindowText);
   }
 
-  ResultsStore SavedResults() {
-    ResultsStore saved;
-    EXPECT_TRUE(LoadResults(ResultsFilePath(state_.UserDir, state_.Install.SettingsTag), saved));
-    return saved;
-  }
-
-  testing::TempFolder folder_;
-  CourseState state_;
-  ExerciseList exercises_;
-  ResultsStore results_;
-  FakePictureLoader pictures_;
-  SkinStrips skins_{pictures_};
-  FakeMediaPlayer player_;
-  FakeMediaPlayer film_;
-  FakeVoiceRecorder sentenceRecorder_;
-  FakeVoiceRecorder phraseRecorder_;
-  FakeMessageBox plain_;
-  FakeEventWaiter waiter_;
-  SoundService sound_{player_, sentenceRecorder_, phraseRecorder_, plain_, waiter_};
-  MediaWindow media_{film_, plain_};
-  FakeClock clock_;
-  SeededRandom random_{5};
-  FakeMessageBox messages_;
-  ExerciseLauncher launcher_{ExerciseProgramServices{
-      state_, exercises_, results_, skins_, pictures_, sound_, media_, clock_, random_, messages_}};
   int closed_ = 0;
   std::vector<std::string> help_;
 };
