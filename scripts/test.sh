@@ -46,9 +46,29 @@ stop_sound_server() {
   fi
 }
 
+# Runs one step, times it and notes its failure without stopping the others, so every
+# failure of a run is reported, the normal suite's first.
+STEP_REPORT=()
+FAILED=0
+step() {  # name command...
+  local name="$1" start=$SECONDS rc=0
+  shift
+  echo "=== $name"
+  "$@" || rc=$?
+  STEP_REPORT+=("$(printf '%-28s %5d s  %s' "$name" $((SECONDS - start)) \
+    "$([ $rc -eq 0 ] && echo ok || echo "FAILED (exit $rc)")")")
+  [ $rc -eq 0 ] || FAILED=1
+}
+
 install_packages
 configure_and_build
 start_sound_server
 trap stop_sound_server EXIT
-cd "$BUILD_DIR"
-ctest --output-on-failure --timeout 120 -j2
+step "test suite" bash -c 'cd "$1" && ctest --output-on-failure --timeout 120 -j2' _ "$BUILD_DIR"
+# A few seconds of every fuzz target; scripts/fuzz.sh 600 for a real run.
+step "fuzzing (3 s per target)" "$REPO_DIR/scripts/fuzz.sh" 3
+step "sanitizer test suite" "$REPO_DIR/scripts/asan.sh"
+
+echo "=== Summary"
+printf '%s\n' "${STEP_REPORT[@]}"
+exit "$FAILED"

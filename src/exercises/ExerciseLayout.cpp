@@ -1,5 +1,6 @@
 #include "exercises/ExerciseLayout.h"
 
+#include <algorithm>
 #include <vector>
 
 #include "shared/Text.h"
@@ -14,7 +15,7 @@ std::optional<LayoutValues> ParseLayoutValues(std::string_view layoutLine) {
     if (field.empty()) continue;
     const std::optional<int> number = ParseInt(field);
     if (!number) return std::nullopt;
-    values.L[i] = *number;
+    values.L[i] = std::clamp(*number, -kLayoutValueLimit, kLayoutValueLimit);
   }
   return values;
 }

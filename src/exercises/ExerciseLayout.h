@@ -19,9 +19,13 @@ struct LayoutValues {
   int Or(int i, int fallback) const { return At(i) == kDefault ? fallback : At(i); }
 };
 
+/// Values beyond any screen are cut to this, so the windows' sums of positions and sizes stay
+/// within an int whatever a file says.
+inline constexpr int kLayoutValueLimit = 1000000;
+
 /// Value i is the text before the i-th "=": empty after trimming (or cut off by a missing "=")
-/// gives -1. Nothing when a value is not a decimal integer (the caller reports the conversion
-/// error).
+/// gives -1; one beyond +-kLayoutValueLimit is cut to it. Nothing when a value is not a
+/// decimal integer (the caller reports the conversion error).
 std::optional<LayoutValues> ParseLayoutValues(std::string_view layoutLine);
 
 /// Defaults of the boxes every window places from the layout line.

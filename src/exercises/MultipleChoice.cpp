@@ -65,8 +65,9 @@ ChoiceContent ParseChoiceContent(std::string_view content) {
     result.Error = NoFinalHashMessage();
     return result;
   }
-  // The content ends with "#", so every "=" has a "#" after it and every cut below is in range.
-  std::string text(content);
+  // The content ends with "#", so every question ends at a "#". Each question is cut where it
+  // lies, without copying the rest of the content, so a long content costs linear time.
+  std::string_view text = content;
   while (!text.empty()) {
     const int q = static_cast<int>(result.Questions.size()) + 1;
     if (q > MultipleChoice::kMaxQuestions) {
@@ -92,17 +93,17 @@ ChoiceContent ParseChoiceContent(std::string_view content) {
       }
       question.Parts[question.PartCount] = std::move(part);
     };
-    for (;;) {
-      const int equals = PosFrom(1, text, "=");
-      const int hash = PosFrom(1, text, "#");
-      if (equals < 1 || equals > hash) break;
-      store(text.substr(0, equals - 1));
-      text.erase(0, equals);
+    const size_t hash = text.find('#');
+    const std::string_view parts = text.substr(0, hash);
+    size_t start = 0;
+    for (size_t equals = parts.find('='); equals != std::string_view::npos;
+         equals = parts.find('=', start)) {
+      store(std::string(parts.substr(start, equals - start)));
+      start = equals + 1;
     }
-    const int hash = PosFrom(1, text, "#");
-    const std::string last = Trim(std::string_view(text).substr(0, hash - 1));
+    const std::string last = Trim(parts.substr(start));
     if (!last.empty()) store(last);
-    text.erase(0, hash);
+    text.remove_prefix(hash + 1);
 
     std::string error;
     if (tooManyParts) {
@@ -184,10 +185,11 @@ std::vector<ChoiceDrawItem> MultipleChoice::Paint(const TextMeasurer& measurer, 
         x = kAnswerX;
       }
       int maxX = 0;
-      std::string text = question.Parts[p];
+      // Words are taken off a view, not a copy, so a long answer lays out in linear time.
+      std::string_view text = question.Parts[p];
       while (!text.empty()) {
         const std::string word = NextWord(text);
-        text.erase(0, std::min(word.size() + 1, text.size()));
+        text.remove_prefix(std::min(word.size() + 1, text.size()));
         const std::string folded = LowerAZ(Trim(word));
         if (folded == "<b>") {
           bold = true;

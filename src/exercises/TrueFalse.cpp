@@ -135,10 +135,11 @@ std::vector<StatementDrawItem> TrueFalse::Paint(const TextMeasurer& measurer, in
   for (StatementRow& row : rows_) {
     const int rowTop = y;
     int x = textLeft;
-    std::string text = row.Statement;
+    // Words are taken off a view, not a copy, so a long statement lays out in linear time.
+    std::string_view text = row.Statement;
     while (!text.empty()) {
       const std::string word = NextWord(text);
-      text.erase(0, std::min(word.size() + 1, text.size()));
+      text.remove_prefix(std::min(word.size() + 1, text.size()));
       const std::string drawn = word + " ";
       const int width = measurer.Width(drawn, false, false);
       if (x + width > boxWidth) {

@@ -284,16 +284,20 @@ bool MediaWindow::event(QEvent* event) {
 
 bool MediaWindow::eventFilter(QObject* watched, QEvent* event) {
   if (watched == Label1) {
-    auto* mouse = static_cast<QMouseEvent*>(event);
+    // Only a mouse event may be taken as one: the label also gets paints, shows and more.
     switch (event->type()) {
-      case QEvent::MouseButtonPress:
+      case QEvent::MouseButtonPress: {
+        const auto* mouse = static_cast<QMouseEvent*>(event);
         if (mouse->button() == Qt::LeftButton) {
           dragging_ = true;
           dragOffset_ = mouse->globalPosition().toPoint() - pos();
         }
         return true;
+      }
       case QEvent::MouseMove:
-        if (dragging_) move(mouse->globalPosition().toPoint() - dragOffset_);
+        if (dragging_) {
+          move(static_cast<QMouseEvent*>(event)->globalPosition().toPoint() - dragOffset_);
+        }
         return true;
       case QEvent::MouseButtonRelease:
         dragging_ = false;

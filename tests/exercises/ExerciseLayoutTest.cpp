@@ -26,6 +26,10 @@ TEST(ExerciseLayoutTest, LayoutValues) {
        " 20 = =30=  =-5=====",
        {20, D, 30, D, -5, D, D, D, D, D}},
       {"some set, rest default", "10=10=16=106=========", {10, 10, 16, 106, D, D, D, D, D, D}},
+      // The windows add positions and sizes; an int's extremes would overflow them.
+      {"values beyond any screen cut",
+       "2147483647=-2147483648=1000001=-1000000=1000000=====",
+       {1000000, -1000000, 1000000, -1000000, 1000000, D, D, D, D, D}},
   };
   for (const Row& row : rows) {
     SCOPED_TRACE(row.name);

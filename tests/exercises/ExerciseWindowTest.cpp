@@ -128,7 +128,7 @@ TEST_F(ExerciseWindowTest, AnswerCheckAndCloseRecordsTheAttempt) {
   EXPECT_FALSE(window.isVisible());
   EXPECT_FALSE(media_.isVisible());
   EXPECT_EQ(closed_, 1);
-  const ResultRecord& saved = SavedResults().At(1);
+  const ResultRecord saved = SavedResults().At(1);
   EXPECT_EQ(saved.Score, 67);
   EXPECT_EQ(saved.Attempts, 1);
   EXPECT_EQ(saved.Finished, 1);
@@ -174,7 +174,7 @@ TEST_F(ExerciseWindowTest, TabsSwitchRecordOnlyTouchedExercises) {
   // Leaving it for another tab records the touched exercise unchecked.
   launcher_.OpenExerciseTab(3);
   EXPECT_EQ(launcher_.CurrentExerciseWindow(), &window);
-  const ResultRecord& saved = SavedResults().At(1);
+  const ResultRecord saved = SavedResults().At(1);
   EXPECT_EQ(saved.Attempts, 1);
   EXPECT_EQ(saved.Score, 0);
   EXPECT_EQ(saved.Finished, 0);
@@ -217,7 +217,7 @@ TEST_F(ExerciseWindowTest, TrueFalseTickCheckAndClose) {
 
   window.lbl_exitClick();
   EXPECT_EQ(closed_, 1);
-  const ResultRecord& saved = SavedResults().At(4);
+  const ResultRecord saved = SavedResults().At(4);
   EXPECT_EQ(saved.Kind, 41);
   EXPECT_EQ(saved.Score, 100);
   EXPECT_EQ(saved.Attempts, 1);

@@ -148,7 +148,7 @@ TEST_F(MatchingPairsWindowTest, PairCheckAndCloseRecordsTheAttempt) {
 
   window.lbl_exitClick();
   EXPECT_EQ(closed_, 1);
-  const ResultRecord& saved = SavedResults().At(1);
+  const ResultRecord saved = SavedResults().At(1);
   EXPECT_EQ(saved.Kind, 43);
   EXPECT_EQ(saved.Item, 3);
   EXPECT_EQ(saved.Score, 67);

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <chrono>
 #include <string>
 #include <vector>
 
@@ -242,6 +243,27 @@ TEST(MultipleChoiceTest, WrapsLongAnswersAndKeepsTheWidestLine) {
   EXPECT_EQ(yes.Right, 76);
   EXPECT_EQ(yes.Bottom, 97);
   EXPECT_EQ(exercise.Question(1).Answer[2].Top, 96);
+}
+
+// A hostile course file can hold one huge kind line: parsing and layout must stay linear in
+// it. They used to copy the rest of the line for every part and every word, which took half a
+// minute for these; the bound leaves room for slow machines and sanitizers.
+TEST(MultipleChoiceTest, HugeContentParsesAndLaysOutInLinearTime) {
+  const auto start = std::chrono::steady_clock::now();
+  std::string manyParts = "S";
+  for (int i = 0; i < 1000000; ++i) manyParts += "=a";
+  manyParts += "#";
+  EXPECT_NE(ParseChoiceContent(manyParts).Error.find("wi\xEA"
+                                                     "cej ni\xBF 4"),
+            std::string::npos);
+
+  std::string manyWords = "S=T_";
+  for (int i = 0; i < 300000; ++i) manyWords += "ab ";
+  manyWords += "=No#";
+  FixedWidthMeasurer measurer;
+  MultipleChoice exercise = LoadedTwoAnswers(manyWords);
+  EXPECT_GT(exercise.Paint(measurer, kBoxWidth, kBoxHeight).size(), 300000u);
+  EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::seconds(5));
 }
 
 TEST(MultipleChoiceTest, TagsSwitchStylesBreakLinesAndAreNotDrawn) {

@@ -161,7 +161,7 @@ TEST_F(OrderingWindowTest, DragCheckAndCloseRecordsTheAttempt) {
   window.lbl_exitClick();
   EXPECT_EQ(closed_, 1);
   EXPECT_TRUE(window.img[0]->isHidden());
-  const ResultRecord& saved = SavedResults().At(1);
+  const ResultRecord saved = SavedResults().At(1);
   EXPECT_EQ(saved.Kind, 46);
   EXPECT_EQ(saved.Item, 2);
   EXPECT_EQ(saved.Score, 40);

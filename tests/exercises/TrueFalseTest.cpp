@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <chrono>
 #include <string>
 #include <vector>
 
@@ -153,6 +154,18 @@ TEST(TrueFalseTest, LaysOutHeadingsRowsAndBoxes) {
   EXPECT_TRUE(exercise.PointerOverBox(row.FalseLeft + 16, row.BoxTop + 16));
   EXPECT_FALSE(exercise.PointerOverBox(row.FalseLeft + 17, row.BoxTop));
   EXPECT_FALSE(exercise.PointerOverBox(50, row.BoxTop));
+}
+
+// A statement of a hostile file may be huge: its layout must stay linear in it (it used to
+// copy the rest of the statement for every word).
+TEST(TrueFalseTest, HugeStatementLaysOutInLinearTime) {
+  const auto start = std::chrono::steady_clock::now();
+  std::string statement;
+  for (int i = 0; i < 300000; ++i) statement += "ab ";
+  TrueFalse exercise = Unshuffled(kHeadings + statement + "#Six#", 2);
+  FixedWidthMeasurer measurer;
+  EXPECT_GT(exercise.Paint(measurer, kBoxWidth).size(), 300000u);
+  EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::seconds(5));
 }
 
 TEST(TrueFalseTest, TheLastTickOfARowWins) {
