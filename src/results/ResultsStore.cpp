@@ -155,37 +155,23 @@ bool LoadResults(const std::string& path, ResultsStore& store, std::string* erro
   store.unreadBytes_.clear();
   store.saveable_ = true;
   if (!FileExists(path)) return true;
-  const std::string resolved = ResolvePath(path);
   auto fail = [&](const std::string& reason) {
     store.saveable_ = false;
     if (error) *error = reason;
     return false;
   };
-  std::FILE* file = std::fopen(resolved.c_str(), "rb");
-  if (file == nullptr)
-    return fail(std::string("nie można otworzyć pliku: ") + std::strerror(errno));
-  constexpr const char* kTooLarge = "plik jest za duży na plik wyników (ponad 64 MB)";
-  struct stat info;
-  if (::fstat(::fileno(file), &info) == 0 && info.st_size > static_cast<off_t>(kMostBytesRead)) {
-    std::fclose(file);
-    return fail(kTooLarge);
-  }
-  // Read whole in one pass; the records are then cut from memory.
-  std::string bytes;
-  char buffer[65536];
-  size_t got;
-  bool tooLarge = false;
-  while ((got = std::fread(buffer, 1, sizeof buffer, file)) > 0) {
-    if (bytes.size() + got > kMostBytesRead) {
-      tooLarge = true;
+  const FileBytes read = ReadFileBytes(path, kMostBytesRead);
+  switch (read.Result) {
+    case FileBytes::Outcome::Read:
       break;
-    }
-    bytes.append(buffer, got);
+    case FileBytes::Outcome::CannotOpen:
+      return fail(std::string("nie można otworzyć pliku: ") + std::strerror(read.Error));
+    case FileBytes::Outcome::TooLarge:
+      return fail("plik jest za duży na plik wyników (ponad 64 MB)");
+    case FileBytes::Outcome::CannotRead:
+      return fail("nie można odczytać pliku");
   }
-  const bool failed = std::ferror(file) != 0;
-  std::fclose(file);
-  if (tooLarge) return fail(kTooLarge);
-  if (failed) return fail("nie można odczytać pliku");
+  const std::string& bytes = read.Bytes;
 
   const auto* data = reinterpret_cast<const std::uint8_t*>(bytes.data());
   size_t at = 0;

@@ -7,6 +7,8 @@
 #include <unistd.h>
 
 #include <cerrno>
+#include <cstdint>
+#include <cstdio>
 #include <cstring>
 
 #include "shared/Paths.h"
@@ -143,17 +145,42 @@ std::vector<std::string> SplitLines(std::string_view bytes) {
   return lines;
 }
 
-std::optional<std::vector<std::string>> ReadTextLines(const std::string& path) {
+FileBytes ReadFileBytes(const std::string& path, size_t limit) {
+  FileBytes read;
   std::FILE* file = std::fopen(ResolvePath(path).c_str(), "rb");
-  if (file == nullptr) return std::nullopt;
-  std::string bytes;
+  if (file == nullptr) {
+    read.Error = errno;
+    return read;
+  }
+  struct stat info;
+  if (::fstat(::fileno(file), &info) == 0 && static_cast<std::uintmax_t>(info.st_size) > limit) {
+    std::fclose(file);
+    read.Result = FileBytes::Outcome::TooLarge;
+    return read;
+  }
   char buffer[65536];
   size_t got;
-  while ((got = std::fread(buffer, 1, sizeof buffer, file)) > 0) bytes.append(buffer, got);
-  const bool failed = std::ferror(file) != 0;
+  read.Result = FileBytes::Outcome::Read;
+  while ((got = std::fread(buffer, 1, sizeof buffer, file)) > 0) {
+    // The size can grow while the file is read.
+    if (read.Bytes.size() + got > limit) {
+      read.Result = FileBytes::Outcome::TooLarge;
+      break;
+    }
+    read.Bytes.append(buffer, got);
+  }
+  if (read.Result == FileBytes::Outcome::Read && std::ferror(file) != 0) {
+    read.Result = FileBytes::Outcome::CannotRead;
+  }
   std::fclose(file);
-  if (failed) return std::nullopt;
-  return SplitLines(bytes);
+  if (read.Result != FileBytes::Outcome::Read) read.Bytes.clear();
+  return read;
+}
+
+std::optional<std::vector<std::string>> ReadTextLines(const std::string& path) {
+  const FileBytes read = ReadFileBytes(path);
+  if (read.Result != FileBytes::Outcome::Read) return std::nullopt;
+  return SplitLines(read.Bytes);
 }
 
 std::string JoinCrLf(const std::vector<std::string>& lines) {

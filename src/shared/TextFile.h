@@ -28,6 +28,16 @@ class TextFileReader {
   std::FILE* file_ = nullptr;
 };
 
+/// A whole file read into memory, or why it was not.
+struct FileBytes {
+  enum class Outcome { Read, CannotOpen, TooLarge, CannotRead };
+  Outcome Result = Outcome::CannotOpen;
+  std::string Bytes;  ///< empty unless read
+  int Error = 0;      ///< errno when it could not be opened
+};
+/// Reads the file at `path` whole; a file of more than `limit` bytes is not read.
+FileBytes ReadFileBytes(const std::string& path, size_t limit = static_cast<size_t>(-1));
+
 /// Every line of a file; nothing when it cannot be read.
 std::optional<std::vector<std::string>> ReadTextLines(const std::string& path);
 /// The lines of file bytes: LF ends a line and a CR just before it belongs to the line end; a

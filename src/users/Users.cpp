@@ -106,21 +106,12 @@ FileRead ReadUserFile(const std::string& programDir, UserFileContents& contents,
   contents = {};
   const std::string path = UserFilePath(programDir);
   if (!FileExists(path)) return FileRead::Missing;
-  std::FILE* file = std::fopen(ResolvePath(path).c_str(), "rb");
-  bool failed = file == nullptr;
-  if (file != nullptr) {
-    char buffer[65536];
-    size_t got;
-    while ((got = std::fread(buffer, 1, sizeof buffer, file)) > 0)
-      contents.Bytes.append(buffer, got);
-    failed = std::ferror(file) != 0;
-    std::fclose(file);
-  }
-  if (failed) {
-    contents.Bytes.clear();
+  FileBytes read = ReadFileBytes(path);
+  if (read.Result != FileBytes::Outcome::Read) {
     if (error) *error = "Nie można odczytać listy użytkowników z pliku " + path + ".";
     return FileRead::Failed;
   }
+  contents.Bytes = std::move(read.Bytes);
   for (const std::string& line : SplitLines(contents.Bytes)) {
     if (std::optional<LocalUser> user = ParseUserLine(line)) contents.Users.push_back(*user);
     if (std::optional<std::int64_t> id = IdMentioned(line)) {
