@@ -36,6 +36,8 @@ constexpr int kTabStep = 62;
 // The verdict line sits 18 pixels above the content box, just under the instruction.
 constexpr int kInstructionHeight = 50;
 
+QFont InstructionFont() { return PointFont("Arial", 11); }
+
 }  // namespace
 
 ExerciseWindow::ExerciseWindow(ExerciseServices& services, std::string kindCode, QWidget* parent)
@@ -211,6 +213,19 @@ void ExerciseWindow::PlaceCommonBoxes() {
   const int left = layout_.Or(3, kInstructionLeft);
   pb_polecenie->setGeometry(left, layout_.Or(4, kInstructionTop),
                             InstructionBoxWidth(left, pb_polecenie->width()), kInstructionHeight);
+  instructionOverflow_ = InstructionOverflow(InstructionRuns());
+  pb_polecenie->resize(pb_polecenie->width(), kInstructionHeight + instructionOverflow_);
+}
+
+int ExerciseWindow::BelowInstruction(int top) const {
+  return ContentTopBelowInstruction(top, pb_polecenie->y(), kInstructionHeight,
+                                    instructionOverflow_);
+}
+
+std::vector<TextRun> ExerciseWindow::InstructionRuns() const {
+  const QtTextMeasurer measurer(InstructionFont(), CodePage::Cp1250);
+  return LayoutInstruction(services_.State.LangDir, pb_polecenie->width(), measurer,
+                           entry_.HeaderField(4), entry_.HeaderField(5), entry_.HeaderField(6));
 }
 
 void ExerciseWindow::HideCheckResult() {
@@ -273,13 +288,9 @@ void ExerciseWindow::ShowContentMessage(const std::string& text) {
 }
 
 void ExerciseWindow::pb_poleceniePaint(QPainter& painter) {
-  const QFont font = PointFont("Arial", 11);
-  const QtTextMeasurer measurer(font, CodePage::Cp1250);
-  const std::vector<TextRun> runs =
-      LayoutInstruction(services_.State.LangDir, pb_polecenie->width(), measurer,
-                        entry_.HeaderField(4), entry_.HeaderField(5), entry_.HeaderField(6));
+  const QFont font = InstructionFont();
   painter.setPen(Qt::black);
-  for (const TextRun& run : runs) {
+  for (const TextRun& run : InstructionRuns()) {
     const QFont styled = QtTextMeasurer::Styled(font, run.Style.Bold, run.Style.Italic);
     painter.setFont(styled);
     painter.drawText(run.X, run.Y + QFontMetrics(styled).ascent(),

@@ -12,6 +12,7 @@
 #include "exercises/ExerciseKinds.h"
 #include "exercises/ExerciseLayout.h"
 #include "exercises/ExerciseServices.h"
+#include "exercises/Markup.h"
 #include "exercises/Scoring.h"
 #include "widgets/HoverLabel.h"
 
@@ -73,8 +74,12 @@ class ExerciseWindow : public QWidget {
   /// The check display: check button hidden, sound stopped, "Jeszcze raz" shown, the verdict
   /// and the percentage.
   void ShowCheckResult(QWidget* checkButton);
-  /// Puts the film button and the instruction box where the layout line says.
+  /// Puts the film button and the instruction box where the layout line says; the box grows
+  /// with an instruction longer than its room.
   void PlaceCommonBoxes();
+  /// The top of content meant to start at `top`, moved down as far as the instruction grew
+  /// (after `PlaceCommonBoxes`).
+  int BelowInstruction(int top) const;
   /// The kind's load leaves the verdict, "Jeszcze raz" and the percentage hidden.
   void HideCheckResult();
   /// Shows a text (cp1250) of the exercise's content in the message window.
@@ -113,6 +118,7 @@ class ExerciseWindow : public QWidget {
   void LoadPictures();
   void ShowTabStrip();
   std::string TextNumber() const;
+  std::vector<TextRun> InstructionRuns() const;
 
   ExerciseServices& services_;
   std::string kindCode_;
@@ -122,6 +128,7 @@ class ExerciseWindow : public QWidget {
   WindowKeys* keys_ = nullptr;
   std::uint8_t resultItem_ = 0;
   bool closingForNextTab_ = false;
+  int instructionOverflow_ = 0;
 };
 
 }  // namespace tess

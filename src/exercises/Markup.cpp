@@ -72,4 +72,21 @@ std::vector<TextRun> LayoutInstruction(std::string_view langDir, int boxWidth,
   return LayoutMarkedUpText(text, layout, measurer);
 }
 
+int InstructionLines(const std::vector<TextRun>& runs, int lineHeight) {
+  int lines = 0;
+  for (const TextRun& run : runs) lines = std::max(lines, run.Y / lineHeight + 1);
+  return lines;
+}
+
+int InstructionOverflow(const std::vector<TextRun>& runs, int lineHeight) {
+  return std::max(0, InstructionLines(runs, lineHeight) - kInstructionRoomLines) * lineHeight;
+}
+
+int ContentTopBelowInstruction(int top, int boxTop, int boxHeight, int overflow) {
+  constexpr int kVerdictRoom = 25;
+  if (top < boxTop) return top;
+  const int slack = std::max(0, top - (boxTop + boxHeight + kVerdictRoom));
+  return top + std::max(0, overflow - slack);
+}
+
 }  // namespace tess

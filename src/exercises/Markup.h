@@ -56,4 +56,19 @@ std::vector<TextRun> LayoutInstruction(std::string_view langDir, int boxWidth,
                                        const std::string& instrPolski,
                                        const std::string& instrEnglish);
 
+/// The instruction box is made for this many lines; a longer instruction grows it.
+inline constexpr int kInstructionRoomLines = 2;
+
+/// Lines the runs of an instruction take (0 for none).
+int InstructionLines(const std::vector<TextRun>& runs, int lineHeight = MarkupLayout{}.LineHeight);
+/// How far the content below the instruction box moves down so a longer instruction shows
+/// whole: one line step for every line beyond the box's room.
+int InstructionOverflow(const std::vector<TextRun>& runs,
+                        int lineHeight = MarkupLayout{}.LineHeight);
+/// Where content meant to start at `top` starts when the instruction box at `boxTop` (made
+/// `boxHeight` high) grew by `overflow`: content above the box stays, content right under it
+/// moves down as far, and content further down moves only by what its distance does not absorb
+/// (the verdict line keeps its room above it).
+int ContentTopBelowInstruction(int top, int boxTop, int boxHeight, int overflow);
+
 }  // namespace tess

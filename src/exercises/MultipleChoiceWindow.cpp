@@ -2,6 +2,7 @@
 
 #include <QFontMetrics>
 #include <QPainter>
+#include <algorithm>
 
 #include "core/CourseState.h"
 #include "core/SkinTable.h"
@@ -21,6 +22,7 @@ constexpr int kContentLeft = 16;
 constexpr int kContentTop = 176;
 constexpr int kContentRight = 625;  // the default width reaches this edge
 constexpr int kContentHeight = 380;
+constexpr int kMinContentHeight = 100;
 
 }  // namespace
 
@@ -70,11 +72,14 @@ void MultipleChoiceWindow::LoadStep() {
   PlaceCommonBoxes();
   const LayoutValues& layout = Layout();
   const int left = layout.Or(5, kContentLeft);
-  const int top = layout.Or(6, kContentTop);
-  pb_tresc->setGeometry(left, top, layout.Or(9, kContentRight - left), kContentHeight);
+  const int wanted = layout.Or(6, kContentTop);
+  const int top = BelowInstruction(wanted);
+  // Moved down under a long instruction, the list keeps its bottom edge.
+  const int height = std::max(kMinContentHeight, kContentHeight - (top - wanted));
+  pb_tresc->setGeometry(left, top, layout.Or(9, kContentRight - left), height);
   const int arrowsLeft = left + pb_tresc->width() + 5;
   btn_up->move(arrowsLeft, top);
-  btn_dn->move(arrowsLeft, top + kContentHeight - btn_dn->height());
+  btn_dn->move(arrowsLeft, top + height - btn_dn->height());
   HideCheckResult();
   lbl_komentarz->move(left, top - 18);
   pb_tresc->update();

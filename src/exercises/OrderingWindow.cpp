@@ -72,7 +72,8 @@ void OrderingWindow::LoadStep() {
   const QFont font = ItemFont();
   const QtTextMeasurer measurer(font, CodePage::Cp1250);
   const LayoutValues& layout = Layout();
-  exercise_.Place(measurer, QFontMetrics(font).height(), layout.At(5), layout.At(6));
+  exercise_.Place(measurer, QFontMetrics(font).height(), layout.At(5),
+                  BelowInstruction(layout.Or(6, Ordering::kDefaultTop)));
 
   HideMarks();
   const int count = exercise_.ItemCount();

@@ -17,8 +17,11 @@ constexpr int kTextGap = 5;        // between the box columns and the statements
 constexpr int kWrapStep = 17;      // a wrapped line of one statement
 constexpr int kRowStep = 24;       // after a statement's last line
 constexpr int kBoxRaise = 5;       // boxes sit a little above the middle of their row
-constexpr int kMarkDrop = 3;       // the exclamation mark sits below the box's top
 constexpr int kRuleOverhang = 10;  // the column divider reaches below the last row
+
+// "Верно" and "Неверно" in cp1251.
+constexpr const char* kRussianTrue = "\xC2\xE5\xF0\xED\xEE";
+constexpr const char* kRussianFalse = "\xCD\xE5\xE2\xE5\xF0\xED\xEE";
 
 // Messages are cp1250, like every text the window shows.
 std::string NoFinalHashMessage() {
@@ -95,6 +98,9 @@ bool TrueFalse::Load(std::string_view content, int interfaceLanguage, RandomSour
   if (loadError_.empty() && interfaceLanguage >= 0 && interfaceLanguage < kHeadingCount / 2) {
     trueHeading_ = parsed.Headings[interfaceLanguage];
     falseHeading_ = parsed.Headings[interfaceLanguage + 3];
+  } else if (loadError_.empty() && interfaceLanguage == kRussian) {
+    trueHeading_ = kRussianTrue;
+    falseHeading_ = kRussianFalse;
   }
   const int count = StatementCount();
   if (count >= 2) {
@@ -118,17 +124,19 @@ bool TrueFalse::Load(std::string_view content, int interfaceLanguage, RandomSour
   return loadError_.empty();
 }
 
-std::vector<StatementDrawItem> TrueFalse::Paint(const TextMeasurer& measurer, int boxWidth) {
+std::vector<StatementDrawItem> TrueFalse::Paint(const TextMeasurer& measurer,
+                                                const TextMeasurer& headings, int boxWidth) {
   std::vector<StatementDrawItem> items;
-  const int w1 = measurer.Width(trueHeading_, true, false);
-  const int w2 = measurer.Width(falseHeading_, true, false);
-  const int columnsWidth = 2 * std::max(w1, w2) + 10;
+  const int w1 = headings.Width(trueHeading_, true, false);
+  const int w2 = headings.Width(falseHeading_, true, false);
+  const int columnsWidth = std::max(2 * std::max(w1, w2) + 10, kMinColumnsWidth);
   const int half = columnsWidth / 2;
-  items.push_back({StatementDrawItem::Kind::Line, 0, kRuleY, {}, false, columnsWidth, kRuleY});
   items.push_back(
-      {StatementDrawItem::Kind::Word, (half - w1) / 2 + 1, kHeadingY, trueHeading_, true});
+      {StatementDrawItem::Kind::Line, 0, kRuleY, {}, false, false, columnsWidth, kRuleY});
   items.push_back(
-      {StatementDrawItem::Kind::Word, half + (half - w2) / 2 + 1, kHeadingY, falseHeading_, true});
+      {StatementDrawItem::Kind::Word, (half - w1) / 2 + 1, kHeadingY, trueHeading_, true, true});
+  items.push_back({StatementDrawItem::Kind::Word, half + (half - w2) / 2 + 1, kHeadingY,
+                   falseHeading_, true, true});
 
   const int textLeft = columnsWidth + kTextGap;
   int y = kFirstRowY;
@@ -158,7 +166,9 @@ std::vector<StatementDrawItem> TrueFalse::Paint(const TextMeasurer& measurer, in
     }
   }
   placed_ = true;
-  items.push_back({StatementDrawItem::Kind::Line, half, 0, {}, false, half, y + kRuleOverhang});
+  contentHeight_ = y + kRuleOverhang;
+  items.push_back(
+      {StatementDrawItem::Kind::Line, half, 0, {}, false, false, half, y + kRuleOverhang});
   return items;
 }
 

@@ -50,7 +50,8 @@ struct StatementDrawItem {
   int Y = 0;
   std::string Text;  ///< the word and one blank, or a heading (Kind::Word)
   bool Bold = false;
-  int X2 = 0;  ///< end of a line (Kind::Line)
+  bool Heading = false;  ///< a column heading, in the interface language's code page
+  int X2 = 0;            ///< end of a line (Kind::Line)
   int Y2 = 0;
 };
 
@@ -59,9 +60,13 @@ class TrueFalse {
   static constexpr int kMaxStatements = 18;
   static constexpr int kBoxSize = 17;   // the tick boxes are 17 x 17
   static constexpr int kMarkLeft = -2;  // the exclamation mark stands left of the true box column
+  static constexpr int kRussian = 3;    // the interface language the content has no headings for
+  /// Narrow headings still leave the two box columns apart.
+  static constexpr int kMinColumnsWidth = 4 * kBoxSize;
 
-  /// Load step: parse, pick the headings of the interface language (0..2; any other keeps the
-  /// headings as they were), shuffle, clear every tick and count. False when the content is
+  /// Load step: parse, pick the headings of the interface language (0..2 from the content, the
+  /// program's own cp1251 words for Russian; any other keeps the headings as they were),
+  /// shuffle, clear every tick and count. False when the content is
   /// rejected; then there are no rows and LoadError() holds the message to show.
   bool Load(std::string_view content, int interfaceLanguage, RandomSource& random);
   const std::string& LoadError() const { return loadError_; }
@@ -73,8 +78,15 @@ class TrueFalse {
   const StatementRow& Row(int i) const { return rows_.at(i - 1); }
 
   /// Lays the headings and rows out for a box of the given width and places the tick boxes.
-  /// Returns what to draw, in order (the boxes and marks are in the rows).
-  std::vector<StatementDrawItem> Paint(const TextMeasurer& measurer, int boxWidth);
+  /// Returns what to draw, in order (the boxes and marks are in the rows). Headings are
+  /// measured with `headings`, which knows the interface language's code page.
+  std::vector<StatementDrawItem> Paint(const TextMeasurer& statements, const TextMeasurer& headings,
+                                       int boxWidth);
+  std::vector<StatementDrawItem> Paint(const TextMeasurer& measurer, int boxWidth) {
+    return Paint(measurer, measurer, boxWidth);
+  }
+  /// Height of everything the last paint laid out, down to the end of the column divider.
+  int ContentHeight() const { return contentHeight_; }
   /// Whether the boxes have been placed by a paint since the load.
   bool BoxesPlaced() const { return placed_; }
 
@@ -105,6 +117,7 @@ class TrueFalse {
   std::string trueHeading_;
   std::string falseHeading_;
   bool placed_ = false;
+  int contentHeight_ = 0;
   bool okVisible_ = false;
   bool touched_ = false;
   bool checked_ = false;

@@ -2,6 +2,9 @@
 
 #include <QFontMetrics>
 #include <QPainter>
+#include <QScrollArea>
+#include <QScrollBar>
+#include <algorithm>
 
 #include "core/CourseState.h"
 #include "core/SkinTable.h"
@@ -18,20 +21,30 @@ namespace {
 
 constexpr int kContentLeft = 16;
 constexpr int kContentTop = 160;
-constexpr int kContentRight = 657;  // the content box always reaches this edge
-constexpr int kContentHeight = 401;
-constexpr int kVerdictRaise = 21;  // the verdict line stands this far above the content box
+constexpr int kContentRight = 657;   // the content box always reaches this edge
+constexpr int kContentBottom = 561;  // the content never reaches the bottom strip
+constexpr int kVerdictRaise = 21;    // the verdict line stands this far above the content box
 
 }  // namespace
 
 TrueFalseWindow::TrueFalseWindow(ExerciseServices& services, QWidget* parent)
     : ExerciseWindow(services, "TF", parent) {
   setObjectName("TC_TF_Form");
+  sb_tresc = new QScrollArea(this);
+  sb_tresc->setObjectName("sb_tresc");
+  sb_tresc->setFrameShape(QFrame::NoFrame);
+  sb_tresc->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+  sb_tresc->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+  // The background picture shows through, as under every other content box.
+  sb_tresc->setStyleSheet(QStringLiteral("QScrollArea { background: transparent; }"));
+  sb_tresc->viewport()->setAutoFillBackground(false);
   pb_tresc = MakeContentBox(
-      QRect(kContentLeft, kContentTop, kContentRight - kContentLeft, kContentHeight));
+      QRect(0, 0, kContentRight - kContentLeft + kMarkMargin, kContentBottom - kContentTop));
+  sb_tresc->setWidget(pb_tresc);
+  pb_tresc->setAutoFillBackground(false);
   pb_tresc->Paint = [this](QPainter& painter) { pb_trescPaint(painter); };
-  pb_tresc->MouseMove = [this](QPoint point) { pb_trescMouseMove(point); };
-  pb_tresc->MouseDown = [this](QPoint point) { pb_trescMouseDown(point); };
+  pb_tresc->MouseMove = [this](QPoint point) { pb_trescMouseMove(ContentPoint(point)); };
+  pb_tresc->MouseDown = [this](QPoint point) { pb_trescMouseDown(ContentPoint(point)); };
 
   btn_ok = MakeCheckButton(SkinIndex(CourseSkin::Check), [this] { btn_okClick(); });
 
@@ -47,12 +60,26 @@ void TrueFalseWindow::LoadStep() {
   PlaceCommonBoxes();
   const LayoutValues& layout = Layout();
   const int left = layout.Or(5, kContentLeft);
-  const int top = layout.Or(6, kContentTop);
-  pb_tresc->setGeometry(left, top, kContentRight - left, kContentHeight);
+  const int top = BelowInstruction(layout.Or(6, kContentTop));
+  const int width = std::max(0, kContentRight - left);
+  const int viewHeight = std::max(TrueFalse::kBoxSize * 3, kContentBottom - top);
+  pb_tresc->resize(width + kMarkMargin, viewHeight);
+  LayOut();
+  pb_tresc->resize(width + kMarkMargin, std::max(viewHeight, exercise_.ContentHeight()));
+  const int scrollBar = sb_tresc->verticalScrollBar()->sizeHint().width();
+  sb_tresc->setGeometry(left - kMarkMargin, top, width + kMarkMargin + scrollBar, viewHeight);
+  sb_tresc->verticalScrollBar()->setValue(0);
   HideCheckResult();
   lbl_komentarz->move(left, top - kVerdictRaise);
   pb_tresc->setCursor(Qt::ArrowCursor);
   pb_tresc->update();
+}
+
+std::vector<StatementDrawItem> TrueFalseWindow::LayOut() {
+  const QFont font = PointFont("Arial", 10);
+  const QtTextMeasurer statements(font, CodePage::Cp1250);
+  const QtTextMeasurer headings(font, InterfaceCodePage(Services().State.InterfaceLanguage));
+  return exercise_.Paint(statements, headings, pb_tresc->width() - kMarkMargin);
 }
 
 void TrueFalseWindow::KindFormShow() { ShowLoadError(exercise_.LoadError()); }
@@ -74,8 +101,9 @@ const QPixmap& TrueFalseWindow::BoxPicture(StatementBox box) const {
 void TrueFalseWindow::pb_trescPaint(QPainter& painter) {
   if (!exercise_.LoadError().empty()) return;
   const QFont font = PointFont("Arial", 10);
-  const QtTextMeasurer measurer(font, CodePage::Cp1250);
-  const std::vector<StatementDrawItem> items = exercise_.Paint(measurer, pb_tresc->width());
+  const std::vector<StatementDrawItem> items = LayOut();
+  const CodePage headingCodePage = InterfaceCodePage(Services().State.InterfaceLanguage);
+  painter.translate(kMarkMargin, 0);
   painter.setPen(QPen(Qt::black, 2));
   for (const StatementDrawItem& item : items) {
     if (item.What == StatementDrawItem::Kind::Line) {
@@ -85,7 +113,7 @@ void TrueFalseWindow::pb_trescPaint(QPainter& painter) {
     const QFont styled = QtTextMeasurer::Styled(font, item.Bold, false);
     painter.setFont(styled);
     painter.drawText(item.X, item.Y + QFontMetrics(styled).ascent(),
-                     Decode(item.Text, CodePage::Cp1250));
+                     Decode(item.Text, item.Heading ? headingCodePage : CodePage::Cp1250));
   }
   constexpr int kBox = TrueFalse::kBoxSize;
   for (int i = 1; i <= exercise_.StatementCount(); ++i) {

@@ -4,6 +4,7 @@
 
 #include <QCoreApplication>
 #include <QMouseEvent>
+#include <QScrollArea>
 
 #include "core/CourseState.h"
 #include "core/ExerciseList.h"
@@ -59,7 +60,18 @@ class ExerciseWindowTest : public testing::ExerciseRig {
                     "TF#Prawda#True#Richtig#Fa\xB3sz#False#Falsch#T_Anna is 32.#"
                     "Mark is 40.#T_Leo is her son.#",
                     "=========="});
-    for (int item = 1; item <= 4; ++item) {
+    // Eighteen statements of two lines each under a four-line instruction.
+    std::string statements = "TF#Prawda#True#Richtig#Fa\xB3sz#False#Falsch#";
+    for (int i = 1; i <= 18; ++i) {
+      statements += (i % 2 ? "T_" : "") + std::string("Statement ") + std::to_string(i) +
+                    " says that the speaker went to the market on Saturday morning and bought "
+                    "some bread, apples and cheese for the family.#";
+    }
+    std::string instruction;
+    for (int i = 0; i < 40; ++i) instruction += "Listen and decide. ";
+    exercises_.Add(
+        {"x#3#tlo_3##" + instruction + "#" + instruction + "#####", statements, "=========="});
+    for (int item = 1; item <= 5; ++item) {
       ResultRecord record;
       record.Name = "tek_3";
       record.Kind = item == 1 ? 40 : item == 2 ? 44 : item == 3 ? 40 : 41;
@@ -190,7 +202,9 @@ TEST_F(ExerciseWindowTest, TrueFalseTickCheckAndClose) {
   window.pb_tresc->grab();  // a paint places the boxes
   const auto tick = [&](int row, bool trueColumn) {
     const StatementRow& r = window.Exercise().Row(row);
-    Click(window.pb_tresc, QPoint((trueColumn ? r.TrueLeft : r.FalseLeft) + 8, r.BoxTop + 8));
+    Click(window.pb_tresc,
+          QPoint(TrueFalseWindow::kMarkMargin + (trueColumn ? r.TrueLeft : r.FalseLeft) + 8,
+                 r.BoxTop + 8));
   };
   // Row 1 right after changing its mind, row 2 wrong, row 3 left empty.
   tick(1, !window.Exercise().Row(1).IsTrue);
@@ -222,6 +236,49 @@ TEST_F(ExerciseWindowTest, TrueFalseTickCheckAndClose) {
   EXPECT_EQ(saved.Score, 100);
   EXPECT_EQ(saved.Attempts, 1);
   EXPECT_EQ(saved.Finished, 1);
+}
+
+TEST_F(ExerciseWindowTest, TrueFalseShowsEveryStatementUnderALongInstruction) {
+  for (int language : {1, 3}) {
+    SCOPED_TRACE(language);
+    state_.InterfaceLanguage = language;
+    state_.LangDir = "Lang_r\\1\\";
+    launcher_.BeginLesson({5}, {5}, 1, {-1, -1, -1, -1});
+    auto& window = *static_cast<TrueFalseWindow*>(launcher_.WindowOfKind("TF"));
+    ASSERT_EQ(launcher_.CurrentExerciseWindow(), &window);
+    const TrueFalse& exercise = window.Exercise();
+    ASSERT_EQ(exercise.StatementCount(), 18);
+
+    // The instruction box holds its lines and the content starts below them.
+    const int lines = window.pb_polecenie->height() / 18;
+    EXPECT_GE(lines, 4);
+    EXPECT_GE(window.sb_tresc->y(), window.pb_polecenie->geometry().bottom());
+    // The verdict keeps the place it has under a two-line instruction: over the last line's
+    // descenders at most.
+    EXPECT_GE(window.lbl_komentarz->y(), window.pb_polecenie->y() + 18 * lines - 3);
+    // The content is as high as its rows; the window scrolls to the last one.
+    EXPECT_GE(window.pb_tresc->height(), exercise.ContentHeight());
+    EXPECT_LT(window.sb_tresc->height(), exercise.ContentHeight());
+    EXPECT_LE(window.sb_tresc->geometry().right(), 699);
+    const StatementRow& last = exercise.Row(18);
+    EXPECT_GT(last.BoxTop + TrueFalse::kBoxSize, window.sb_tresc->height());
+    window.sb_tresc->ensureVisible(0, last.BoxTop + TrueFalse::kBoxSize);
+    const QPoint onScreen =
+        window.pb_tresc->mapTo(window.sb_tresc->viewport(), QPoint(last.TrueLeft, last.BoxTop));
+    EXPECT_LE(onScreen.y() + TrueFalse::kBoxSize, window.sb_tresc->viewport()->height());
+    // The two columns never overlap, whatever the headings.
+    EXPECT_GE(last.FalseLeft - last.TrueLeft, 2 * TrueFalse::kBoxSize);
+
+    for (int row = 1; row <= 18; ++row) {
+      const StatementRow& r = exercise.Row(row);
+      Click(window.pb_tresc, QPoint(TrueFalseWindow::kMarkMargin + r.TrueLeft + 8, r.BoxTop + 8));
+    }
+    Click(window.btn_ok, QPoint(3, 3));
+    EXPECT_EQ(exercise.GoodCount(), 9);
+    // The marks beside the boxes lie inside the content box.
+    EXPECT_GE(TrueFalseWindow::kMarkMargin + TrueFalse::kMarkLeft, 0);
+    window.lbl_exitClick();
+  }
 }
 
 TEST_F(ExerciseWindowTest, HelpKeyAndFilmButton) {

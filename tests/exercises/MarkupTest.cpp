@@ -127,6 +127,43 @@ TEST(MarkupTest, InstructionFollowsTheInterfaceFolder) {
   }
 }
 
+TEST(MarkupTest, LongInstructionPushesTheContentBelowIt) {
+  const FixedWidthMeasurer measurer;
+  const std::string words = "aaaa bbbb cccc dddd eeee ffff gggg hhhh";
+  // Four words to a line of 200 pixels: two, three and four lines.
+  const std::vector<TextRun> two = LayoutInstruction("Lang_r\\0\\", 200, measurer, "", words, "");
+  const std::vector<TextRun> three =
+      LayoutInstruction("Lang_r\\0\\", 200, measurer, "", words + " iiii", "");
+  const std::vector<TextRun> four =
+      LayoutInstruction("Lang_r\\0\\", 200, measurer, "", words + " iiii jjjj kkkk llll mmmm", "");
+  EXPECT_EQ(InstructionLines({}), 0);
+  EXPECT_EQ(InstructionLines(two), 2);
+  EXPECT_EQ(InstructionLines(three), 3);
+  EXPECT_EQ(InstructionLines(four), 4);
+  EXPECT_EQ(InstructionOverflow(two), 0);
+  EXPECT_EQ(InstructionOverflow(three), 18);
+  EXPECT_EQ(InstructionOverflow(four), 36);
+
+  struct Row {
+    const char* name;
+    int top;
+    int overflow;
+    int expected;
+  };
+  // The box stands at 106 and is 50 high.
+  const Row rows[] = {
+      {"nothing grew", 160, 0, 160},
+      {"right under the box", 160, 36, 196},
+      {"content above the box stays", 60, 36, 60},
+      {"far below absorbs the growth", 240, 36, 240},
+      {"far below moves by the rest", 240, 72, 253},
+  };
+  for (const Row& row : rows) {
+    SCOPED_TRACE(row.name);
+    EXPECT_EQ(ContentTopBelowInstruction(row.top, 106, 50, row.overflow), row.expected);
+  }
+}
+
 TEST(MarkupTest, ContentTextKeepsTagCaseWhenAsked) {
   const FixedWidthMeasurer measurer;
   MarkupLayout layout;

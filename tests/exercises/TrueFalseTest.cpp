@@ -87,9 +87,32 @@ TEST(TrueFalseTest, HeadingsFollowTheInterfaceLanguage) {
     ASSERT_TRUE(exercise.Load(Statements(2, 1), language, random));
     EXPECT_EQ((Strings{exercise.TrueHeading(), exercise.FalseHeading()}), expected[language]);
   }
-  // A language the content has no headings for keeps the last ones.
+  // Russian has the program's own words (cp1251); a language beyond keeps the last ones.
   ASSERT_TRUE(exercise.Load("a#b#c#d#e#f#x#y#", 3, random));
-  EXPECT_EQ(exercise.TrueHeading(), "Richtig");
+  EXPECT_EQ((Strings{exercise.TrueHeading(), exercise.FalseHeading()}),
+            (Strings{"\xC2\xE5\xF0\xED\xEE", "\xCD\xE5\xE2\xE5\xF0\xED\xEE"}));
+  ASSERT_TRUE(exercise.Load(Statements(2, 1), 4, random));
+  EXPECT_EQ(exercise.TrueHeading(), "\xC2\xE5\xF0\xED\xEE");
+}
+
+TEST(TrueFalseTest, BoxColumnsStayApartUnderNarrowHeadings) {
+  SeededRandom random(3);
+  TrueFalse exercise;
+  ASSERT_TRUE(exercise.Load("a#b#c#d#e#f#T_a#b#", 0, random));
+  const FixedWidthMeasurer measurer;
+  exercise.Paint(measurer, kBoxWidth);
+  const StatementRow& row = exercise.Row(1);
+  EXPECT_GE(row.FalseLeft - row.TrueLeft, 2 * TrueFalse::kBoxSize);
+  // Headings are measured apart from the statements: their own code page, their own widths.
+  struct WideMeasurer : TextMeasurer {
+    int Width(std::string_view text, bool, bool) const override {
+      return 40 * static_cast<int>(text.size());
+    }
+  } wide;
+  const std::vector<StatementDrawItem> items = exercise.Paint(measurer, wide, kBoxWidth);
+  EXPECT_EQ(items[0].X2, 2 * 40 + 10);
+  EXPECT_TRUE(items[1].Heading && items[2].Heading);
+  EXPECT_FALSE(items[3].Heading);
 }
 
 TEST(TrueFalseTest, ShuffleMakesOneSwapPerRowAndTheAnswerFollows) {
