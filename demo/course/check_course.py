@@ -432,7 +432,7 @@ def load_exercises(texts):
             FILMS[n]["times"] = [int(t) for t in times]
     for n in texts:
         ex = per_text.get(n, [])
-        check(2 <= len(ex) <= 5, name, f"text {n} has {len(ex)} exercises, 2 to 5 wanted")
+        check(2 <= len(ex) <= 6, name, f"text {n} has {len(ex)} exercises, 2 to 6 wanted")
         check(len(set(ex)) == len(ex), name, f"text {n} has two exercises of one kind")
     for code in KINDS:
         check(kinds.get(code, 0) >= 3, name, f"kind {code} used {kinds.get(code, 0)} times, several wanted")

@@ -2,6 +2,8 @@
 
 #include "core/CourseState.h"
 #include "core/Settings.h"
+#include "exercises/ColumnsWindow.h"
+#include "exercises/DefinitionsWindow.h"
 #include "exercises/MatchingPairsWindow.h"
 #include "exercises/MultipleChoiceWindow.h"
 #include "exercises/OrderingWindow.h"
@@ -21,6 +23,8 @@ ExerciseLauncher::ExerciseLauncher(const ExerciseProgramServices& s)
   windows_["TF"] = std::make_unique<TrueFalseWindow>(services_);
   windows_["HH"] = std::make_unique<MatchingPairsWindow>(services_);
   windows_["DV"] = std::make_unique<OrderingWindow>(services_);
+  windows_["DD"] = std::make_unique<ColumnsWindow>(services_);
+  windows_["DF"] = std::make_unique<DefinitionsWindow>(services_);
 }
 
 ExerciseLauncher::~ExerciseLauncher() = default;

@@ -6,7 +6,7 @@
 
 #include "shared/ForeignLetters.h"
 
-namespace tess::dictionary {
+namespace tess {
 
 ForeignLetterEdit::ForeignLetterEdit(QLineEdit& edit, int language, CodePage codePage)
     : QObject(&edit), edit_(edit), language_(language), codePage_(codePage) {
@@ -28,6 +28,7 @@ bool ForeignLetterEdit::eventFilter(QObject* watched, QEvent* event) {
         if (event->type() == QEvent::KeyPress) {
           const char byte = static_cast<char>(*chosen);
           edit_.insert(Decode(std::string_view(&byte, 1), codePage_));
+          if (LetterChosen) LetterChosen();
         }
         event->accept();
         return true;
@@ -37,4 +38,4 @@ bool ForeignLetterEdit::eventFilter(QObject* watched, QEvent* event) {
   return QObject::eventFilter(watched, event);
 }
 
-}  // namespace tess::dictionary
+}  // namespace tess

@@ -1,0 +1,193 @@
+// The columns window as the learner meets it: the launcher opens it, words are dragged with
+// the mouse through the real labels into the table, the check sends the wrong ones home and
+// shows the solution with hints, and closing records it.
+#include <gtest/gtest.h>
+
+#include <QTextDocument>
+#include <functional>
+
+#include "exercises/ColumnsWindow.h"
+#include "support/ExerciseRig.h"
+#include "widgets/PaintBox.h"
+#include "widgets/SkinButton.h"
+
+namespace tess {
+namespace {
+
+using testing::ClickAt;
+using testing::SendMouse;
+
+class ColumnsWindowTest : public testing::ExerciseRig {
+ protected:
+  ColumnsWindowTest() : ExerciseRig(7) {}
+
+  void SetUp() override {
+    SetUpInstallation();
+    exercises_.Add({"a02_1#2#tlo_2#Hoer zu.#Pos\xB3uchaj.#Listen.#####",
+                    "DD#2#3#They buy#They don't buy#bread*1#apples*1#fish*2#milk*2#eggs*1#",
+                    "=========="});
+    exercises_.Add({"a02_2#2#tlo_2#####", "DD#2#3#A#B#a*1#b*3#", "====50=300==160==="});
+    ResultRecord record;
+    record.Name = "tek_2";
+    record.Kind = 42;
+    record.Item = 2;
+    results_.Append(record);
+    results_.CurrentResultName = "tek_2";
+    launcher_.OnExerciseClosed = [this] { ++closed_; };
+  }
+
+  ColumnsWindow& Window() { return *static_cast<ColumnsWindow*>(launcher_.WindowOfKind("DD")); }
+  QLabel* Label(int k) { return Window().lbl[static_cast<size_t>(k - 1)]; }
+  /// A point in the body of a column, in window pixels.
+  QPoint InColumn(int column) {
+    const Columns& exercise = Window().Exercise();
+    return {exercise.ColumnArea(column).Left + exercise.ColumnWidth() / 2,
+            exercise.TableTop() + 50};
+  }
+  QPoint Pos(Point at) { return {at.X, at.Y}; }
+
+  /// Presses on `label`, moves the pointer to `to` (window pixels) in three steps and lets go
+  /// there; `whileHeld` looks at the window before the release.
+  void Drag(QLabel* label, QPoint to, const std::function<void()>& whileHeld = {}) {
+    ColumnsWindow& window = Window();
+    const QPoint from = label->geometry().center();
+    SendMouse(label, QEvent::MouseButtonPress, label->mapFrom(&window, from), Qt::LeftButton,
+              Qt::LeftButton);
+    for (int step = 1; step <= 3; ++step) {
+      const QPoint at = from + (to - from) * step / 3;
+      SendMouse(label, QEvent::MouseMove, label->mapFrom(&window, at), Qt::NoButton,
+                Qt::LeftButton);
+    }
+    if (whileHeld) whileHeld();
+    SendMouse(label, QEvent::MouseButtonRelease, label->mapFrom(&window, to), Qt::LeftButton,
+              Qt::NoButton);
+  }
+
+  void ExpectLabelsWhereTheyRest() {
+    const Columns& exercise = Window().Exercise();
+    for (int k = 1; k <= exercise.WordCount(); ++k) {
+      EXPECT_EQ(Label(k)->pos(), Pos(exercise.Board().RestingAt(k))) << k;
+    }
+  }
+
+  int closed_ = 0;
+};
+
+TEST_F(ColumnsWindowTest, DragCheckAndCloseRecordsTheAttempt) {
+  launcher_.BeginLesson({1}, {2}, 1, {-1, -1, -1, -1});
+  ColumnsWindow& window = Window();
+  ASSERT_EQ(launcher_.CurrentExerciseWindow(), &window);
+  EXPECT_EQ(window.objectName(), "TC_DDForm");
+  const Columns& exercise = window.Exercise();
+  ASSERT_EQ(exercise.WordCount(), 5);
+  EXPECT_FALSE(Label(5)->isHidden());
+  EXPECT_TRUE(Label(6)->isHidden());
+  EXPECT_EQ(Label(1)->font().pixelSize(), 13);
+  EXPECT_EQ(window.PaintBox2->geometry(), QRect(0, 0, 700, 600));
+  EXPECT_TRUE(window.Label1->text().endsWith("teksty\\tlo_2.bmp"));
+  ExpectLabelsWhereTheyRest();
+
+  // While held, the word is in front and hangs nine pixels right of the pointer; let go over
+  // the panel, it goes back to the pool.
+  QLabel* first = Label(1);
+  const QPoint home = first->pos();
+  Drag(first, QPoint(750, 300), [&] { EXPECT_LT(first->x(), 700); });
+  EXPECT_EQ(first->pos(), home);
+  EXPECT_TRUE(exercise.ExerciseTouched());
+  Drag(first, InColumn(2), [&] {
+    EXPECT_EQ(first->pos(), InColumn(2) - QPoint(first->width() / 2 - 9, first->height() / 2));
+    EXPECT_EQ(window.childAt(InColumn(2)), first);
+  });
+  EXPECT_EQ(exercise.PlacedColumn(1), 2);
+  EXPECT_EQ(first->pos(), Pos(exercise.Slot(1, {2, 1})));
+
+  // Column 1's words: two into it, the third into column 2. Column 2's words: one into it,
+  // the other left in the pool. Three of five right.
+  int ownColumn1 = 0;
+  int ownColumn2 = 0;
+  for (int k = 1; k <= 5; ++k) {
+    if (exercise.Column(k) == 1) {
+      Drag(Label(k), InColumn(++ownColumn1 <= 2 ? 1 : 2));
+    } else if (++ownColumn2 == 1) {
+      Drag(Label(k), InColumn(2));
+    } else {
+      Drag(Label(k), InColumn(1));  // then back out of the table
+      Drag(Label(k), QPoint(300, 500));
+    }
+  }
+  ExpectLabelsWhereTheyRest();
+  int inPool = 0;
+  for (int k = 1; k <= 5; ++k) inPool += exercise.PlacedColumn(k) == 0 ? 1 : 0;
+  EXPECT_EQ(inPool, 1);
+
+  ClickAt(window.btn_ok, QPoint(3, 3));
+  EXPECT_TRUE(window.btn_ok->isHidden());
+  EXPECT_EQ(window.lbl_proc->text(), "60");
+  EXPECT_EQ(window.lbl_komentarz->text(), "T69");
+  EXPECT_FALSE(window.lbl_jeszcze_raz->isHidden());
+  // The table lies over the whole left part but under the controls, which still take clicks.
+  for (QWidget* control : std::initializer_list<QWidget*>{window.lbl_jeszcze_raz, window.btn_media,
+                                                          window.pb_polecenie, window.ptoc_panel}) {
+    EXPECT_NE(window.childAt(control->geometry().center()), window.PaintBox2)
+        << control->objectName().toStdString();
+  }
+  // Every word shows in its own column; the marks' hints come up over the table.
+  ExpectLabelsWhereTheyRest();
+  for (int k = 1; k <= 5; ++k) EXPECT_EQ(exercise.PlacedColumn(k), exercise.Column(k)) << k;
+  const std::vector<ColumnsMark> marks = exercise.Marks();
+  ASSERT_EQ(marks.size(), 2u);
+  for (const ColumnsMark& mark : marks) {
+    SendMouse(window.PaintBox2, QEvent::MouseMove, Pos(mark.At) + QPoint(4, 4), Qt::NoButton,
+              Qt::NoButton);
+    EXPECT_EQ(window.PaintBox2->toolTip(),
+              Qt::convertFromPlainText(QString::fromStdString(mark.Hint)));
+    EXPECT_EQ(window.PaintBox2->cursor().shape(), Qt::PointingHandCursor);
+  }
+  SendMouse(window.PaintBox2, QEvent::MouseMove, QPoint(20, 400), Qt::NoButton, Qt::NoButton);
+  EXPECT_EQ(window.PaintBox2->toolTip(), QString());
+  EXPECT_EQ(window.PaintBox2->cursor().shape(), Qt::ArrowCursor);
+  // Frozen: a word no longer moves.
+  const QPoint before = Label(1)->pos();
+  Drag(Label(1), QPoint(300, 500));
+  EXPECT_EQ(Label(1)->pos(), before);
+  EXPECT_EQ(Label(1)->cursor().shape(), Qt::ArrowCursor);
+
+  window.lbl_exitClick();
+  EXPECT_EQ(closed_, 1);
+  const ResultRecord saved = SavedResults().At(1);
+  EXPECT_EQ(saved.Kind, 42);
+  EXPECT_EQ(saved.Item, 2);
+  EXPECT_EQ(saved.Score, 60);
+  EXPECT_EQ(saved.Attempts, 1);
+  EXPECT_EQ(saved.Finished, 1);
+}
+
+TEST_F(ColumnsWindowTest, BadContentIsRefusedAndTheLayoutLinePlacesTheTable) {
+  launcher_.BeginLesson({2, 1}, {2, 2}, 1, {-1, -1, -1, -1});
+  ColumnsWindow& window = Window();
+  ASSERT_FALSE(messages_.messages.empty());
+  EXPECT_NE(messages_.messages.back().find("wyraz 2: numer kolumny 3"), std::string::npos);
+  EXPECT_EQ(window.Exercise().WordCount(), 0);
+  EXPECT_TRUE(window.btn_ok->isHidden());
+  EXPECT_TRUE(Label(1)->isHidden());
+  // Given places: the table at L5, L6 with the verdict line above it, the pool from L8.
+  EXPECT_EQ(window.Exercise().TableLeft(), 50);
+  EXPECT_EQ(window.Exercise().TableTop(), 300);
+  EXPECT_EQ(window.lbl_komentarz->pos(), QPoint(50, 275));
+
+  launcher_.OpenExerciseTab(2);
+  const Columns& exercise = window.Exercise();
+  ASSERT_EQ(exercise.WordCount(), 5);
+  Drag(Label(1), InColumn(exercise.Column(1)));
+  ClickAt(window.btn_ok, QPoint(3, 3));
+  window.lbl_jeszcze_razClick();
+  EXPECT_FALSE(window.btn_ok->isHidden());
+  EXPECT_TRUE(window.ptoc_panel->isHidden());
+  EXPECT_FALSE(exercise.ExerciseTouched());
+  EXPECT_TRUE(exercise.Marks().empty());
+  for (int k = 1; k <= 5; ++k) EXPECT_EQ(Label(k)->pos(), Pos(exercise.Board().Home(k))) << k;
+  EXPECT_EQ(Label(1)->cursor().shape(), Qt::PointingHandCursor);
+}
+
+}  // namespace
+}  // namespace tess
