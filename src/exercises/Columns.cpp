@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <optional>
 
+#include "exercises/Shuffle.h"
 #include "shared/Percent.h"
 #include "shared/Text.h"
 
@@ -163,17 +164,9 @@ bool Columns::Load(std::string_view content, RandomSource& random) {
   items_ = std::move(parsed.Items);
   rows_ = parsed.Rows;
   const int count = WordCount();
-  if (count >= 2) {
-    for (int swaps = 0; swaps < 2 * count; ++swaps) {
-      int a = 0;
-      int b = 0;
-      do {
-        a = random.Between(1, count);
-        b = random.Between(1, count);
-      } while (a == b);
-      std::swap(items_[static_cast<size_t>(a - 1)], items_[static_cast<size_t>(b - 1)]);
-    }
-  }
+  ShuffleBySwaps(random, count, 2 * count, [this](int a, int b) {
+    std::swap(items_[static_cast<size_t>(a - 1)], items_[static_cast<size_t>(b - 1)]);
+  });
   placed_.assign(static_cast<size_t>(count), 0);
   widths_.assign(static_cast<size_t>(count), 0);
   headingWidths_.assign(headings_.size(), 0);

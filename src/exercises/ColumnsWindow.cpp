@@ -58,16 +58,11 @@ ColumnsWindow::ColumnsWindow(ExerciseServices& services, QWidget* parent)
 
   btn_ok = MakeCheckButton(SkinIndex(CourseSkin::Check), [this] { btn_okClick(); });
 
-  QPixmap normal;
-  QPixmap checked;
-  QPixmap bad;
-  LoadTickStamps(normal, checked, bad, tmp_wykrzykniczek);
+  tmp_wykrzykniczek = LoadExclamationStamp();
 }
 
 void ColumnsWindow::LoadStep() {
-  const std::string& kindLine = Entry().KindLine;
-  exercise_.Load(kindLine.size() > 3 ? std::string_view(kindLine).substr(3) : std::string_view(),
-                 Services().Random);
+  exercise_.Load(KindContent(), Services().Random);
   btn_ok->setVisible(exercise_.LoadError().empty());
 
   PlaceCommonBoxes();

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "exercises/Shuffle.h"
 #include "shared/Percent.h"
 #include "shared/Text.h"
 
@@ -93,18 +94,10 @@ bool Definitions::Load(std::string_view content, RandomSource& random) {
     words_.push_back(pairs_[static_cast<size_t>(i - 1)].Word);
     pairOfLabel_.push_back(i);
   }
-  if (count >= 2) {
-    for (int swaps = 0; swaps < count; ++swaps) {
-      int a = 0;
-      int b = 0;
-      do {
-        a = random.Between(1, count);
-        b = random.Between(1, count);
-      } while (a == b);
-      std::swap(words_[static_cast<size_t>(a - 1)], words_[static_cast<size_t>(b - 1)]);
-      std::swap(pairOfLabel_[static_cast<size_t>(a - 1)], pairOfLabel_[static_cast<size_t>(b - 1)]);
-    }
-  }
+  ShuffleBySwaps(random, count, count, [this](int a, int b) {
+    std::swap(words_[static_cast<size_t>(a - 1)], words_[static_cast<size_t>(b - 1)]);
+    std::swap(pairOfLabel_[static_cast<size_t>(a - 1)], pairOfLabel_[static_cast<size_t>(b - 1)]);
+  });
   widths_.assign(static_cast<size_t>(count), 0);
   rows_.assign(static_cast<size_t>(count), Row{});
   definitionWords_.clear();

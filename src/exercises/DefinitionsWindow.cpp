@@ -80,16 +80,11 @@ DefinitionsWindow::DefinitionsWindow(ExerciseServices& services, QWidget* parent
   btn_sprawdz = MakeCheckButton(SkinIndex(CourseSkin::Check), [this] { btn_sprawdzClick(); });
   btn_sprawdz->setObjectName("btn_sprawdz");
 
-  QPixmap normal;
-  QPixmap checked;
-  QPixmap bad;
-  LoadTickStamps(normal, checked, bad, tmp_wykrzykniczek);
+  tmp_wykrzykniczek = LoadExclamationStamp();
 }
 
 void DefinitionsWindow::LoadStep() {
-  const std::string& kindLine = Entry().KindLine;
-  exercise_.Load(kindLine.size() > 3 ? std::string_view(kindLine).substr(3) : std::string_view(),
-                 Services().Random);
+  exercise_.Load(KindContent(), Services().Random);
 
   PlaceCommonBoxes();
   const QFont font = WordFont();

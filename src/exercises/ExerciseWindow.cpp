@@ -283,6 +283,15 @@ void ExerciseWindow::LoadTickStamps(QPixmap& normal, QPixmap& checked, QPixmap& 
   }
 }
 
+QPixmap ExerciseWindow::LoadExclamationStamp() {
+  QPixmap normal;
+  QPixmap checked;
+  QPixmap bad;
+  QPixmap exclamation;
+  LoadTickStamps(normal, checked, bad, exclamation);
+  return exclamation;
+}
+
 void ExerciseWindow::ShowContentMessage(const std::string& text) {
   services_.Messages.ShowMessage(Decode(text, CodePage::Cp1250).toStdString());
 }

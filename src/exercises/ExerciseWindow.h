@@ -7,6 +7,7 @@
 #include <array>
 #include <functional>
 #include <string>
+#include <string_view>
 
 #include "core/ExerciseList.h"
 #include "exercises/ExerciseKinds.h"
@@ -91,6 +92,8 @@ class ExerciseWindow : public QWidget {
   /// The tick-box stamps of the lists, "gfx_r\ikony\mc_*.bmp": empty, ticked, wrong and the
   /// exclamation mark.
   void LoadTickStamps(QPixmap& normal, QPixmap& checked, QPixmap& bad, QPixmap& exclamation);
+  /// Only the exclamation mark of those stamps.
+  QPixmap LoadExclamationStamp();
   /// Content the exercise cannot show is refused whole, with the reason (empty: nothing).
   void ShowLoadError(const std::string& error) {
     if (!error.empty()) ShowContentMessage(error);
@@ -107,6 +110,11 @@ class ExerciseWindow : public QWidget {
   }
 
   const ExerciseEntry& Entry() const { return entry_; }
+  /// The kind line after its code and "#": what the kind's parser reads.
+  std::string_view KindContent() const {
+    const std::string_view line = entry_.KindLine;
+    return line.size() > 3 ? line.substr(3) : std::string_view();
+  }
   const LayoutValues& Layout() const { return layout_; }
   ExerciseServices& Services() { return services_; }
   const ExerciseKindTexts& KindTexts() const { return kindTexts_; }

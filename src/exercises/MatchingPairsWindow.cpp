@@ -86,10 +86,8 @@ HoverLabel* MatchingPairsWindow::LabelWidget(PairColumn column, int n) const {
 
 void MatchingPairsWindow::LoadStep() {
   ++loads_;
-  const std::string& kindLine = Entry().KindLine;
   const QtTextMeasurer measurer(LabelFont(), CodePage::Cp1250);
-  exercise_.Load(kindLine.size() > 3 ? std::string_view(kindLine).substr(3) : std::string_view(),
-                 measurer, Services().Random);
+  exercise_.Load(KindContent(), measurer, Services().Random);
   btn_ok->setVisible(exercise_.OkVisible());
   btn_media->move(kMediaLeft, kMediaTop);
   pb_polecenie->setGeometry(kInstructionBox);

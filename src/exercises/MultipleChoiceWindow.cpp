@@ -63,9 +63,7 @@ MultipleChoiceWindow::MultipleChoiceWindow(ExerciseServices& services, QWidget* 
 }
 
 void MultipleChoiceWindow::LoadStep() {
-  const std::string& kindLine = Entry().KindLine;
-  exercise_.Load(kindLine.size() > 3 ? std::string_view(kindLine).substr(3) : std::string_view(),
-                 Services().Random);
+  exercise_.Load(KindContent(), Services().Random);
   btn_ok->setVisible(exercise_.LoadError().empty());
   btn_up->hide();
 

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "exercises/Shuffle.h"
 #include "shared/Percent.h"
 #include "shared/Text.h"
 
@@ -103,18 +104,10 @@ bool TrueFalse::Load(std::string_view content, int interfaceLanguage, RandomSour
     falseHeading_ = kRussianFalse;
   }
   const int count = StatementCount();
-  if (count >= 2) {
-    for (int swaps = 0; swaps < count; ++swaps) {
-      int a = 0;
-      int b = 0;
-      do {
-        a = random.Between(1, count);
-        b = random.Between(1, count);
-      } while (a == b);
-      std::swap(rows_[a - 1].Statement, rows_[b - 1].Statement);
-      std::swap(rows_[a - 1].IsTrue, rows_[b - 1].IsTrue);
-    }
-  }
+  ShuffleBySwaps(random, count, count, [this](int a, int b) {
+    std::swap(rows_[a - 1].Statement, rows_[b - 1].Statement);
+    std::swap(rows_[a - 1].IsTrue, rows_[b - 1].IsTrue);
+  });
   touched_ = false;
   checked_ = false;
   okVisible_ = true;

@@ -52,9 +52,7 @@ TrueFalseWindow::TrueFalseWindow(ExerciseServices& services, QWidget* parent)
 }
 
 void TrueFalseWindow::LoadStep() {
-  const std::string& kindLine = Entry().KindLine;
-  exercise_.Load(kindLine.size() > 3 ? std::string_view(kindLine).substr(3) : std::string_view(),
-                 Services().State.InterfaceLanguage, Services().Random);
+  exercise_.Load(KindContent(), Services().State.InterfaceLanguage, Services().Random);
   btn_ok->setVisible(exercise_.LoadError().empty());
 
   PlaceCommonBoxes();
