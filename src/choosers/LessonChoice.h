@@ -7,33 +7,13 @@
 #include <string>
 #include <vector>
 
+#include "core/ClassroomLessons.h"
 #include "results/ResultsStore.h"
 
 namespace tess {
 
 class GroupList;
 class TextMeasurer;
-
-/// A lesson made by the teacher: its name and the store positions of its records.
-struct ServerLesson {
-  std::string Name;  ///< cp1250
-  std::vector<int> Positions;
-};
-
-/// A lesson handed to the learner for a time.
-struct LessonAssignment {
-  std::int32_t ID = 0;  ///< 1-based position of the lesson in the lesson list
-  double OD = 0;        ///< TDateTime from which it is available
-  bool OdRazu = false;  ///< available at once, without waiting for `OD`
-  double DO = 0;        ///< TDateTime after which it is no longer available
-};
-
-/// What the classroom server gave the logged-in user; empty in local mode.
-struct ClassroomLessons {
-  std::vector<ServerLesson> Lessons;
-  std::vector<LessonAssignment> Assignments;
-  bool WholeMaterial = false;
-};
 
 /// Not later than `DO`, and not earlier than `OD` unless `OdRazu`.
 bool AssignmentAvailable(const LessonAssignment& assignment, double now);

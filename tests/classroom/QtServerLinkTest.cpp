@@ -1,0 +1,129 @@
+// The socket side against real servers on the loopback: each reply shape, a refused connection
+// and a server that never answers (the wait ends on its own).
+#include <gtest/gtest.h>
+
+#include <QCoreApplication>
+#include <QElapsedTimer>
+#include <QTcpServer>
+#include <QTcpSocket>
+#include <functional>
+
+#include "classroom/QtServerLink.h"
+
+namespace tess {
+namespace {
+
+// Accepts one connection at a time; `answer` sees what arrived so far and may reply or close.
+class LoopbackServer {
+ public:
+  explicit LoopbackServer(std::function<void(QTcpSocket&, const QByteArray&)> answer)
+      : answer_(std::move(answer)) {
+    server_.listen(QHostAddress::LocalHost);
+    QObject::connect(&server_, &QTcpServer::newConnection, [this] {
+      QTcpSocket* socket = server_.nextPendingConnection();
+      auto* received = new QByteArray;
+      QObject::connect(socket, &QTcpSocket::readyRead, [this, socket, received] {
+        received->append(socket->readAll());
+        answer_(*socket, *received);
+      });
+      QObject::connect(socket, &QTcpSocket::disconnected, [this, socket, received] {
+        Received = *received;
+        delete received;
+        socket->deleteLater();
+      });
+    });
+  }
+  int Port() const { return server_.serverPort(); }
+  QByteArray Received;
+
+ private:
+  QTcpServer server_;
+  std::function<void(QTcpSocket&, const QByteArray&)> answer_;
+};
+
+ReplyShape Shape(ReplyShape::Kind kind, std::size_t bytes = 0) { return {kind, bytes, {}}; }
+
+TEST(QtServerLinkTest, LineExactAndUntilCloseReplies) {
+  LoopbackServer lines([](QTcpSocket& socket, const QByteArray& got) {
+    if (got.endsWith("\r\n")) socket.write("1#0#\r\nignored");
+  });
+  QtServerLink link("127.0.0.1", lines.Port());
+  Exchanged reply = link.Exchange("LOG:a#b#c#\r\n", {}, Shape(ReplyShape::Kind::Line));
+  ASSERT_TRUE(reply.Ok) << reply.Failure;
+  EXPECT_EQ(reply.Reply, "1#0#");
+
+  LoopbackServer block([](QTcpSocket& socket, const QByteArray& got) {
+    if (got.endsWith("\r\n")) {
+      socket.write(QByteArray(100, 'a'));
+      socket.flush();
+      socket.write(QByteArray(200, 'b'));
+    }
+  });
+  QtServerLink blockLink("127.0.0.1", block.Port());
+  reply = blockLink.Exchange("GUI:a#b#c#\r\n", {}, Shape(ReplyShape::Kind::Exactly, 292));
+  ASSERT_TRUE(reply.Ok) << reply.Failure;
+  EXPECT_EQ(reply.Reply, std::string(100, 'a') + std::string(192, 'b'));
+
+  LoopbackServer file([](QTcpSocket& socket, const QByteArray& got) {
+    if (got.endsWith("\r\n")) {
+      socket.write(QByteArray(5000, 'r'));
+      socket.disconnectFromHost();
+    }
+  });
+  QtServerLink fileLink("127.0.0.1", file.Port());
+  std::string all;
+  ReplyShape untilClose{ReplyShape::Kind::UntilClose, 0, [&](std::string_view piece) {
+                          all.append(piece);
+                          return false;
+                        }};
+  reply = fileLink.Exchange("GCW:a#b#c#\r\n", {}, untilClose);
+  ASSERT_TRUE(reply.Ok) << reply.Failure;
+  EXPECT_EQ(all, std::string(5000, 'r'));
+}
+
+TEST(QtServerLinkTest, BodyFollowsTheLineAndTheCloseEndsIt) {
+  LoopbackServer sink([](QTcpSocket&, const QByteArray&) {});
+  QtServerLink link("127.0.0.1", sink.Port());
+  const std::string body(3000, 'x');
+  ASSERT_TRUE(link.Exchange("PCW:a#b#c#\r\n", body, Shape(ReplyShape::Kind::Nothing)).Ok);
+  QElapsedTimer waited;
+  waited.start();
+  while (sink.Received.isEmpty() && waited.elapsed() < 2000) QCoreApplication::processEvents();
+  EXPECT_EQ(sink.Received.toStdString(), "PCW:a#b#c#\r\n" + body);
+}
+
+TEST(QtServerLinkTest, RefusedAndSilentServersFailInTime) {
+  quint16 unused = 0;
+  {
+    QTcpServer probe;
+    probe.listen(QHostAddress::LocalHost);
+    unused = probe.serverPort();
+  }
+  QtServerLink refused("127.0.0.1", unused, 2000, 2000);
+  Exchanged reply = refused.Exchange("LOG:a#b#c#\r\n", {}, Shape(ReplyShape::Kind::Line));
+  EXPECT_FALSE(reply.Ok);
+  EXPECT_FALSE(reply.Failure.empty());
+
+  LoopbackServer silent([](QTcpSocket&, const QByteArray&) {});
+  QtServerLink waiting("127.0.0.1", silent.Port(), 2000, 300);
+  QElapsedTimer clock;
+  clock.start();
+  reply = waiting.Exchange("LOG:a#b#c#\r\n", {}, Shape(ReplyShape::Kind::Line));
+  EXPECT_FALSE(reply.Ok);
+  EXPECT_LT(clock.elapsed(), 3000);
+
+  // A line the server closes on without its line end still counts.
+  LoopbackServer curt([](QTcpSocket& socket, const QByteArray& got) {
+    if (got.endsWith("\r\n")) {
+      socket.write("TRUE");
+      socket.disconnectFromHost();
+    }
+  });
+  QtServerLink curtLink("127.0.0.1", curt.Port());
+  reply = curtLink.Exchange("CHP:a#b#c#\r\n", {}, Shape(ReplyShape::Kind::Line));
+  ASSERT_TRUE(reply.Ok) << reply.Failure;
+  EXPECT_EQ(reply.Reply, "TRUE");
+}
+
+}  // namespace
+}  // namespace tess
