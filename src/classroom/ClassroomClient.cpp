@@ -97,7 +97,11 @@ RequestOutcome ClassroomClient::ChangePassword(std::string_view user, std::strin
 }
 
 RequestOutcome ClassroomClient::SendResultRecord(const ResultRecord& record) {
-  const Exchanged reply = link_.Exchange(SendRecordRequest(who_, record), {}, LineReply());
+  return SendResultText(ResultRecordText(record));
+}
+
+RequestOutcome ClassroomClient::SendResultText(std::string_view recordText) {
+  const Exchanged reply = link_.Exchange(SendRecordTextRequest(who_, recordText), {}, LineReply());
   if (!reply.Ok) return {false, classroom_text::RecordConnectionFailed(reply.Failure)};
   if (reply.Reply != "TRUE") return {false, classroom_text::RecordRefused()};
   return {true, {}};

@@ -43,6 +43,8 @@ class ClassroomClient {
                                 std::string_view newPassword);
   /// "RCW:" with one record as updated.
   RequestOutcome SendResultRecord(const ResultRecord& record);
+  /// "RCW:" with a record text made before.
+  RequestOutcome SendResultText(std::string_view recordText);
 
  private:
   ServerLink& link_;

@@ -41,6 +41,22 @@ bool WaitFor(QTcpSocket& socket, int timeoutMs, const std::function<bool()>& don
 }
 
 std::string TimedOutText() { return "Przekroczono czas oczekiwania na serwer"; }
+std::string TooLongText() { return "Odpowied\x9F serwera jest za d\xB3uga"; }
+
+// No reply of the protocol comes near these; a server that sends more is stopped.
+constexpr std::size_t kMostLineBytes = 64 * 1024;
+constexpr std::size_t kMostStreamBytes = 64 * 1024 * 1024;
+
+std::size_t MostBytesOf(const ReplyShape& shape) {
+  switch (shape.What) {
+    case ReplyShape::Kind::Line:
+      return kMostLineBytes;
+    case ReplyShape::Kind::Exactly:
+      return shape.Bytes;
+    default:
+      return kMostStreamBytes;
+  }
+}
 
 }  // namespace
 
@@ -77,9 +93,18 @@ Exchanged QtServerLink::Exchange(std::string_view request, std::string_view body
 
   std::string received;
   bool whole = false;
+  bool tooLong = false;
+  std::size_t total = 0;
+  const std::size_t most = MostBytesOf(shape);
   const auto takeArrived = [&] {
+    if (tooLong) return;
     const QByteArray bytes = socket.readAll();
     if (bytes.isEmpty()) return;
+    total += static_cast<std::size_t>(bytes.size());
+    if (total > most && shape.What != ReplyShape::Kind::Exactly) {
+      tooLong = true;
+      return;
+    }
     const std::string_view piece(bytes.constData(), static_cast<size_t>(bytes.size()));
     switch (shape.What) {
       case ReplyShape::Kind::Line: {
@@ -104,9 +129,10 @@ Exchanged QtServerLink::Exchange(std::string_view request, std::string_view body
   if (shape.What != ReplyShape::Kind::Nothing) {
     const bool inTime = WaitFor(socket, replyTimeoutMs_, [&] {
       takeArrived();
-      return whole || socket.state() != QAbstractSocket::ConnectedState;
+      return whole || tooLong || socket.state() != QAbstractSocket::ConnectedState;
     });
     takeArrived();
+    if (tooLong) return failed(TooLongText());
     if (!whole) {
       // A line the server closes on without its LF still counts.
       const bool lineCut = shape.What == ReplyShape::Kind::Line && !received.empty();

@@ -50,8 +50,8 @@ double LittleEndianDouble(const char* bytes) {
 
 ServerLesson ReadLesson(const char* record) {
   ServerLesson lesson;
-  const std::size_t length = std::min<std::size_t>(static_cast<unsigned char>(record[0]),
-                                                   kLessonNameLimit);
+  const std::size_t length =
+      std::min<std::size_t>(static_cast<unsigned char>(record[0]), kLessonNameLimit);
   lesson.Name.assign(record + 1, length);
   const std::int32_t count = LittleEndian32(record + kLessonCountOffset);
   const std::size_t used =
@@ -71,6 +71,20 @@ LessonAssignment ReadAssignment(const char* record) {
   return assignment;
 }
 
+void PutBigEndian32(std::string& out, std::uint32_t value) {
+  for (int shift = 24; shift >= 0; shift -= 8) out.push_back(static_cast<char>(value >> shift));
+}
+
+void PutLittleEndian(char* at, std::uint64_t value, int bytes) {
+  for (int i = 0; i < bytes; ++i) at[i] = static_cast<char>(value >> (8 * i));
+}
+
+void PutLittleEndianDouble(char* at, double value) {
+  std::uint64_t bits = 0;
+  std::memcpy(&bits, &value, sizeof bits);
+  PutLittleEndian(at, bits, 8);
+}
+
 }  // namespace
 
 std::string LoginRequest(const ServerCredentials& who) { return Standard("LOG:", who); }
@@ -84,13 +98,20 @@ std::string ChangePasswordRequest(std::string_view user, std::string_view oldPas
   return WithLineEnd(Fields("CHP:", {user, oldPassword, newPassword}));
 }
 
+std::string ResultRecordText(const ResultRecord& record) {
+  return Fields(
+      "", {record.Name, record.Title, std::to_string(record.Kind), std::to_string(record.Item),
+           std::to_string(record.Level), FormatDate(record.LastDate), std::to_string(record.Score),
+           std::to_string(record.Attempts), std::to_string(record.Finished), record.Group});
+}
+
 std::string SendRecordRequest(const ServerCredentials& who, const ResultRecord& record) {
-  return WithLineEnd(Fields(
-      "RCW:", {who.UserName, who.Password, who.SettingsTag, record.Name, record.Title,
-               std::to_string(record.Kind), std::to_string(record.Item),
-               std::to_string(record.Level), FormatDate(record.LastDate),
-               std::to_string(record.Score), std::to_string(record.Attempts),
-               std::to_string(record.Finished), record.Group}));
+  return SendRecordTextRequest(who, ResultRecordText(record));
+}
+
+std::string SendRecordTextRequest(const ServerCredentials& who, std::string_view recordText) {
+  return WithLineEnd(Fields("RCW:", {who.UserName, who.Password, who.SettingsTag}) +
+                     std::string(recordText));
 }
 
 std::string ReplyField(std::string_view line, int k) {
@@ -159,7 +180,8 @@ bool LessonsReader::Step() {
         return true;
       }
       if (available < kServerLessonSize) return false;
-      if (lessons_.Lessons.size() < kMaxClassroomRecords) lessons_.Lessons.push_back(ReadLesson(at));
+      if (lessons_.Lessons.size() < kMaxClassroomRecords)
+        lessons_.Lessons.push_back(ReadLesson(at));
       offset_ += kServerLessonSize;
       --remaining_;
       return true;
@@ -183,10 +205,50 @@ bool LessonsReader::Step() {
   return false;
 }
 
+std::string UserInfoBytes(bool wholeMaterial) {
+  std::string block(kUserInfoSize, '\0');
+  block[kWholeMaterialOffset] = wholeMaterial ? 1 : 0;
+  return block;
+}
+
+std::string LessonsReplyBytes(const ClassroomLessons& lessons) {
+  std::string out;
+  out.reserve(8 + lessons.Lessons.size() * kServerLessonSize +
+              lessons.Assignments.size() * kAssignmentSize);
+  PutBigEndian32(out, static_cast<std::uint32_t>(lessons.Lessons.size()));
+  for (const ServerLesson& lesson : lessons.Lessons) {
+    std::string record(kServerLessonSize, '\0');
+    const std::size_t length = std::min(lesson.Name.size(), kLessonNameLimit);
+    record[0] = static_cast<char>(length);
+    std::memcpy(record.data() + 1, lesson.Name.data(), length);
+    const std::size_t used = std::min(lesson.Positions.size(), kLessonRecordLimit);
+    PutLittleEndian(record.data() + kLessonCountOffset, used, 4);
+    for (std::size_t i = 0; i < used; ++i) {
+      PutLittleEndian(record.data() + kLessonRecordsOffset + 4 * i,
+                      static_cast<std::uint32_t>(lesson.Positions[i]), 4);
+    }
+    out += record;
+  }
+  PutBigEndian32(out, static_cast<std::uint32_t>(lessons.Assignments.size()));
+  for (const LessonAssignment& assignment : lessons.Assignments) {
+    char record[kAssignmentSize] = {};
+    PutLittleEndian(record, static_cast<std::uint32_t>(assignment.ID), 4);
+    PutLittleEndianDouble(record + 4, assignment.OD);
+    record[12] = assignment.OdRazu ? 1 : 0;
+    PutLittleEndianDouble(record + 16, assignment.DO);
+    out.append(record, kAssignmentSize);
+  }
+  return out;
+}
+
 namespace classroom_text {
 
 std::string LoginRefused() {
-  return "Pr\xF3" "ba logowania zako\xF1" "czy\xB3" "a si\xEA niepowodzeniem (podano b\xB3\xEA" "dny login i/lub password).\rSkontaktuj sie z administratorem.";
+  return "Pr\xF3"
+         "ba logowania zako\xF1"
+         "czy\xB3"
+         "a si\xEA niepowodzeniem (podano b\xB3\xEA"
+         "dny login i/lub password).\rSkontaktuj sie z administratorem.";
 }
 
 std::string LoginNoAccess() {
@@ -194,47 +256,66 @@ std::string LoginNoAccess() {
 }
 
 std::string LoginConnectionFailed(std::string_view failure) {
-  return std::string("B\xB3\xB9" "d podczas pr\xF3" "by po\xB3\xB9" "czenia z serwerem. (id: ") + std::string(failure) + "). Skontaktuj sie z administratorem.";
+  return std::string(
+             "B\xB3\xB9"
+             "d podczas pr\xF3"
+             "by po\xB3\xB9"
+             "czenia z serwerem. (id: ") +
+         std::string(failure) + "). Skontaktuj sie z administratorem.";
 }
 
-std::string UploadNoLocalFile() {
-  return "Na komputerze klienta nie znaleziono struktury CW_Info";
-}
+std::string UploadNoLocalFile() { return "Na komputerze klienta nie znaleziono struktury CW_Info"; }
 
 std::string UploadFailed(std::string_view failure) {
-  return std::string("B\xB3" "ad serwera podczas przysy\xB3" "ania CW_Info. B\xB3\xB9" "d:") + std::string(failure);
+  return std::string(
+             "B\xB3"
+             "ad serwera podczas przysy\xB3"
+             "ania CW_Info. B\xB3\xB9"
+             "d:") +
+         std::string(failure);
 }
 
 std::string DownloadFailed() {
-  return "B\xB3" "ad! Mozliwe przyczyny\r- serwer nie odpowiedzial na zadanie pobrania CwInfo\r- blad podczas zapisu CwInfo na komputerze klienta...\rSkontaktuj sie z administratorem.";
+  return "B\xB3"
+         "ad! Mozliwe przyczyny\r- serwer nie odpowiedzial na zadanie pobrania CwInfo\r- blad "
+         "podczas zapisu CwInfo na komputerze klienta...\rSkontaktuj sie z administratorem.";
 }
 
 std::string UserInfoFailed() {
-  return "B\xB3" "ad! Mozliwe przyczyny\r- serwer nie odpowiedzial na zadanie pobrania danych uzytkownika\rSkontaktuj sie z administratorem.";
+  return "B\xB3"
+         "ad! Mozliwe przyczyny\r- serwer nie odpowiedzial na zadanie pobrania danych "
+         "uzytkownika\rSkontaktuj sie z administratorem.";
 }
 
 std::string LessonsFailed() {
-  return "B\xB3" "ad! Mozliwe przyczyny\r- serwer nie odpowiedzial na zadanie pobrania Lekcji\r- blad podczas zapisu Lekcji na komputerze klienta...\rSkontaktuj sie z administratorem.";
+  return "B\xB3"
+         "ad! Mozliwe przyczyny\r- serwer nie odpowiedzial na zadanie pobrania Lekcji\r- blad "
+         "podczas zapisu Lekcji na komputerze klienta...\rSkontaktuj sie z administratorem.";
 }
 
-std::string PasswordChanged() {
-  return "Has\xB3o zosta\xB3o zmienione!";
-}
+std::string PasswordChanged() { return "Has\xB3o zosta\xB3o zmienione!"; }
 
 std::string PasswordRefused() {
-  return "B\xB3" "ad - serwer odpowiedzial \"FALSE\" po otrzymaniu zadania zmiany hasla!\r\rMozliwe przyczyny:\r\r- zle podany user i/lub password\r\r- bark komunikacji z serverem.";
+  return "B\xB3"
+         "ad - serwer odpowiedzial \"FALSE\" po otrzymaniu zadania zmiany hasla!\r\rMozliwe "
+         "przyczyny:\r\r- zle podany user i/lub password\r\r- bark komunikacji z serverem.";
 }
 
 std::string PasswordConnectionFailed() {
-  return "B\xB3" "ad!!!";
+  return "B\xB3"
+         "ad!!!";
 }
 
 std::string RecordRefused() {
-  return "Wys\xB3" "anie rekordu CW_Info nie powiod\xB3o si\xEA.";
+  return "Wys\xB3"
+         "anie rekordu CW_Info nie powiod\xB3o si\xEA.";
 }
 
 std::string RecordConnectionFailed(std::string_view failure) {
-  return std::string("B\xB3\xB9" "d serwera: ") + std::string(failure) + " - skontaktuj si\xEA z administratorem";
+  return std::string(
+             "B\xB3\xB9"
+             "d serwera: ") +
+         std::string(failure) + " - skontaktuj si\xEA z administratorem";
 }
 
 }  // namespace classroom_text

@@ -33,8 +33,13 @@ std::string LessonsRequest(const ServerCredentials& who);
 /// "CHP:" with the texts as typed (not trimmed).
 std::string ChangePasswordRequest(std::string_view user, std::string_view oldPassword,
                                   std::string_view newPassword);
-/// "RCW:" with the record's fields, numbers decimal, the date as "yyyy-mm-dd".
+/// The record text of "RCW:": the record's fields each followed by "#", numbers decimal, the
+/// date as "yyyy-mm-dd".
+std::string ResultRecordText(const ResultRecord& record);
+/// "RCW:" with one record.
 std::string SendRecordRequest(const ServerCredentials& who, const ResultRecord& record);
+/// "RCW:" with a record text made before (a queued result).
+std::string SendRecordTextRequest(const ServerCredentials& who, std::string_view recordText);
 
 /// Field k (1-based) of a reply line: the text between the (k-1)-th and the k-th "#"; a field
 /// whose "#" is missing reads as empty.
@@ -82,6 +87,12 @@ class LessonsReader {
   std::uint32_t remaining_ = 0;
   ClassroomLessons lessons_;
 };
+
+/// What a server sends: the "GUI:" block with only the `WholeMaterial` byte set, and the
+/// "GIL:" reply (big-endian counts, little-endian records, names cut to 191 bytes and record
+/// lists to 100 positions, as the reader above takes them).
+std::string UserInfoBytes(bool wholeMaterial);
+std::string LessonsReplyBytes(const ClassroomLessons& lessons);
 
 /// The messages of the requests (cp1250); a line break is one CR.
 namespace classroom_text {

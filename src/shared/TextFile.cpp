@@ -242,4 +242,49 @@ bool WriteFileAtomically(const std::string& path, std::string_view bytes, std::s
   return true;
 }
 
+bool AppendLineDurably(const std::string& path, std::string_view line,
+                       std::string_view newFileStart, std::string* reason) {
+  const auto fail = [&](const std::string& why) {
+    if (reason) *reason = why;
+    return false;
+  };
+  if (!FileExists(path)) {
+    std::string whole(newFileStart);
+    whole.append(line);
+    std::string why;
+    return WriteFileAtomically(path, whole, &why) || fail(why);
+  }
+  const std::string resolved = ResolvePath(path);
+  const int fd = ::open(resolved.c_str(), O_RDWR | O_APPEND | O_CLOEXEC);
+  if (fd < 0) return fail(std::strerror(errno));
+  const auto closeAndFail = [&](const std::string& why) {
+    ::close(fd);
+    return fail(why);
+  };
+  struct stat before;
+  if (::fstat(fd, &before) != 0) return closeAndFail(std::strerror(errno));
+  std::string text(line);
+  char last = '\n';
+  if (before.st_size > 0 && ::pread(fd, &last, 1, before.st_size - 1) == 1 && last != '\n') {
+    text.insert(0, "\r\n");
+  }
+  // A part of the line would stay as a wrong line, so anything short cuts the file back.
+  const auto undo = [&](int error) {
+    const bool cutBack = ::ftruncate(fd, before.st_size) == 0;
+    std::string why = error == 0 ? "zapis niepełny" : std::strerror(error);
+    if (!cutBack) why += "; plik mógł zostać uszkodzony";
+    return closeAndFail(why);
+  };
+  std::string_view rest = text;
+  while (!rest.empty()) {
+    const ssize_t written = ::write(fd, rest.data(), rest.size());
+    if (written < 0 && errno == EINTR) continue;
+    if (written <= 0) return undo(written < 0 ? errno : 0);
+    rest.remove_prefix(static_cast<size_t>(written));
+  }
+  if (::fsync(fd) != 0) return undo(errno);
+  if (::close(fd) != 0) return fail(std::strerror(errno));
+  return true;
+}
+
 }  // namespace tess

@@ -55,4 +55,11 @@ std::string JoinCrLf(const std::vector<std::string>& lines);
 bool WriteFileAtomically(const std::string& path, std::string_view bytes,
                          std::string* error = nullptr);
 
+/// Appends `line` (with its line end) to a file, flushed to disk, whole or not at all: a short
+/// write or a failed flush cuts the file back. A file that lacks its last line end gets one
+/// first, so the line never joins another. A file that does not exist yet is made whole from
+/// `newFileStart` and the line. On failure `reason` (when given) says why.
+bool AppendLineDurably(const std::string& path, std::string_view line,
+                       std::string_view newFileStart = {}, std::string* reason = nullptr);
+
 }  // namespace tess

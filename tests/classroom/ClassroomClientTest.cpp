@@ -52,9 +52,17 @@ TEST(ClassroomClientTest, LoginTellsWhatTheServerSaid) {
   };
   const Row rows[] = {
       {{true, {"1#0#"}, {}}, true, ""},
-      {{true, {"0#"}, {}}, false, "Pr\xF3" "ba logowania"},
+      {{true, {"0#"}, {}},
+       false,
+       "Pr\xF3"
+       "ba logowania"},
       {{true, {"2#"}, {}}, false, "Nie masz dost\xEApu"},
-      {{false, {}, "Connection refused"}, false, "B\xB3\xB9" "d podczas pr\xF3" "by po\xB3\xB9" "czenia z serwerem. (id: Connection refused). "},
+      {{false, {}, "Connection refused"},
+       false,
+       "B\xB3\xB9"
+       "d podczas pr\xF3"
+       "by po\xB3\xB9"
+       "czenia z serwerem. (id: Connection refused). "},
   };
   for (const Row& row : rows) {
     ScriptedLink link;
@@ -90,7 +98,10 @@ TEST(ClassroomClientTest, ResultsGoUpAsTheyAreAndComeDownWhole) {
   link.Answers.push_back({false, {std::string(100, 'n')}, "Connection reset"});
   RequestOutcome down = client.DownloadResults(file);
   EXPECT_FALSE(down.Ok);
-  EXPECT_EQ(down.Message.rfind("B\xB3" "ad! Mozliwe przyczyny\r- serwer", 0), 0u);
+  EXPECT_EQ(down.Message.rfind("B\xB3"
+                               "ad! Mozliwe przyczyny\r- serwer",
+                               0),
+            0u);
   EXPECT_EQ(ReadFileBytes(file).Bytes, old);
   link.Answers.push_back({true, {std::string(204, 'a'), std::string(204, 'b')}, {}});
   EXPECT_TRUE(client.DownloadResults(file).Ok);
@@ -112,16 +123,23 @@ TEST(ClassroomClientTest, UserInfoLessonsPasswordAndRecords) {
   EXPECT_TRUE(client.GetLessons(lessons).Ok);
   EXPECT_TRUE(lessons.Lessons.empty() && lessons.Assignments.empty());
   link.Answers.push_back({false, {}, "timeout"});
-  EXPECT_EQ(client.GetLessons(lessons).Message.rfind("B\xB3" "ad! Mozliwe przyczyny", 0), 0u);
+  EXPECT_EQ(client.GetLessons(lessons).Message.rfind("B\xB3"
+                                                     "ad! Mozliwe przyczyny",
+                                                     0),
+            0u);
 
   link.Answers.push_back({true, {"TRUE"}, {}});
   EXPECT_EQ(client.ChangePassword("Ola", "a", "b").Message, "Has\xB3o zosta\xB3o zmienione!");
   link.Answers.push_back({true, {"FALSE"}, {}});
-  EXPECT_EQ(client.ChangePassword("Ola", "a", "b").Message.rfind(
-                "B\xB3" "ad - serwer odpowiedzial \"FALSE\"", 0),
+  EXPECT_EQ(client.ChangePassword("Ola", "a", "b")
+                .Message.rfind("B\xB3"
+                               "ad - serwer odpowiedzial \"FALSE\"",
+                               0),
             0u);
   link.Answers.push_back({false, {}, "x"});
-  EXPECT_EQ(client.ChangePassword("Ola", "a", "b").Message, "B\xB3" "ad!!!");
+  EXPECT_EQ(client.ChangePassword("Ola", "a", "b").Message,
+            "B\xB3"
+            "ad!!!");
 
   ResultRecord record;
   record.Name = "tek_1";
@@ -129,10 +147,12 @@ TEST(ClassroomClientTest, UserInfoLessonsPasswordAndRecords) {
   EXPECT_TRUE(client.SendResultRecord(record).Ok);
   link.Answers.push_back({true, {"NO"}, {}});
   EXPECT_EQ(client.SendResultRecord(record).Message,
-            "Wys\xB3" "anie rekordu CW_Info nie powiod\xB3o si\xEA.");
+            "Wys\xB3"
+            "anie rekordu CW_Info nie powiod\xB3o si\xEA.");
   link.Answers.push_back({false, {}, "Host not found"});
   EXPECT_EQ(client.SendResultRecord(record).Message,
-            "B\xB3\xB9" "d serwera: Host not found - skontaktuj si\xEA z administratorem");
+            "B\xB3\xB9"
+            "d serwera: Host not found - skontaktuj si\xEA z administratorem");
 }
 
 }  // namespace

@@ -112,6 +112,26 @@ TEST(QtServerLinkTest, RefusedAndSilentServersFailInTime) {
   EXPECT_FALSE(reply.Ok);
   EXPECT_LT(clock.elapsed(), 3000);
 
+  // A server that sends forever is stopped, a line without end as a block that never ends.
+  LoopbackServer flood([](QTcpSocket& socket, const QByteArray& got) {
+    if (got.endsWith("\r\n")) {
+      QObject::connect(&socket, &QTcpSocket::bytesWritten, &socket,
+                       [&socket] { socket.write(QByteArray(65536, 'f')); });
+      socket.write(QByteArray(65536, 'f'));
+    }
+  });
+  QtServerLink floodLink("127.0.0.1", flood.Port(), 2000, 2000);
+  reply = floodLink.Exchange("LOG:a#b#c#\r\n", {}, Shape(ReplyShape::Kind::Line));
+  EXPECT_FALSE(reply.Ok);
+  std::size_t streamed = 0;
+  ReplyShape endless{ReplyShape::Kind::UntilDone, 0, [&](std::string_view piece) {
+                       streamed += piece.size();
+                       return false;
+                     }};
+  reply = floodLink.Exchange("GIL:a#b#c#\r\n", {}, endless);
+  EXPECT_FALSE(reply.Ok);
+  EXPECT_LE(streamed, std::size_t{64} * 1024 * 1024);
+
   // A line the server closes on without its line end still counts.
   LoopbackServer curt([](QTcpSocket& socket, const QByteArray& got) {
     if (got.endsWith("\r\n")) {
