@@ -97,6 +97,7 @@ make_seeds() {
   seed_kind_lines OrderingFuzzer DV ""
   seed_kind_lines ColumnsFuzzer DD ""
   seed_kind_lines DefinitionsFuzzer DF ""
+  seed_files GapTextFuzzer "$d"/Wpisywania/*.fcs
   if [ -f "$d/St_a.txt" ]; then
     { grep -a '<' "$d/St_a.txt" || true; } | head -n 40 |
       split -l 1 -d -a 3 - "$SEEDS_DIR/MarkupFuzzer/line."

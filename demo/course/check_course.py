@@ -332,8 +332,14 @@ def parse_fcs(where, name, transcript):
     norm_tr = " ".join(transcript.split())
     for k, line in enumerate(lines[3:], 4):
         wl = f"{path}:{k}"
-        check("\\" not in line and "$%^" not in line and ">>" not in line and "*" not in line, wl,
-              "no alternatives, joins or prefills are used in these texts")
+        check("$%^" not in line and ">>" not in line and "*" not in line, wl,
+              "no joins or prefills are used in these texts")
+        # An alternative answer is written "&expected/\\alternative": the separator before the
+        # backslash keeps the expected answer whole.
+        for w in line.split():
+            if "\\" in w:
+                check(w.startswith("&") and re.fullmatch(r"&[^/\\]+/\\[^/\\]+", w.rstrip(".,;!?")) is not None,
+                      wl, f"an alternative is written &expected/\\alternative, got {w!r}")
         for m in MARKS:
             check(" " + m not in line, wl, f"a '{m}' after a blank would stop the splitting of later marks")
         for w in line.split():
@@ -341,11 +347,15 @@ def parse_fcs(where, name, transcript):
                 continue
             nwords += 1
             if w.startswith("&"):
-                ans = w[1:].rstrip(".,;!?").replace("+", " ")
-                check(ans != "" and len(ans) <= 30, wl, f"gap answer {ans!r}")
-                check(ans == ans.lower(), wl, f"gap answer {ans!r} should be lower case (the case option)")
-                gaps.append(ans)
-        plain = " ".join(line.replace("&", "").replace("<BR>", " ").split())
+                answers = w[1:].rstrip(".,;!?").split("/\\")
+                for ans in answers:
+                    ans = ans.replace("+", " ", 1)
+                    check(ans != "" and len(ans) <= 30, wl, f"gap answer {ans!r}")
+                    check(ans == ans.lower(), wl, f"gap answer {ans!r} should be lower case (the case option)")
+                gaps.append(answers[0].replace("+", " ", 1))
+        # The recording says the expected answer; the alternative is left out of the comparison.
+        spoken = re.sub(r"/\\[^\s.,;!?]+", "", line)
+        plain = " ".join(spoken.replace("&", "").replace("<BR>", " ").split())
         check(plain in norm_tr, wl, "the text of this line must be a passage of the recording's transcript")
     check(3 <= len(gaps) <= 12, path, f"{len(gaps)} gaps")
     check(nwords <= 1400, path, "at most 1400 words")

@@ -86,6 +86,7 @@ void CourseProgram::WireExercises() {
       state_, courseMaterial_.Exercises, results_, skins_->MyImageList1, ports_.Pictures, *sound_,
       *media_, ports_.Time, *ports_.Random, Messages()});
   launcher_->OnShowHelpPage = [this](const std::string& page) { ShowHelpPage(page); };
+  launcher_->OnShowInformation = [this](const std::string& text) { ShowInformation(text); };
   launcher_->OnExerciseClosed = [this] {
     if (!itemOpener_) return;
     itemOpener_->raise();

@@ -8,6 +8,7 @@
 #include "exercises/MultipleChoiceWindow.h"
 #include "exercises/OrderingWindow.h"
 #include "exercises/TrueFalseWindow.h"
+#include "exercises/TypingWindow.h"
 #include "media/MediaWindow.h"
 #include "media/SoundService.h"
 #include "platform/MessageBox.h"
@@ -25,6 +26,7 @@ ExerciseLauncher::ExerciseLauncher(const ExerciseProgramServices& s)
   windows_["DV"] = std::make_unique<OrderingWindow>(services_);
   windows_["DD"] = std::make_unique<ColumnsWindow>(services_);
   windows_["DF"] = std::make_unique<DefinitionsWindow>(services_);
+  windows_["WP"] = std::make_unique<TypingWindow>(services_);
 }
 
 ExerciseLauncher::~ExerciseLauncher() = default;
@@ -103,6 +105,10 @@ void ExerciseLauncher::ShowInterfaceText(int n) {
 
 void ExerciseLauncher::ShowHelpPage(const std::string& page) {
   if (OnShowHelpPage) OnShowHelpPage(page);
+}
+
+void ExerciseLauncher::ShowInformation(const std::string& text) {
+  if (OnShowInformation) OnShowInformation(text);
 }
 
 void ExerciseLauncher::ExerciseClosed() {

@@ -41,6 +41,7 @@ class ExerciseLauncher : public ExerciseHost {
 
   void OpenExerciseTab(int tab) override;
   void ShowHelpPage(const std::string& page) override;
+  void ShowInformation(const std::string& text) override;
   void ExerciseClosed() override;
 
   /// Loads exercise k into the window of its kind and shows it; kinds without a window open
@@ -48,6 +49,7 @@ class ExerciseLauncher : public ExerciseHost {
   void LaunchExercise(int exercise);
 
   std::function<void(const std::string& page)> OnShowHelpPage;
+  std::function<void(const std::string& text)> OnShowInformation;
   std::function<void()> OnExerciseClosed;
 
   LessonState& Lesson() { return lesson_; }

@@ -26,6 +26,8 @@ class ExerciseHost {
   virtual void OpenExerciseTab(int tab) = 0;
   /// F1: the help window on a page (full path, with its anchor).
   virtual void ShowHelpPage(const std::string& page) = 0;
+  /// A text (cp1250) in the information window, modal: the typing exercise's glossary.
+  virtual void ShowInformation(const std::string& text) = 0;
   /// The learner closed the exercise window: the window that opened the lesson takes over.
   virtual void ExerciseClosed() = 0;
 };
