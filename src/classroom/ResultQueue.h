@@ -4,14 +4,17 @@
 // whole and flushed, and removed only after the server accepted it. The file survives restarts
 // and a killed program.
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "classroom/ClassroomClient.h"
 
 namespace tess {
 
-/// The queue file of a user: UserDir + "wyniki_do_wyslania.txt".
-std::string ResultQueuePath(const std::string& userDir);
+/// The queue file of a user: UserDir + "wyniki_do_wyslania_" + the name's bytes in hex +
+/// ".txt". Every classroom user of a computer shares one folder, so each keeps a file of his
+/// own and no result is ever sent under another learner's name.
+std::string ResultQueuePath(const std::string& userDir, std::string_view userName);
 
 class ResultQueue {
  public:

@@ -34,7 +34,8 @@ ResultRecord Record(const std::string& name, int score) {
 TEST(ResultQueueTest, ResultsWaitWhileTheServerIsDownAndGoOutInOrder) {
   testing::TempFolder folder;
   ASSERT_TRUE(folder.ok());
-  const std::string path = ResultQueuePath(folder.path() + "/");
+  const std::string path = ResultQueuePath(folder.path() + "/", "Ola");
+  EXPECT_EQ(path, folder.path() + "/wyniki_do_wyslania_4f6c61.txt");
   RecordServer server;
   ClassroomClient client(server, {"Ola", "tajne", "tsa2_2003"});
 
