@@ -104,6 +104,11 @@ make_seeds() {
   fi
   seed_text MarkupFuzzer tags.txt '<B>Uwaga:</B> <i>posłuchaj</i> <BR> nagrania  i odpowiedz'
   seed_text UserFileFuzzer usr.t '1=Anna\r\n2=Piotr Nowak\r\n7=Zo\xbfia\r\n'
+  seed_text ClassroomRequestFuzzer log.txt 'LOG:a#b#c#\r\n'
+  seed_text ClassroomRequestFuzzer gil.txt 'GIL:a#b#c#\r\n'
+  seed_text ClassroomRequestFuzzer chp.txt 'CHP:a#b#nowe#\r\n'
+  seed_text ClassroomRequestFuzzer rcw.txt 'RCW:a#b#c#tek_1#Tytu\xb3 = T = T = #40#2#1#2026-01-02#80#3#1#grupa#\r\n'
+  seed_text ClassroomRequestFuzzer pcw.txt 'PCW:a#b#c#\r\nrecords follow'
   # Two results records as the course writes them: name, title, kind, item, level, date,
   # score, attempts, finished, group.
   python3 - "$SEEDS_DIR/ResultsFileFuzzer/tsa2_2003" <<'PY'
