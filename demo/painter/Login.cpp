@@ -1,8 +1,10 @@
-// The windows of the local users: the login (300 x 200), the new user (320 x 150) and the exit
-// confirmation (300 x 100). Each has a title strip where its close button stands, and paper
-// panels exactly under the list and the name field of the window.
+// The windows of the users: the local login (300 x 200), the new user (320 x 150) and the exit
+// confirmation (300 x 100), and the classroom's login (387 x 163), password change (373 x 191)
+// and end of session (387 x 120). Each has a title strip where its close button stands, and
+// paper panels exactly under the lists and fields of the window.
 #include <QFontMetricsF>
 
+#include <initializer_list>
 #include <stdexcept>
 
 #include "Captions.h"
@@ -108,7 +110,40 @@ QImage QuitWindow(int language) {
   return image;
 }
 
+// The classroom windows' fields: a label column on the left, the fields beside it.
+constexpr int kClassroomFieldLeft = 170;
+constexpr int kClassroomFieldWidth = 200;
+constexpr int kClassroomFieldHeight = 24;
+
+QImage ClassroomWindow(QSize size, const QString& title, std::initializer_list<int> fieldTops) {
+  QImage image = Canvas(size, kSand);
+  QPainter p(&image);
+  p.setRenderHint(QPainter::Antialiasing);
+  TitleStrip(p, size.width(), title);
+  for (int top : fieldTops) {
+    PaperUnder(p, QRect(kClassroomFieldLeft, top, kClassroomFieldWidth, kClassroomFieldHeight));
+  }
+  // The buttons stand below a line under the fields.
+  if (fieldTops.size() > 0) {
+    p.setPen(QPen(kSandLine, 1));
+    const qreal y = size.height() - 44.5;
+    p.drawLine(QPointF(16, y), QPointF(size.width() - 16, y));
+  }
+  Frame(p, size);
+  return image;
+}
+
 }  // namespace
+
+void PaintClassroomWindows(PictureFolder& folder) {
+  // The classroom windows speak Polish whatever the interface language.
+  folder.SaveBmp(QStringLiteral("gfx_r\\siec_logowanie.bmp"),
+                 ClassroomWindow({387, 163}, QStringLiteral("Logowanie do systemu"), {44, 76}));
+  folder.SaveBmp(QStringLiteral("gfx_r\\siec_haslo.bmp"),
+                 ClassroomWindow({373, 191}, QStringLiteral("Zmiana hasła"), {36, 62, 88, 114}));
+  folder.SaveBmp(QStringLiteral("gfx_r\\siec_koniec.bmp"),
+                 ClassroomWindow({387, 120}, QStringLiteral("Koniec pracy"), {}));
+}
 
 void PaintUserWindows(PictureFolder& folder, int language) {
   const QString dir = LangDir(language) + QStringLiteral("gfx_r\\");

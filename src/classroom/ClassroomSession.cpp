@@ -15,8 +15,7 @@ std::string NothingToWorkOnMessage() {
 }
 
 ClassroomLoginOutcome ClassroomSession::LogIn(CourseState& state, std::string_view typedName,
-                                              std::string_view typedPassword,
-                                              ResultsStore& store) {
+                                              std::string_view typedPassword, ResultsStore& store) {
   ClassroomLoginOutcome outcome;
   const auto say = [&](const std::string& text, bool plain) {
     if (!text.empty()) outcome.Messages.push_back({text, plain});

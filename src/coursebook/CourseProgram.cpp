@@ -4,9 +4,11 @@
 
 #include "choosers/LessonChooserWindow.h"
 #include "choosers/SectionChooserWindow.h"
+#include "classroom/ClassroomLoginWindow.h"
 #include "core/CourseSkins.h"
 #include "core/Settings.h"
 #include "coursebook/Backdrop.h"
+#include "coursebook/ClassroomFlow.h"
 #include "coursebook/ExitConfirmationWindow.h"
 #include "coursebook/HomeWindow.h"
 #include "coursebook/InformationWindow.h"
@@ -191,7 +193,28 @@ bool CourseProgram::LoadCourseMaterial() {
 
 void CourseProgram::ShowBackdrop() { backdrop_->ShowCovering(); }
 
-bool CourseProgram::ShowClassroomLogin() { return false; }
+bool CourseProgram::ShowClassroomLogin() {
+  if (!classroom_) {
+    classroom_ = std::make_unique<ClassroomFlow>(state_, courseMaterial_, results_,
+                                                 skins_->MyImageList1, ports_.Pictures,
+                                                 ports_.Modal, ports_.Time, Messages(),
+                                                 ports_.PlainMessages);
+  }
+  switch (classroom_->ShowLogin()) {
+    case ClassroomLoginWindow::kLoggedIn:
+      classroomLessons_ = classroom_->Lessons();
+      launcher_->SetReporter(classroom_.get());
+      return true;
+    case ClassroomLoginWindow::kLocalWork:
+      break;
+    default:
+      endRequested_ = true;
+      return true;
+  }
+  classroomLessons_ = {};
+  launcher_->SetReporter(nullptr);
+  return false;
+}
 
 void CourseProgram::ShowLocalLogin() {
   if (!login_->LoadError().empty()) Messages().ShowMessage(login_->LoadError());
@@ -222,6 +245,21 @@ bool CourseProgram::ConfirmClose() {
   if (state_.RunMode == kRunModeLocal) {
     CentreOnScreen(*exitConfirmation_);
     if (ports_.Modal.ShowModal(*exitConfirmation_) != mrYes) return false;
+  } else if (classroom_) {
+    switch (classroom_->AskSessionEnd()) {
+      case SessionEnd::BackToProgram:
+        return false;
+      case SessionEnd::CloseProgram:
+        break;
+      case SessionEnd::LogOut:
+        // Nothing goes to the server at log-out; the login comes again, or local work.
+        if (!ShowClassroomLogin()) {
+          state_.RunMode = kRunModeLocal;
+          ShowLocalLogin();
+        }
+        if (!endRequested_) return false;
+        break;
+    }
   }
   QApplication::quit();
   return true;

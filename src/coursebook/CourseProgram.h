@@ -37,6 +37,7 @@ class HomeWindow;
 class Backdrop;
 class SectionChooserWindow;
 class LessonChooserWindow;
+class ClassroomFlow;
 class OptionsWindow;
 class LanguageMaterial;
 class MessageWindowBox;
@@ -108,6 +109,8 @@ class CourseProgram : public StartHost {
   MediaWindow& Media() { return *media_; }
 
   LoginWindow& LoginDialog() { return *login_; }
+  /// The classroom side; null until the first classroom login.
+  ClassroomFlow* ClassroomSide() { return classroom_.get(); }
   NewUserWindow& NewUserDialog() { return *newUser_; }
   ExitConfirmationWindow& ExitDialog() { return *exitConfirmation_; }
   InformationWindow& InformationDialog() { return *information_; }
@@ -132,7 +135,8 @@ class CourseProgram : public StartHost {
   void LoadUserResults();
   /// The exercise windows, after the sound and the media window.
   void WireExercises();
-  /// Asked when the main window closes: in local mode the exit confirmation decides.
+  /// Asked when the main window closes: in local mode the exit confirmation decides, in
+  /// classroom mode the end-of-session window (close, log out, or back to the program).
   bool ConfirmClose();
 
   CourseState& state_;
@@ -166,6 +170,8 @@ class CourseProgram : public StartHost {
   /// The window an item was opened from; it takes over when the item's window closes.
   QPointer<QWidget> itemOpener_;
   ClassroomLessons classroomLessons_;
+  /// The connection and windows of classroom mode; made at the first classroom login.
+  std::unique_ptr<ClassroomFlow> classroom_;
   // Made last and so destroyed first: it reads the store, the material and the lessons.
   std::unique_ptr<LessonChooserWindow> lessonChooser_;
   bool endRequested_ = false;

@@ -39,6 +39,9 @@ class ExerciseLauncher : public ExerciseHost {
   void BeginLesson(const std::vector<int>& exercises, const std::vector<std::uint8_t>& slots,
                    int textMediaMode, const std::array<int, kJumpMarks>& jumpTimes);
 
+  /// The classroom session that hears of every recorded result; none in local mode.
+  void SetReporter(ResultReporter* reporter) { services_.Reporter = reporter; }
+
   void OpenExerciseTab(int tab) override;
   void ShowHelpPage(const std::string& page) override;
   void ShowInformation(const std::string& text) override;
