@@ -112,6 +112,19 @@ TEST(QtServerLinkTest, RefusedAndSilentServersFailInTime) {
   EXPECT_FALSE(reply.Ok);
   EXPECT_LT(clock.elapsed(), 3000);
 
+  // A server that closes at once, before any reply.
+  QTcpServer rude;
+  rude.listen(QHostAddress::LocalHost);
+  QObject::connect(&rude, &QTcpServer::newConnection, [&rude] {
+    QTcpSocket* socket = rude.nextPendingConnection();
+    socket->disconnectFromHost();
+    socket->deleteLater();
+  });
+  QtServerLink rudeLink("127.0.0.1", rude.serverPort(), 2000, 2000);
+  EXPECT_FALSE(rudeLink.Exchange("LOG:a#b#c#\r\n", {}, Shape(ReplyShape::Kind::Line)).Ok);
+  EXPECT_FALSE(
+      rudeLink.Exchange("GUI:a#b#c#\r\n", {}, Shape(ReplyShape::Kind::Exactly, 292)).Ok);
+
   // A server that sends forever is stopped, a line without end as a block that never ends.
   LoopbackServer flood([](QTcpSocket& socket, const QByteArray& got) {
     if (got.endsWith("\r\n")) {

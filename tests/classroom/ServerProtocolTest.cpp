@@ -22,7 +22,7 @@ TEST(ServerProtocolTest, RequestsAreTheCommandAndHashEndedFields) {
 
   ResultRecord record;
   record.Name = "tek_8";
-  record.Title = "Zwrot kurtki = Sending a jacket back = Jacke = ";
+  record.Title = "\xAFycie codzienne = Everyday life = Alltag = ";  // cp1250 as stored
   record.Kind = 42;
   record.Item = 27;
   record.Level = 3;
@@ -32,7 +32,7 @@ TEST(ServerProtocolTest, RequestsAreTheCommandAndHashEndedFields) {
   record.Finished = 1;
   record.Group = "zakupy";
   EXPECT_EQ(SendRecordRequest(kWho, record),
-            "RCW:Ola#tajne#tsa2_2003#tek_8#Zwrot kurtki = Sending a jacket back = Jacke = #"
+            "RCW:Ola#tajne#tsa2_2003#tek_8#\xAFycie codzienne = Everyday life = Alltag = #"
             "42#27#3#2026-12-10#89#1#1#zakupy#\r\n");
 }
 

@@ -15,6 +15,7 @@
 
 #include "classroom/ClassroomClient.h"
 #include "classroom/QtServerLink.h"
+#include "classroom/ResultQueue.h"
 #include "classroomserver/AdminCommands.h"
 #include "classroomserver/ClassroomServer.h"
 #include "classroomserver/Pbkdf2PasswordHasher.h"
@@ -190,6 +191,44 @@ TEST_F(ClassroomServerTest, ASessionOfTheCourse) {
   EXPECT_FALSE(jozef.Login().Request.Ok);
   EXPECT_TRUE(Client("J\xF3zef", "nowe").Login().Request.Ok);
   EXPECT_FALSE(jozef.ChangePassword("J\xF3zef ", "nowe", "x").Ok);
+}
+
+TEST_F(ClassroomServerTest, AResultMadeWhileTheServerIsDownArrivesAfterItsReturn) {
+  ClassroomClient jozef = Client("J\xF3zef", "has\xB3o");
+  ASSERT_TRUE(jozef.Login().Request.Ok);
+  const std::string file = dir.filePath("results").toStdString();
+  ASSERT_TRUE(WriteFileAtomically(file, Results(2)));
+  ASSERT_TRUE(jozef.UploadResults(file).Ok);
+  ASSERT_TRUE(WaitUntil([&] {
+    std::optional<std::string> stored;
+    return admin->Results("J\xF3zef", "tsa2_2003", stored) && stored && !stored->empty();
+  }));
+
+  ResultRecord done = DeserialiseResultRecord(
+      reinterpret_cast<const std::uint8_t*>(Results(2).data()) + kResultRecordSize);
+  done.Score = 71;
+  done.Attempts = 1;
+  done.Finished = 1;
+  const std::string queueFile = ResultQueuePath(dir.path().toStdString() + "/", "J\xF3zef");
+  const quint16 port = server->Port();
+  server.reset();  // the school's server goes down mid-session
+  EXPECT_FALSE(ResultQueue(queueFile).SendOrKeep(jozef, done).Ok);
+  EXPECT_EQ(ResultQueue(queueFile).Pending().size(), 1u);
+
+  ClassroomServerOptions options;
+  server = std::make_unique<ClassroomServer>(
+      [this](std::string* error) -> std::unique_ptr<ClassroomStorage> {
+        return SqlClassroomStorage::Open({StorageLocation::Kind::Sqlite, database}, error);
+      },
+      [] { return std::make_unique<Pbkdf2PasswordHasher>(kFastHash); }, options);
+  std::string error;
+  ASSERT_TRUE(server->Start(QHostAddress::LocalHost, port, &error)) << error;
+  // The next request of the session takes the waiting result along first.
+  ASSERT_TRUE(ResultQueue(queueFile).Flush(jozef).Ok);
+  EXPECT_TRUE(ResultQueue(queueFile).Empty());
+  ASSERT_EQ(Admin({"results", "export", "Józef"}), 0) << err.str();
+  EXPECT_NE(out.str().find(",40,2,1,"), std::string::npos) << out.str();
+  EXPECT_NE(out.str().find(",71,1,1,start"), std::string::npos) << out.str();
 }
 
 TEST_F(ClassroomServerTest, TwoClientsAtOnce) {
