@@ -1,10 +1,25 @@
 #include "classroom/ClassroomWindowParts.h"
 
+#include <QProxyStyle>
+
 #include "platform/Fonts.h"
 #include "platform/PictureLoader.h"
 #include "widgets/Palette.h"
 
 namespace tess {
+namespace {
+
+// A star for every character of a password, whatever the platform's style shows.
+class StarPasswords : public QProxyStyle {
+ public:
+  int styleHint(StyleHint hint, const QStyleOption* option, const QWidget* widget,
+                QStyleHintReturn* data) const override {
+    if (hint == SH_LineEdit_PasswordCharacter) return '*';
+    return QProxyStyle::styleHint(hint, option, widget, data);
+  }
+};
+
+}  // namespace
 
 QLabel* MakeClassroomBackground(QWidget& window, QSize size) {
   window.setFixedSize(size);
@@ -39,9 +54,9 @@ QLineEdit* MakeField(QWidget& window, const char* name, int top, bool hidden) {
   field->setStyleSheet(QStringLiteral("QLineEdit { background: transparent; color: black; }"));
   if (hidden) {
     field->setEchoMode(QLineEdit::Password);
-    // A star for every character, as the windows always showed.
-    field->setStyleSheet(field->styleSheet() +
-                         QStringLiteral(" QLineEdit { lineedit-password-character: 42; }"));
+    auto* stars = new StarPasswords;
+    stars->setParent(field);
+    field->setStyle(stars);
   }
   return field;
 }
