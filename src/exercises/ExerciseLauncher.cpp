@@ -19,21 +19,34 @@
 namespace tess {
 ExerciseLauncher::ExerciseLauncher(const ExerciseProgramServices& s)
     : services_{s.State, lesson_, s.Exercises, s.Results, s.Skins,    s.Pictures,
-                s.Sound, s.Media, s.Time,      s.Random,  s.Messages, *this} {
-  windows_["MC"] = std::make_unique<MultipleChoiceWindow>(services_);
-  windows_["TF"] = std::make_unique<TrueFalseWindow>(services_);
-  windows_["HH"] = std::make_unique<MatchingPairsWindow>(services_);
-  windows_["DV"] = std::make_unique<OrderingWindow>(services_);
-  windows_["DD"] = std::make_unique<ColumnsWindow>(services_);
-  windows_["DF"] = std::make_unique<DefinitionsWindow>(services_);
-  windows_["WP"] = std::make_unique<TypingWindow>(services_);
-}
+                s.Sound, s.Media, s.Time,      s.Random,  s.Messages, *this} {}
 
 ExerciseLauncher::~ExerciseLauncher() = default;
 
-ExerciseWindow* ExerciseLauncher::WindowOfKind(const std::string& kindCode) const {
+namespace {
+
+std::unique_ptr<ExerciseWindow> MakeWindowOfKind(const std::string& kindCode,
+                                                 ExerciseServices& services) {
+  if (kindCode == "MC") return std::make_unique<MultipleChoiceWindow>(services);
+  if (kindCode == "TF") return std::make_unique<TrueFalseWindow>(services);
+  if (kindCode == "HH") return std::make_unique<MatchingPairsWindow>(services);
+  if (kindCode == "DV") return std::make_unique<OrderingWindow>(services);
+  if (kindCode == "DD") return std::make_unique<ColumnsWindow>(services);
+  if (kindCode == "DF") return std::make_unique<DefinitionsWindow>(services);
+  if (kindCode == "WP") return std::make_unique<TypingWindow>(services);
+  return nullptr;
+}
+
+}  // namespace
+
+ExerciseWindow* ExerciseLauncher::WindowOfKind(const std::string& kindCode) {
   const auto found = windows_.find(kindCode);
-  return found == windows_.end() ? nullptr : found->second.get();
+  if (found != windows_.end()) return found->second.get();
+  // Windows are made when a lesson first needs them, so the program's start does not wait
+  // for their pictures.
+  std::unique_ptr<ExerciseWindow> made = MakeWindowOfKind(kindCode, services_);
+  if (!made) return nullptr;
+  return windows_.emplace(kindCode, std::move(made)).first->second.get();
 }
 
 void ExerciseLauncher::BeginLesson(const std::vector<int>& exercises,

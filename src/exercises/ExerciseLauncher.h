@@ -58,8 +58,8 @@ class ExerciseLauncher : public ExerciseHost {
   LessonState& Lesson() { return lesson_; }
   /// The window open now, or nullptr.
   ExerciseWindow* CurrentExerciseWindow() const { return current_; }
-  /// The window of a kind code, or nullptr when the kind has none.
-  ExerciseWindow* WindowOfKind(const std::string& kindCode) const;
+  /// The window of a kind code (made at its first use), or nullptr when the kind has none.
+  ExerciseWindow* WindowOfKind(const std::string& kindCode);
 
  private:
   void ShowInterfaceText(int n);

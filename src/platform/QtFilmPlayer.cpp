@@ -46,53 +46,63 @@ void FilmSurface::paintEvent(QPaintEvent*) {
   p.drawImage(target, image);
 }
 
-QtFilmPlayer::QtFilmPlayer(QObject* parent) : QObject(parent) {
-  player_.setAudioOutput(&audio_);
-  connect(&player_, &QMediaPlayer::mediaStatusChanged, this, &QtFilmPlayer::OnStatus);
-  connect(&player_, &QMediaPlayer::errorOccurred, this, &QtFilmPlayer::OnError);
-}
+QtFilmPlayer::QtFilmPlayer(QObject* parent) : QObject(parent) {}
 
 QtFilmPlayer::~QtFilmPlayer() {
   commands_.SetHandler(nullptr);
-  player_.disconnect(this);
-  player_.stop();
+  if (player_) {
+    player_->disconnect(this);
+    player_->stop();
+  }
   if (video_) delete video_;
+}
+
+QMediaPlayer& QtFilmPlayer::Player() {
+  if (player_) return *player_;
+  player_ = std::make_unique<QMediaPlayer>();
+  audio_ = std::make_unique<QAudioOutput>();
+  player_->setAudioOutput(audio_.get());
+  connect(player_.get(), &QMediaPlayer::mediaStatusChanged, this, &QtFilmPlayer::OnStatus);
+  connect(player_.get(), &QMediaPlayer::errorOccurred, this, &QtFilmPlayer::OnError);
+  if (video_) player_->setVideoSink(video_->Sink());
+  return *player_;
 }
 
 bool QtFilmPlayer::Open(std::string* error) {
   Close();
+  QMediaPlayer& player = Player();
   const std::string resolved = ResolvePath(fileName_);
-  player_.setSource(QUrl::fromLocalFile(QString::fromStdString(resolved)));
+  player.setSource(QUrl::fromLocalFile(QString::fromStdString(resolved)));
 
   QEventLoop loop;
   QTimer timeout;
   timeout.setSingleShot(true);
   connect(&timeout, &QTimer::timeout, &loop, &QEventLoop::quit);
-  const auto settled = [this] {
-    const QMediaPlayer::MediaStatus status = player_.mediaStatus();
-    return player_.error() != QMediaPlayer::NoError || status == QMediaPlayer::LoadedMedia ||
+  const auto settled = [&player] {
+    const QMediaPlayer::MediaStatus status = player.mediaStatus();
+    return player.error() != QMediaPlayer::NoError || status == QMediaPlayer::LoadedMedia ||
            status == QMediaPlayer::BufferedMedia || status == QMediaPlayer::InvalidMedia ||
            status == QMediaPlayer::NoMedia;
   };
   const auto check = [&] {
     if (settled()) loop.quit();
   };
-  connect(&player_, &QMediaPlayer::mediaStatusChanged, &loop, check);
-  connect(&player_, &QMediaPlayer::errorOccurred, &loop, check);
+  connect(&player, &QMediaPlayer::mediaStatusChanged, &loop, check);
+  connect(&player, &QMediaPlayer::errorOccurred, &loop, check);
   if (!settled()) {
     timeout.start(kOpenTimeoutMs);
     loop.exec();
   }
 
-  const bool loaded = player_.error() == QMediaPlayer::NoError &&
-                      (player_.mediaStatus() == QMediaPlayer::LoadedMedia ||
-                       player_.mediaStatus() == QMediaPlayer::BufferedMedia);
+  const bool loaded = player.error() == QMediaPlayer::NoError &&
+                      (player.mediaStatus() == QMediaPlayer::LoadedMedia ||
+                       player.mediaStatus() == QMediaPlayer::BufferedMedia);
   if (!loaded) {
-    QString text = player_.errorString();
+    QString text = player.errorString();
     if (text.isEmpty())
       text = QStringLiteral("Nie można otworzyć pliku %1").arg(QString::fromStdString(fileName_));
     if (error != nullptr) *error = text.toStdString();
-    player_.setSource(QUrl());
+    player.setSource(QUrl());
     return false;
   }
   wavLengthMs_ = IsWaveName(resolved) ? WavLengthMs(resolved) : -1;
@@ -104,8 +114,8 @@ bool QtFilmPlayer::Open(std::string* error) {
 void QtFilmPlayer::Close() {
   commands_.End(PlayResult::Aborted);
   if (state_ == PlayerState::NotReady) return;
-  player_.stop();
-  player_.setSource(QUrl());
+  Player().stop();
+  Player().setSource(QUrl());
   wavLengthMs_ = -1;
   atEnd_ = false;
   state_ = PlayerState::NotReady;
@@ -115,17 +125,17 @@ void QtFilmPlayer::Play() {
   const bool wait = wait_;
   wait_ = false;
   if (state_ == PlayerState::NotReady) return;
-  if (atEnd_) player_.setPosition(0);
+  if (atEnd_) Player().setPosition(0);
   atEnd_ = false;
   const std::uint64_t number = commands_.Begin();
-  player_.play();
+  Player().play();
   state_ = PlayerState::Playing;
   if (wait) commands_.WaitFor(number);
 }
 
 void QtFilmPlayer::Pause() {
   if (state_ != PlayerState::Playing) return;
-  player_.pause();
+  Player().pause();
   state_ = PlayerState::Paused;
   commands_.End(PlayResult::Aborted);
 }
@@ -138,16 +148,16 @@ void QtFilmPlayer::Resume() {
 void QtFilmPlayer::Stop() {
   if (state_ == PlayerState::NotReady) return;
   // Stopping keeps the position and the picture, as the multimedia control did.
-  if (state_ == PlayerState::Playing) player_.pause();
+  if (state_ == PlayerState::Playing) Player().pause();
   state_ = PlayerState::Stopped;
   commands_.End(PlayResult::Aborted);
 }
 
 void QtFilmPlayer::Seek(std::int64_t ms) {
   if (state_ == PlayerState::NotReady) return;
-  if (state_ == PlayerState::Playing) player_.pause();
+  if (state_ == PlayerState::Playing) Player().pause();
   commands_.End(PlayResult::Aborted);
-  player_.setPosition(std::max<std::int64_t>(0, std::min(ms, LengthMs())));
+  Player().setPosition(std::max<std::int64_t>(0, std::min(ms, LengthMs())));
   atEnd_ = false;
   state_ = PlayerState::Stopped;
 }
@@ -155,17 +165,17 @@ void QtFilmPlayer::Seek(std::int64_t ms) {
 std::int64_t QtFilmPlayer::PositionMs() const {
   if (state_ == PlayerState::NotReady) return 0;
   if (atEnd_) return LengthMs();
-  return std::min<std::int64_t>(player_.position(), LengthMs());
+  return std::min<std::int64_t>(player_ ? player_->position() : 0, LengthMs());
 }
 
 std::int64_t QtFilmPlayer::LengthMs() const {
   if (state_ == PlayerState::NotReady) return 0;
-  return wavLengthMs_ >= 0 ? wavLengthMs_ : player_.duration();
+  return wavLengthMs_ >= 0 ? wavLengthMs_ : (player_ ? player_->duration() : 0);
 }
 
 void QtFilmPlayer::SetDisplay(QWidget* panel) {
   if (panel == nullptr) {
-    player_.setVideoSink(nullptr);
+    if (player_) player_->setVideoSink(nullptr);
     if (video_) video_->deleteLater();
     video_ = nullptr;
     return;
@@ -180,7 +190,7 @@ void QtFilmPlayer::SetDisplay(QWidget* panel) {
   video_ = new FilmSurface(panel);
   panel->layout()->addWidget(video_);
   video_->show();
-  player_.setVideoSink(video_->Sink());
+  if (player_) player_->setVideoSink(video_->Sink());
 }
 
 void QtFilmPlayer::OnStatus(QMediaPlayer::MediaStatus status) {
@@ -192,7 +202,7 @@ void QtFilmPlayer::OnStatus(QMediaPlayer::MediaStatus status) {
 
 void QtFilmPlayer::OnError(QMediaPlayer::Error, const QString&) {
   if (state_ != PlayerState::Playing) return;
-  player_.pause();
+  Player().pause();
   state_ = PlayerState::Stopped;
   commands_.End(PlayResult::Failed);
 }

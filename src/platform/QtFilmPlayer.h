@@ -1,12 +1,14 @@
 #pragma once
 // The media window's player: films (MPG, AVI) and recordings through Qt Multimedia's
-// GStreamer backend, drawn on a surface that fills the panel it is given.
+// GStreamer backend, drawn on a surface that fills the panel it is given. The backend is
+// loaded when the player is first used, not when it is made.
 #include <QAudioOutput>
 #include <QMediaPlayer>
 #include <QObject>
 #include <QPointer>
 #include <QVideoFrame>
 #include <QWidget>
+#include <memory>
 
 #include "platform/MediaPlayer.h"
 #include "platform/QtPlayCommands.h"
@@ -69,8 +71,11 @@ class QtFilmPlayer : public QObject, public FilmPlayer {
   bool atEnd_ = false;
   PlayerState state_ = PlayerState::NotReady;
   std::int64_t wavLengthMs_ = -1;  // exact length of a WAV file, from its header
-  QMediaPlayer player_;
-  QAudioOutput audio_;
+  // Made at the first use: the multimedia backend and the sound server connection cost time
+  // the program's start should not wait for.
+  QMediaPlayer& Player();
+  std::unique_ptr<QMediaPlayer> player_;
+  std::unique_ptr<QAudioOutput> audio_;
   QPointer<FilmSurface> video_;
   QtPlayCommands commands_;
 };
