@@ -22,6 +22,7 @@
 #include "widgets/HoverLabel.h"
 #include "widgets/PaintBox.h"
 #include "widgets/Palette.h"
+#include "widgets/RepeatButton.h"
 #include "widgets/SkinButton.h"
 #include "widgets/SkinStrips.h"
 #include "widgets/WindowKeys.h"
@@ -263,6 +264,28 @@ PaintBox* ExerciseWindow::MakeContentBox(const QRect& box) {
   content->setObjectName("pb_tresc");
   content->setGeometry(box);
   return content;
+}
+
+void ExerciseWindow::MakeScrollButtons(RepeatButton*& up, RepeatButton*& down) {
+  SkinStrips& skins = services_.Skins;
+  up = new RepeatButton(this);
+  up->setObjectName("btn_up");
+  down = new RepeatButton(this);
+  down->setObjectName("btn_dn");
+  for (auto [button, skin] :
+       {std::pair{up, SkinIndex(CourseSkin::ArrowUp)}, {down, SkinIndex(CourseSkin::ArrowDown)}}) {
+    button->setCursor(Qt::PointingHandCursor);
+    button->hide();
+    auto picture = [&skins, button, skin](int frame) {
+      const QPixmap pixmap = skins.FramePixmap(skin, frame);
+      button->setPixmap(pixmap);
+      button->resize(pixmap.size());
+    };
+    picture(0);
+    connect(button, &RepeatButton::MouseEnter, this, [picture] { picture(1); });
+    connect(button, &RepeatButton::MouseLeave, this, [picture] { picture(0); });
+    connect(&skins, &SkinStrips::Changed, this, [picture] { picture(0); });
+  }
 }
 
 SkinButton* ExerciseWindow::MakeCheckButton(int skin, std::function<void()> onClick) {

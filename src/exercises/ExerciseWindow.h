@@ -20,6 +20,7 @@
 namespace tess {
 
 class PaintBox;
+class RepeatButton;
 class SkinButton;
 class WindowKeys;
 
@@ -87,6 +88,8 @@ class ExerciseWindow : public QWidget {
   void ShowContentMessage(const std::string& text);
   /// The kind's content box, at `box`, taking the pointer.
   PaintBox* MakeContentBox(const QRect& box);
+  /// The content box's scroll arrows `btn_up` and `btn_dn`, hidden, lit under the mouse.
+  void MakeScrollButtons(RepeatButton*& up, RepeatButton*& down);
   /// The kind's check button (skin `skin`) on the bottom strip; clicks go to `onClick`.
   SkinButton* MakeCheckButton(int skin, std::function<void()> onClick);
   /// The tick-box stamps of the lists, "gfx_r\ikony\mc_*.bmp": empty, ticked, wrong and the

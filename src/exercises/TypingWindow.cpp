@@ -62,24 +62,7 @@ TypingWindow::TypingWindow(ExerciseServices& services, QWidget* parent)
   btn_sprawdz = MakeCheckButton(SkinIndex(CourseSkin::Check), [this] { btn_sprawdzClick(); });
   btn_sprawdz->setObjectName("btn_sprawdz");
 
-  btn_up = new RepeatButton(this);
-  btn_up->setObjectName("btn_up");
-  btn_dn = new RepeatButton(this);
-  btn_dn->setObjectName("btn_dn");
-  for (auto [button, skin] : {std::pair{btn_up, SkinIndex(CourseSkin::ArrowUp)},
-                              {btn_dn, SkinIndex(CourseSkin::ArrowDown)}}) {
-    button->setCursor(Qt::PointingHandCursor);
-    button->hide();
-    auto picture = [&skins, button, skin](int frame) {
-      const QPixmap pixmap = skins.FramePixmap(skin, frame);
-      button->setPixmap(pixmap);
-      button->resize(pixmap.size());
-    };
-    picture(0);
-    connect(button, &RepeatButton::MouseEnter, this, [picture] { picture(1); });
-    connect(button, &RepeatButton::MouseLeave, this, [picture] { picture(0); });
-    connect(&skins, &SkinStrips::Changed, this, [picture] { picture(0); });
-  }
+  MakeScrollButtons(btn_up, btn_dn);
   connect(btn_up, &RepeatButton::Click, this, &TypingWindow::btn_upClick);
   connect(btn_dn, &RepeatButton::Click, this, &TypingWindow::btn_dnClick);
 

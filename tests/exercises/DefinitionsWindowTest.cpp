@@ -59,18 +59,7 @@ class DefinitionsWindowTest : public testing::ExerciseRig {
   /// Presses on `label`, moves the pointer to `to` (window pixels) in three steps and lets go
   /// there; `whileHeld` looks at the window before the release.
   void Drag(QLabel* label, QPoint to, const std::function<void()>& whileHeld = {}) {
-    DefinitionsWindow& window = Window();
-    const QPoint from = label->geometry().center();
-    SendMouse(label, QEvent::MouseButtonPress, label->mapFrom(&window, from), Qt::LeftButton,
-              Qt::LeftButton);
-    for (int step = 1; step <= 3; ++step) {
-      const QPoint at = from + (to - from) * step / 3;
-      SendMouse(label, QEvent::MouseMove, label->mapFrom(&window, at), Qt::NoButton,
-                Qt::LeftButton);
-    }
-    if (whileHeld) whileHeld();
-    SendMouse(label, QEvent::MouseButtonRelease, label->mapFrom(&window, to), Qt::LeftButton,
-              Qt::NoButton);
+    testing::DragLabel(Window(), label, to, whileHeld);
   }
 
   /// Every label where the exercise rests it.

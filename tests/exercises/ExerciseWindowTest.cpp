@@ -27,14 +27,7 @@
 namespace tess {
 namespace {
 
-void Click(QWidget* widget, QPoint at) {
-  for (QEvent::Type type : {QEvent::MouseButtonPress, QEvent::MouseButtonRelease}) {
-    QMouseEvent event(type, QPointF(at), widget->mapToGlobal(QPointF(at)), Qt::LeftButton,
-                      type == QEvent::MouseButtonRelease ? Qt::NoButton : Qt::LeftButton,
-                      Qt::NoModifier);
-    QCoreApplication::sendEvent(widget, &event);
-  }
-}
+void Click(QWidget* widget, QPoint at) { testing::ClickAt(widget, at); }
 
 std::string Header(int text) {
   return "x#" + std::to_string(text) + "#tlo_" + std::to_string(text) +

@@ -27,14 +27,7 @@ namespace {
 
 using Column = PairColumn;
 
-void Click(QWidget* widget, QPoint at) {
-  for (QEvent::Type type : {QEvent::MouseButtonPress, QEvent::MouseButtonRelease}) {
-    QMouseEvent event(type, QPointF(at), widget->mapToGlobal(QPointF(at)), Qt::LeftButton,
-                      type == QEvent::MouseButtonRelease ? Qt::NoButton : Qt::LeftButton,
-                      Qt::NoModifier);
-    QCoreApplication::sendEvent(widget, &event);
-  }
-}
+void Click(QWidget* widget, QPoint at) { testing::ClickAt(widget, at); }
 
 class MatchingPairsWindowTest : public testing::ExerciseRig {
  protected:

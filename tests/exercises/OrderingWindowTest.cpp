@@ -25,17 +25,7 @@
 namespace tess {
 namespace {
 
-void Send(QWidget* widget, QEvent::Type type, QPoint at, Qt::MouseButton button,
-          Qt::MouseButtons held) {
-  QMouseEvent event(type, QPointF(at), widget->mapToGlobal(QPointF(at)), button, held,
-                    Qt::NoModifier);
-  QCoreApplication::sendEvent(widget, &event);
-}
-
-void Click(QWidget* widget, QPoint at) {
-  Send(widget, QEvent::MouseButtonPress, at, Qt::LeftButton, Qt::LeftButton);
-  Send(widget, QEvent::MouseButtonRelease, at, Qt::LeftButton, Qt::NoButton);
-}
+using testing::ClickAt;
 
 class OrderingWindowTest : public testing::ExerciseRig {
  protected:
@@ -72,17 +62,7 @@ class OrderingWindowTest : public testing::ExerciseRig {
   /// Presses on `label`, moves the pointer to `to` (window pixels) in three steps and lets go
   /// there; `whileHeld` looks at the window before the release.
   void Drag(QLabel* label, QPoint to, const std::function<void()>& whileHeld = {}) {
-    OrderingWindow& window = Window();
-    const QPoint from = label->geometry().center();
-    Send(label, QEvent::MouseButtonPress, label->mapFrom(&window, from), Qt::LeftButton,
-         Qt::LeftButton);
-    for (int step = 1; step <= 3; ++step) {
-      const QPoint at = from + (to - from) * step / 3;
-      Send(label, QEvent::MouseMove, label->mapFrom(&window, at), Qt::NoButton, Qt::LeftButton);
-    }
-    if (whileHeld) whileHeld();
-    Send(label, QEvent::MouseButtonRelease, label->mapFrom(&window, to), Qt::LeftButton,
-         Qt::NoButton);
+    testing::DragLabel(Window(), label, to, whileHeld);
   }
 
   void ExpectLabelsInTheirRows() {
@@ -135,7 +115,7 @@ TEST_F(OrderingWindowTest, DragCheckAndCloseRecordsTheAttempt) {
   Drag(LabelInRow(1), RowPoint(3));
   ExpectLabelsInTheirRows();
 
-  Click(window.btn_ok, QPoint(3, 3));
+  ClickAt(window.btn_ok, QPoint(3, 3));
   EXPECT_TRUE(window.btn_ok->isHidden());
   EXPECT_EQ(window.lbl_proc->text(), "40");
   EXPECT_EQ(window.lbl_komentarz->text(), "T73");
@@ -180,7 +160,7 @@ TEST_F(OrderingWindowTest, BadContentIsRefusedAndAgainStartsAfresh) {
 
   launcher_.OpenExerciseTab(2);
   Drag(LabelInRow(2), RowPoint(1));
-  Click(window.btn_ok, QPoint(3, 3));
+  ClickAt(window.btn_ok, QPoint(3, 3));
   window.lbl_jeszcze_razClick();
   EXPECT_FALSE(window.btn_ok->isHidden());
   EXPECT_TRUE(window.ptoc_panel->isHidden());

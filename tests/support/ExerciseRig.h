@@ -4,8 +4,10 @@
 #include <gtest/gtest.h>
 
 #include <QCoreApplication>
+#include <QLabel>
 #include <QMouseEvent>
 #include <cstdint>
+#include <functional>
 #include <string>
 
 #include "core/CourseState.h"
@@ -28,6 +30,22 @@ inline void SendMouse(QWidget* widget, QEvent::Type type, QPoint at, Qt::MouseBu
   QMouseEvent event(type, QPointF(at), widget->mapToGlobal(QPointF(at)), button, held,
                     Qt::NoModifier);
   QCoreApplication::sendEvent(widget, &event);
+}
+
+/// Presses on `label`, moves the pointer to `to` (pixels of `window`, the label's window) in
+/// three steps and lets go there; `whileHeld` looks at the window before the release.
+inline void DragLabel(QWidget& window, QLabel* label, QPoint to,
+                      const std::function<void()>& whileHeld = {}) {
+  const QPoint from = label->geometry().center();
+  SendMouse(label, QEvent::MouseButtonPress, label->mapFrom(&window, from), Qt::LeftButton,
+            Qt::LeftButton);
+  for (int step = 1; step <= 3; ++step) {
+    const QPoint at = from + (to - from) * step / 3;
+    SendMouse(label, QEvent::MouseMove, label->mapFrom(&window, at), Qt::NoButton, Qt::LeftButton);
+  }
+  if (whileHeld) whileHeld();
+  SendMouse(label, QEvent::MouseButtonRelease, label->mapFrom(&window, to), Qt::LeftButton,
+            Qt::NoButton);
 }
 
 inline void ClickAt(QWidget* widget, QPoint at) {
