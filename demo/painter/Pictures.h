@@ -43,6 +43,7 @@ void PaintMessageWindow(PictureFolder& folder, int language);
 /// The backgrounds of the login, new-user and exit confirmation windows.
 void PaintUserWindows(PictureFolder& folder, int language);
 void PaintClassroomWindows(PictureFolder& folder);
+void PaintConversationPictures(PictureFolder& folder);
 /// The background of the options window.
 void PaintOptionsWindow(PictureFolder& folder, int language);
 /// The help and translation backgrounds of the information window.

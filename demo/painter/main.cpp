@@ -38,6 +38,7 @@ int main(int argc, char** argv) {
     tess::demo::PaintMainAnimation(folder);
     tess::demo::PaintExercisePictures(folder);
     tess::demo::PaintClassroomWindows(folder);
+    tess::demo::PaintConversationPictures(folder);
     for (int language = 0; language < tess::demo::kInterfaceLanguages; ++language) {
       tess::demo::PaintLanguageSkins(folder, language);
       tess::demo::PaintMainWindow(folder, language);

@@ -15,6 +15,7 @@
 #include "coursebook/LanguageMaterial.h"
 #include "coursebook/MessageWindow.h"
 #include "coursebook/OptionsWindow.h"
+#include "drills/ConversationWindow.h"
 #include "exercises/ExerciseLauncher.h"
 #include "exercises/ExerciseLayout.h"
 #include "exercises/ExerciseWindow.h"
@@ -89,13 +90,7 @@ void CourseProgram::WireExercises() {
       *media_, ports_.Time, *ports_.Random, Messages()});
   launcher_->OnShowHelpPage = [this](const std::string& page) { ShowHelpPage(page); };
   launcher_->OnShowInformation = [this](const std::string& text) { ShowInformation(text); };
-  launcher_->OnExerciseClosed = [this] {
-    if (!itemOpener_) return;
-    itemOpener_->raise();
-    itemOpener_->activateWindow();
-    // Activation is not reported on every platform; the chooser's refresh may run twice.
-    if (itemOpener_ == lessonChooser_.get()) lessonChooser_->Reactivated();
-  };
+  launcher_->OnExerciseClosed = [this] { ItemClosed(); };
 }
 
 void CourseProgram::MakeMissingSoundDevices() {
@@ -165,14 +160,43 @@ void CourseProgram::WireMainWindow() {
   main.OpenChooser = [this](int mode) { lessonChooser_->OpenChooser(mode); };
 }
 
+void CourseProgram::ItemClosed() {
+  if (!itemOpener_) return;
+  itemOpener_->raise();
+  itemOpener_->activateWindow();
+  // Activation is not reported on every platform; the chooser's refresh may run twice.
+  if (itemOpener_ == lessonChooser_.get()) lessonChooser_->Reactivated();
+}
+
+void CourseProgram::OpenConversation(int number) {
+  const Conversation* conversation = courseMaterial_.Conversations.At(number);
+  if (!conversation) return;
+  if (!conversation_) {
+    conversation_ = std::make_unique<ConversationWindow>(ConversationServices{
+        state_, results_, skins_->MyImageList1, ports_.Pictures, *sound_, ports_.Time,
+        *ports_.Random, Messages(), nullptr,
+        [this](const std::string& page) { ShowHelpPage(page); },
+        [this](const std::string& text) { ShowInformation(text); }, [this] { ItemClosed(); }});
+  }
+  const bool classroom = state_.RunMode == kRunModeClassroom && classroom_;
+  conversation_->SetReporter(classroom ? classroom_.get() : nullptr);
+  CentreOnScreen(*conversation_);
+  conversation_->ShowConversation(*conversation);
+}
+
 void CourseProgram::OpenItem(int position) {
   if (position < 1 || position > results_.Count()) return;
   itemOpener_ = QApplication::activeWindow();
   const std::string& name = results_.At(position).Name;
   const int number = ResultKeyNumber(name);
-  // Conversations, comprehension exercises and sentence packages open in windows of their
-  // own; until those exist such items open nothing.
-  if (name.rfind("tek_", 0) != 0 || number < 0) return;
+  if (number < 0) return;
+  if (name.rfind("dia_", 0) == 0) {
+    OpenConversation(number);
+    return;
+  }
+  // Comprehension exercises and sentence packages open in windows of their own; until those
+  // exist such items open nothing.
+  if (name.rfind("tek_", 0) != 0) return;
   const bool film = FileExists(TextFilmPath(state_.Install.ProgramDir, std::to_string(number)));
   const TextLessonPlan plan = PlanTextLesson(number, courseMaterial_.Exercises, results_, film);
   launcher_->BeginLesson(plan.Exercises, plan.ResultSlots, plan.TextMediaMode, plan.JumpTimes);
@@ -195,10 +219,9 @@ void CourseProgram::ShowBackdrop() { backdrop_->ShowCovering(); }
 
 bool CourseProgram::ShowClassroomLogin() {
   if (!classroom_) {
-    classroom_ = std::make_unique<ClassroomFlow>(state_, courseMaterial_, results_,
-                                                 skins_->MyImageList1, ports_.Pictures,
-                                                 ports_.Modal, ports_.Time, Messages(),
-                                                 ports_.PlainMessages);
+    classroom_ = std::make_unique<ClassroomFlow>(
+        state_, courseMaterial_, results_, skins_->MyImageList1, ports_.Pictures, ports_.Modal,
+        ports_.Time, Messages(), ports_.PlainMessages);
   }
   switch (classroom_->ShowLogin()) {
     case ClassroomLoginWindow::kLoggedIn:

@@ -38,6 +38,7 @@ class Backdrop;
 class SectionChooserWindow;
 class LessonChooserWindow;
 class ClassroomFlow;
+class ConversationWindow;
 class OptionsWindow;
 class LanguageMaterial;
 class MessageWindowBox;
@@ -172,6 +173,11 @@ class CourseProgram : public StartHost {
   ClassroomLessons classroomLessons_;
   /// The connection and windows of classroom mode; made at the first classroom login.
   std::unique_ptr<ClassroomFlow> classroom_;
+  /// Made when the first conversation is opened.
+  std::unique_ptr<ConversationWindow> conversation_;
+  void OpenConversation(int number);
+  /// The window an item was opened from comes back.
+  void ItemClosed();
   // Made last and so destroyed first: it reads the store, the material and the lessons.
   std::unique_ptr<LessonChooserWindow> lessonChooser_;
   bool endRequested_ = false;
