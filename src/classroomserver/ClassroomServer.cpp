@@ -16,13 +16,20 @@ namespace {
 
 const char* CommandText(RequestCommand command) {
   switch (command) {
-    case RequestCommand::Login: return "LOG:";
-    case RequestCommand::UploadResults: return "PCW:";
-    case RequestCommand::DownloadResults: return "GCW:";
-    case RequestCommand::UserInfo: return "GUI:";
-    case RequestCommand::Lessons: return "GIL:";
-    case RequestCommand::ChangePassword: return "CHP:";
-    case RequestCommand::SendRecord: return "RCW:";
+    case RequestCommand::Login:
+      return "LOG:";
+    case RequestCommand::UploadResults:
+      return "PCW:";
+    case RequestCommand::DownloadResults:
+      return "GCW:";
+    case RequestCommand::UserInfo:
+      return "GUI:";
+    case RequestCommand::Lessons:
+      return "GIL:";
+    case RequestCommand::ChangePassword:
+      return "CHP:";
+    case RequestCommand::SendRecord:
+      return "RCW:";
   }
   return "?";
 }
@@ -50,8 +57,10 @@ class ClassroomServer::Answerer : public QObject {
 // One client's request: its line, the upload after it, the answer back, then the close.
 class ClassroomServer::Connection : public QObject {
  public:
+  // A child of the server, so a server that stops takes its open connections with it.
   Connection(ClassroomServer& server, QTcpSocket* socket)
-      : server_(server),
+      : QObject(&server),
+        server_(server),
         socket_(socket),
         peer_(socket->peerAddress().toString() + u':' + QString::number(socket->peerPort())) {
     ++server_.connections_;
@@ -135,8 +144,10 @@ class ClassroomServer::Connection : public QObject {
     Read();
     switch (stage_) {
       case Stage::Line:
-        if (!line_.isEmpty()) Refuse("closed before the request line ended");
-        else Finish();
+        if (!line_.isEmpty())
+          Refuse("closed before the request line ended");
+        else
+          Finish();
         break;
       case Stage::Upload:
         Dispatch();  // the close ends the upload
@@ -153,8 +164,8 @@ class ClassroomServer::Connection : public QObject {
   void TimedOut() {
     switch (stage_) {
       case Stage::Line:
-        Refuse("no whole request line within " +
-               std::to_string(server_.options_.LineTimeoutMs) + " ms");
+        Refuse("no whole request line within " + std::to_string(server_.options_.LineTimeoutMs) +
+               " ms");
         break;
       case Stage::Upload:
         Refuse("upload silent for " + std::to_string(server_.options_.UploadSilenceMs) + " ms");
@@ -226,6 +237,10 @@ ClassroomServer::ClassroomServer(StorageFactory openStorage, HasherFactory makeH
 
 ClassroomServer::~ClassroomServer() {
   listener_.close();
+  // The open connections (the server's only children) go while the server they count on is
+  // still whole.
+  const QObjectList connections = children();
+  for (QObject* connection : connections) delete connection;
   if (answerer_ != nullptr) {
     // The storage belongs to the answering thread and is closed there.
     QMetaObject::invokeMethod(

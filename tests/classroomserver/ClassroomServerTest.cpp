@@ -173,8 +173,8 @@ TEST_F(ClassroomServerTest, ASessionOfTheCourse) {
   EXPECT_FALSE(lessons.Assignments[0].OdRazu);
 
   // A result as the course sends it after an attempt, then seen in the export.
-  ResultRecord done = DeserialiseResultRecord(
-      reinterpret_cast<const std::uint8_t*>(fresh.data()) + kResultRecordSize);
+  ResultRecord done = DeserialiseResultRecord(reinterpret_cast<const std::uint8_t*>(fresh.data()) +
+                                              kResultRecordSize);
   done.Score = 93;
   done.Attempts = 1;
   done.Finished = 1;
@@ -212,6 +212,8 @@ TEST_F(ClassroomServerTest, AResultMadeWhileTheServerIsDownArrivesAfterItsReturn
   const std::string queueFile = ResultQueuePath(dir.path().toStdString() + "/", "J\xF3zef");
   const quint16 port = server->Port();
   server.reset();  // the school's server goes down mid-session
+  // Its connections were handed to deleteLater; they go now, not after the last event loop.
+  QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
   EXPECT_FALSE(ResultQueue(queueFile).SendOrKeep(jozef, done).Ok);
   EXPECT_EQ(ResultQueue(queueFile).Pending().size(), 1u);
 
@@ -229,6 +231,7 @@ TEST_F(ClassroomServerTest, AResultMadeWhileTheServerIsDownArrivesAfterItsReturn
   ASSERT_EQ(Admin({"results", "export", "Józef"}), 0) << err.str();
   EXPECT_NE(out.str().find(",40,2,1,"), std::string::npos) << out.str();
   EXPECT_NE(out.str().find(",71,1,1,start"), std::string::npos) << out.str();
+  QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
 }
 
 TEST_F(ClassroomServerTest, TwoClientsAtOnce) {

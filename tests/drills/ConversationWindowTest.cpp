@@ -174,7 +174,8 @@ TEST_F(ConversationWindowTest, WholeConversationPlaysInOrderAndATabSwitchStopsIt
   EXPECT_FALSE(window_.Session().Highlighted(2));
 
   // Listening was used: recorded in full on the switch, and saved.
-  const ResultRecord* listening = Record(Saved(), 70);
+  const ResultsStore saved = Saved();  // the record lives in it
+  const ResultRecord* listening = Record(saved, 70);
   ASSERT_NE(listening, nullptr);
   EXPECT_EQ(listening->Attempts, 1);
   EXPECT_EQ(listening->Score, 100);
@@ -276,7 +277,8 @@ TEST_F(ConversationWindowTest, SpeakingRecordsAPhraseAndSwitchesBetweenLearnerAn
 
   window_.close();
   EXPECT_EQ(closed_, 1);
-  const ResultRecord* speaking = Record(Saved(), 71);
+  const ResultsStore saved = Saved();  // the record lives in it
+  const ResultRecord* speaking = Record(saved, 71);
   ASSERT_NE(speaking, nullptr);
   EXPECT_EQ(speaking->Attempts, 1);
   EXPECT_EQ(speaking->Score, 100);
@@ -332,7 +334,8 @@ TEST_F(ConversationWindowTest, ListeningComprehensionIsAnsweredOnTheQuestionMark
 
   // Two right, one wrong: 67 %, finished, recorded on close.
   window_.close();
-  const ResultRecord* comprehension = Record(Saved(), 73);
+  const ResultsStore saved = Saved();  // the record lives in it
+  const ResultRecord* comprehension = Record(saved, 73);
   ASSERT_NE(comprehension, nullptr);
   EXPECT_EQ(comprehension->Attempts, 1);
   EXPECT_EQ(comprehension->Score, 67);
@@ -381,7 +384,8 @@ TEST_F(ConversationWindowTest, DragDropKeepsRightWordsAndSendsWrongOnesHome) {
 
   // Leaving for the first tab records the exercise: two right, one wrong.
   Click(window_.Image[0]);
-  const ResultRecord* drop = Record(Saved(), 74);
+  const ResultsStore saved = Saved();  // the record lives in it
+  const ResultRecord* drop = Record(saved, 74);
   ASSERT_NE(drop, nullptr);
   EXPECT_EQ(drop->Score, 67);
   EXPECT_EQ(drop->Finished, 1);
