@@ -124,8 +124,6 @@ Exchanged QtServerLink::Exchange(std::string_view request, std::string_view body
         break;
     }
   };
-  const bool closedEnds =
-      shape.What == ReplyShape::Kind::UntilClose || shape.What == ReplyShape::Kind::UntilDone;
   if (shape.What != ReplyShape::Kind::Nothing) {
     const bool inTime = WaitFor(socket, replyTimeoutMs_, [&] {
       takeArrived();
@@ -134,13 +132,15 @@ Exchanged QtServerLink::Exchange(std::string_view request, std::string_view body
     takeArrived();
     if (tooLong) return failed(TooLongText());
     if (!whole) {
-      // A line the server closes on without its LF still counts.
-      const bool lineCut = shape.What == ReplyShape::Kind::Line && !received.empty();
+      // Streams end with the server's close; so does a line the server closes on without LF.
+      const bool closeEnds = shape.What == ReplyShape::Kind::UntilClose ||
+                             shape.What == ReplyShape::Kind::UntilDone ||
+                             (shape.What == ReplyShape::Kind::Line && !received.empty());
       const bool closedCleanly = socket.error() == QAbstractSocket::RemoteHostClosedError ||
                                  (socket.state() == QAbstractSocket::UnconnectedState &&
                                   socket.error() == QAbstractSocket::UnknownSocketError);
       if (!inTime) return failed(TimedOutText());
-      if (!((closedEnds || lineCut) && closedCleanly)) return failed({});
+      if (!(closeEnds && closedCleanly)) return failed({});
     }
   }
   socket.disconnectFromHost();

@@ -10,15 +10,6 @@
 namespace tess {
 namespace {
 
-// An echoed piece of content is cut so a message stays one line.
-constexpr size_t kEchoLength = 20;
-
-std::string Echo(std::string_view text) {
-  std::string echo(text.substr(0, kEchoLength));
-  if (text.size() > kEchoLength) echo += "...";
-  return echo;
-}
-
 // Messages are cp1250, like every text the window shows.
 std::string Prefix() { return "\xC6wiczenie z kolumnami: "; }
 
@@ -32,7 +23,7 @@ std::string MissingMessage(std::string_view what) {
 }
 
 std::string NotANumberMessage(std::string_view what, std::string_view number) {
-  return Prefix() + std::string(what) + " \"" + Echo(number) + "\" nie jest liczb\xB9.";
+  return Prefix() + std::string(what) + " \"" + EchoOf(number) + "\" nie jest liczb\xB9.";
 }
 
 std::string OutOfRangeMessage(std::string_view what, int value, int highest) {
@@ -54,7 +45,7 @@ std::string NoStarMessage(int k) { return WordPrefix(k) + "brak znaku * i numeru
 std::string NoWordMessage(int k) { return WordPrefix(k) + "brak wyrazu przed znakiem *."; }
 
 std::string NotADigitMessage(int k, std::string_view digit) {
-  return WordPrefix(k) + "numer kolumny \"" + Echo(digit) + "\" nie jest jedn\xB9 cyfr\xB9.";
+  return WordPrefix(k) + "numer kolumny \"" + EchoOf(digit) + "\" nie jest jedn\xB9 cyfr\xB9.";
 }
 
 std::string NoSuchColumnMessage(int k, int column, int columns) {

@@ -12,7 +12,6 @@ constexpr size_t kWidthLabel = 8;
 constexpr size_t kGlossaryLabel = 12;
 constexpr size_t kModeLabel = 10;
 constexpr size_t kHeadLines = 3;
-constexpr size_t kEchoLength = 20;
 
 // Messages are cp1250, like every text the window shows.
 std::string FileMessage(const std::string& fileName, const std::string& what) {
@@ -100,10 +99,9 @@ GapText ParseGapText(std::string_view bytes, const std::string& fileName, int co
   const std::string width = Trim(After(lines[0], kWidthLabel));
   const std::optional<int> parsedWidth = ParseInt(width);
   if (!parsedWidth || *parsedWidth < 1 || *parsedWidth > GapText::kMaxGapWidth) {
-    std::string echo = width.substr(0, kEchoLength);
-    if (width.size() > kEchoLength) echo += "...";
     return Refused(LineMessage(
-        fileName, 1, "szeroko\x9C\xE6 luki \"" + echo + "\" nie jest liczb\xB9 od 1 do 1000."));
+        fileName, 1,
+        "szeroko\x9C\xE6 luki \"" + EchoOf(width) + "\" nie jest liczb\xB9 od 1 do 1000."));
   }
   text.GapWidthPx = *parsedWidth;
   text.Glossary = Trim(After(lines[1], kGlossaryLabel));

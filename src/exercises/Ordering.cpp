@@ -9,9 +9,6 @@
 namespace tess {
 namespace {
 
-// An echoed piece of content is cut so a message stays one line.
-constexpr size_t kEchoLength = 20;
-
 // Messages are cp1250, like every text the window shows.
 std::string NoFinalHashMessage() {
   return "Tre\x9C\xE6 \xE6wiczenia porz\xB9"
@@ -42,9 +39,7 @@ std::string NoStarMessage(int k) { return ItemPrefix(k) + "brak znaku * i numeru
 std::string NoTextMessage(int k) { return ItemPrefix(k) + "brak tekstu przed znakiem *."; }
 
 std::string NotANumberMessage(int k, std::string_view number) {
-  std::string echo(number.substr(0, kEchoLength));
-  if (number.size() > kEchoLength) echo += "...";
-  return ItemPrefix(k) + "numer wiersza \"" + echo + "\" nie jest liczb\xB9.";
+  return ItemPrefix(k) + "numer wiersza \"" + EchoOf(number) + "\" nie jest liczb\xB9.";
 }
 
 std::string RowOutOfRangeMessage(int k, int row, int count) {

@@ -119,4 +119,11 @@ std::vector<std::string> CutFields(std::string_view line, char separator, int co
   return fields;
 }
 
+std::string EchoOf(std::string_view text) {
+  constexpr size_t kEchoLength = 20;
+  std::string echo(text.substr(0, kEchoLength));
+  if (text.size() > kEchoLength) echo += "...";
+  return echo;
+}
+
 }  // namespace tess

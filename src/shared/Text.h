@@ -31,6 +31,10 @@ bool SameTextAZ(std::string_view a, std::string_view b);
 /// Empty or anything else gives nothing (the caller reports the error).
 std::optional<int> ParseInt(std::string_view text);
 
+/// A piece of content quoted in a message: its first 20 characters, and "..." when it was
+/// longer, so a message stays one line whatever the content holds.
+std::string EchoOf(std::string_view text);
+
 /// Cuts `count` fields off a line in which every field is followed by `separator`.
 /// A field ends at the next separator found from its start; when that separator is
 /// missing, the field and every later one are empty.
