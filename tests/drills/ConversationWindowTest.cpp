@@ -6,6 +6,7 @@
 #include <gtest/gtest.h>
 
 #include <QCoreApplication>
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <string>
 #include <vector>
@@ -139,9 +140,12 @@ class ConversationWindowTest : public ::testing::Test {
   FakeClock clock_;
   SeededRandom random_{11};
   int closed_ = 0;
+  std::string helpPage_;
+  std::string information_;
   ConversationWindow window_{ConversationServices{
       state_, results_, skins_, pictures_, sound_, clock_, random_, messages_, nullptr,
-      [](const std::string&) {}, [](const std::string&) {}, [this] { ++closed_; }}};
+      [this](const std::string& page) { helpPage_ = page; },
+      [this](const std::string& text) { information_ = text; }, [this] { ++closed_; }}};
 };
 
 TEST_F(ConversationWindowTest, WholeConversationPlaysInOrderAndATabSwitchStopsIt) {
@@ -389,6 +393,96 @@ TEST_F(ConversationWindowTest, DragDropKeepsRightWordsAndSendsWrongOnesHome) {
   ASSERT_NE(drop, nullptr);
   EXPECT_EQ(drop->Score, 67);
   EXPECT_EQ(drop->Finished, 1);
+}
+
+TEST_F(ConversationWindowTest, TranslationShowsOverAPhraseAndHidesAwayOrOnAClick) {
+  Show(MakeConversation({{1, "A: good morning", "dzie\xF1 dobry"}, {2, "B: hello", "cze\x9C\xE6"}}));
+  Send(window_.PaintBox1, QEvent::MouseMove, PhrasePoint(2), Qt::NoButton, Qt::NoButton);
+  ASSERT_TRUE(window_.lbl_tlumacz->isVisible());
+  EXPECT_TRUE(window_.Image6->isVisible());
+  EXPECT_EQ(window_.lbl_tlumacz->text(), QStringLiteral("cze\u015B\u0107"));
+  EXPECT_EQ(window_.PaintBox1->cursor().shape(), Qt::PointingHandCursor);
+
+  Send(window_.PaintBox1, QEvent::MouseMove, {window_.PaintBox1->width() - 2,
+       window_.PaintBox1->height() - 2}, Qt::NoButton, Qt::NoButton);
+  EXPECT_FALSE(window_.lbl_tlumacz->isVisible());
+  EXPECT_EQ(window_.PaintBox1->cursor().shape(), Qt::ArrowCursor);
+
+  Send(window_.PaintBox1, QEvent::MouseMove, PhrasePoint(1), Qt::NoButton, Qt::NoButton);
+  EXPECT_EQ(window_.lbl_tlumacz->text(), QStringLiteral("dzie\u0144 dobry"));
+  Press(window_.lbl_tlumacz);
+  EXPECT_FALSE(window_.Image6->isVisible());
+  EXPECT_TRUE(Played().empty());  // a click on the box only hides it
+}
+
+TEST_F(ConversationWindowTest, HelpKeyAndButtonOpenTheModesPages) {
+  Show(WithRoles({1, 2}));
+  QKeyEvent f1(QEvent::KeyPress, Qt::Key_F1, Qt::NoModifier);
+  QCoreApplication::sendEvent(&window_, &f1);
+  EXPECT_EQ(helpPage_, state_.Install.ProgramDir + "Htm_r\\h_comp.html#kon");
+  Click(window_.Image[1]);
+  Click(window_.btn_help);
+  EXPECT_EQ(information_, "HH_T101");
+}
+
+TEST_F(ConversationWindowTest, ArrowsScrollALongConversationAndMoveThePhraseControls) {
+  std::vector<Line> lines;
+  for (int k = 1; k <= 25; ++k) {
+    lines.push_back({k % 2 + 1, "A: " + std::string(12, 'w') + " and a phrase long enough to "
+                                "take two lines of the text area, number " + std::to_string(k),
+                     ""});
+  }
+  Show(MakeConversation(lines));
+  Click(window_.Image[1]);
+  const ConversationScroll& scroll = window_.Session().Scroll();
+  ASSERT_GT(scroll.MaxTopLine(), 0);
+  EXPECT_FALSE(window_.btn_up->isVisible());
+  EXPECT_TRUE(window_.btn_dn->isVisible());
+  const int before = window_.Nag[3]->y();
+
+  Click(window_.btn_dn);
+  EXPECT_EQ(scroll.TopLine(), 1);
+  EXPECT_TRUE(window_.btn_up->isVisible());
+  EXPECT_EQ(window_.Nag[3]->y(), window_.Session().ControlTop(4));
+  EXPECT_LT(window_.Nag[3]->y(), before);
+  for (int i = 0; i < 200 && scroll.TopLine() < scroll.MaxTopLine(); ++i) Click(window_.btn_dn);
+  EXPECT_EQ(scroll.TopLine(), scroll.MaxTopLine());
+  EXPECT_FALSE(window_.btn_dn->isVisible());
+  EXPECT_FALSE(window_.Nag[0]->isVisible());  // phrase 1 scrolled out of the area
+  EXPECT_TRUE(window_.Nag[24]->isVisible());
+  Click(window_.btn_up);
+  EXPECT_EQ(scroll.TopLine(), scroll.MaxTopLine() - 1);
+}
+
+TEST_F(ConversationWindowTest, TranslatingRecordsTheDrawnPhraseAndComparesWithTheLecturer) {
+  Show(MakeConversation({{1, "A: one", "jeden"}, {2, "B: two", "dwa"}, {1, "A: three", "trzy"},
+                         {2, "B: four", "cztery"}}));
+  Click(window_.Image[2]);
+  const ConversationSession& session = window_.Session();
+  ASSERT_EQ(session.Mode(), 3);
+  const int k = session.DrawnPhrase();
+  ASSERT_GE(k, 1);
+  ASSERT_LE(k, 3);  // the last phrase is never drawn
+  EXPECT_TRUE(window_.btn_nastepne->isVisible());
+  for (int j = 1; j <= 4; ++j) {
+    EXPECT_EQ(window_.Nag[static_cast<size_t>(j - 1)]->isVisible(), j == k) << j;
+    EXPECT_FALSE(window_.Lek[static_cast<size_t>(j - 1)]->isVisible()) << j;
+  }
+
+  phraseRecorder_.savedLengthMs = 900;
+  Press(window_.Nag[static_cast<size_t>(k - 1)]);
+  Release(window_.Nag[static_cast<size_t>(k - 1)]);
+  ASSERT_TRUE(messages_.messages.empty());
+  const size_t before = Played().size();
+  Click(window_.PaintBox1, PhrasePoint(k));
+  ASSERT_EQ(Played().size(), before + 1);
+  EXPECT_EQ(LastPlayed(), Sound("save_" + std::to_string(k) + ".wav"));
+  player_.Finish();  // the learner's translation, then the lecturer
+  EXPECT_EQ(LastPlayed(), Lecturer(k));
+
+  // Another draw never gives the same phrase twice in a row.
+  Click(window_.btn_nastepne);
+  EXPECT_NE(session.DrawnPhrase(), k);
 }
 
 }  // namespace
