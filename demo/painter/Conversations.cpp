@@ -1,6 +1,7 @@
 // The conversations window: a background for each conversation of the demo (its title above
 // the white paper the phrases are written on, the sand strip below for the word panel), the
-// navy panel on the right and the tabs of the modes it offers.
+// navy panel on the right, the tabs of the modes it offers, and the artwork in "gfx_r\dialogi\":
+// the learner's recording switch, the question mark and the three translation boxes.
 #include <QPainter>
 
 #include "Icons.h"
@@ -18,6 +19,13 @@ const QRectF kTitle(16, 4, 668, 24);   // above the instruction line at 30
 const QSize kPanel(100, 600);
 const QSize kTab(96, 24);
 constexpr int kTabs = 5;
+// The switches and the mark stand on the white paper beside the phrases.
+const QSize kSwitch(30, 18);
+const QSize kMark(18, 18);
+// The translation boxes are as wide as the window puts them (652 from left 40).
+constexpr int kBoxWidth = 652;
+constexpr int kBoxHeights[3] = {62, 97, 212};
+constexpr const char* kBoxNames[3] = {"img_small", "img_medium", "img_big"};
 
 struct ConversationTitle {
   const char* name;   // the background name after its "a_"
@@ -62,6 +70,44 @@ QImage Tab(int position, bool shown) {
   });
 }
 
+// The learner's recording switch: off teal on pale teal, on a white knob on coral.
+QImage Switch(bool on) {
+  return KeyedPicture(kSwitch, kWhite, [on](QPainter& p, const QRectF& area) {
+    const QRectF track = area.adjusted(0.75, 0.75, -0.75, -0.75);
+    p.setPen(QPen(kNavy, 1.5));
+    p.setBrush(on ? kCoral : kTealPale);
+    p.drawRoundedRect(track, track.height() / 2, track.height() / 2);
+    p.setPen(on ? QPen(kNavy, 1) : QPen(Qt::NoPen));
+    p.setBrush(on ? kWhite : kTeal);
+    const qreal knob = 5.5;
+    p.drawEllipse(QPointF(on ? area.right() - 9 : area.left() + 9, area.center().y()), knob, knob);
+  });
+}
+
+QImage QuestionMark() {
+  return KeyedPicture(kMark, kWhite, [](QPainter& p, const QRectF& area) {
+    p.setPen(Qt::NoPen);
+    p.setBrush(kTeal);
+    p.drawEllipse(area.adjusted(0.5, 0.5, -0.5, -0.5));
+    Text(p, area.adjusted(0, 0, 0, -1), QStringLiteral("?"), 14, true, kWhite, Qt::AlignCenter);
+  });
+}
+
+// A translation box: sand paper in a navy 1-pixel frame, lifted off the page by a one-step
+// shadow along its bottom and right; the corners outside it are the transparent colour.
+QImage TranslationBox(int height) {
+  return KeyedPicture(QSize(kBoxWidth, height), kWhite, [](QPainter& p, const QRectF& area) {
+    const QRectF face = area.adjusted(0, 0, -2, -2);
+    p.setRenderHint(QPainter::Antialiasing, false);
+    FillRounded(p, face.translated(2, 2), QColor(0x10, 0x1C, 0x2C, 56), 6);
+    p.setRenderHint(QPainter::Antialiasing);
+    FillRounded(p, face, kSand, 6);
+    p.setPen(QPen(kNavy, 1));
+    p.setBrush(Qt::NoBrush);
+    p.drawRoundedRect(face.adjusted(0.5, 0.5, -0.5, -0.5), 5.5, 5.5);
+  });
+}
+
 }  // namespace
 
 void PaintConversationPictures(PictureFolder& folder) {
@@ -76,6 +122,14 @@ void PaintConversationPictures(PictureFolder& folder) {
   for (int t = 1; t <= kTabs; ++t) {
     folder.SaveBmp(QStringLiteral("but_r\\zakl\\dial_%1.bmp").arg(t), Tab(t, false));
     folder.SaveBmp(QStringLiteral("but_r\\zakl\\dial_%1a.bmp").arg(t), Tab(t, true));
+  }
+  const QString artwork = QStringLiteral("gfx_r\\dialogi\\");
+  folder.SaveBmp(artwork + QStringLiteral("img_0.bmp"), Switch(false));
+  folder.SaveBmp(artwork + QStringLiteral("img_1.bmp"), Switch(true));
+  folder.SaveBmp(artwork + QStringLiteral("img_pyt.bmp"), QuestionMark());
+  for (int box = 0; box < 3; ++box) {
+    folder.SaveBmp(artwork + QLatin1String(kBoxNames[box]) + QStringLiteral(".bmp"),
+                   TranslationBox(kBoxHeights[box]));
   }
 }
 

@@ -59,6 +59,16 @@ void PaintLessonChooser(PictureFolder& folder, int language);
 /// where a sorting exercise opens them), the right-hand panel, the tab icons "but_r\zakl\" and
 /// the multiple-choice stamps in "gfx_r\ikony\".
 void PaintExercisePictures(PictureFolder& folder);
+/// The sentences window's backgrounds "Hdd\Zdania\Zdania1.jpg" to "Zdania5.jpg", its right strip
+/// "gfx_r\pod_pasek.bmp" and the record button's pictures "gfx_r\zdania\k_nag_a..c.bmp".
+void PaintSentencesWindow(PictureFolder& folder);
+/// The learner's answer window "gfx_r\twoja_odp_2.bmp" of the sentences window.
+void PaintAnswerWindow(PictureFolder& folder, int language);
+/// The comprehension window's backgrounds "gfx_r\rozum_tlo1..3.bmp", its marks in
+/// "gfx_r\rozumienie\", and the items' pictures and placeholders in "Hdd\Rozumienia_gfx_r\".
+void PaintComprehensionWindow(PictureFolder& folder);
+/// The exercise result window's background "gfx_r\statystyka.bmp".
+void PaintResultScreen(PictureFolder& folder, int language);
 /// The small icons the choosers draw into their lists, "gfx_r\ikony\".
 void PaintChooserIcons(PictureFolder& folder);
 /// The main window's animation pictures "gfx_r\anim\maly_1..20", "duzy_1..5" and the running

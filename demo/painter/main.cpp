@@ -39,6 +39,8 @@ int main(int argc, char** argv) {
     tess::demo::PaintExercisePictures(folder);
     tess::demo::PaintClassroomWindows(folder);
     tess::demo::PaintConversationPictures(folder);
+    tess::demo::PaintSentencesWindow(folder);
+    tess::demo::PaintComprehensionWindow(folder);
     for (int language = 0; language < tess::demo::kInterfaceLanguages; ++language) {
       tess::demo::PaintLanguageSkins(folder, language);
       tess::demo::PaintMainWindow(folder, language);
@@ -48,6 +50,8 @@ int main(int argc, char** argv) {
       tess::demo::PaintUserWindows(folder, language);
       tess::demo::PaintOptionsWindow(folder, language);
       tess::demo::PaintInformationWindow(folder, language);
+      tess::demo::PaintAnswerWindow(folder, language);
+      tess::demo::PaintResultScreen(folder, language);
     }
     tess::demo::PaintDictionary(folder);
     tess::demo::PaintHelp(folder, arguments.at(1));

@@ -15,6 +15,7 @@
 #include <string>
 #include <vector>
 
+#include "core/Catalogue.h"
 #include "core/ExerciseList.h"
 #include "core/SkinTable.h"
 
@@ -72,7 +73,9 @@ TEST_F(DemoInstallation, WindowPicturesHaveTheirWindowsSizes) {
                               {"gfx_r/menu_records.bmp", {800, 600}},
                               {"gfx_r/menu_sentences.bmp", {800, 600}},
                               {"gfx_r/menu_konwersacje.bmp", {800, 600}},
-                              {"gfx_r/wybor_cw_rozum_a.bmp", {800, 600}}};
+                              {"gfx_r/wybor_cw_rozum_a.bmp", {800, 600}},
+                              {"gfx_r/twoja_odp_2.bmp", {540, 160}},
+                              {"gfx_r/statystyka.bmp", {300, 220}}};
   const char* captions[] = {"m_subjects", "m_video",         "m_sentences",
                             "m_records",  "m_conversations", "m_results"};
   for (int language = 0; language < kLanguages; ++language) {
@@ -142,6 +145,71 @@ TEST_F(DemoInstallation, ExercisePicturesFitTheExerciseWindows) {
                                    .arg(entry.KindCode() == "DD" ? "bmp" : "jpg");
     SCOPED_TRACE(background.toStdString());
     EXPECT_EQ(QImage(PathOf(background)).size(), QSize(700, 600));
+  }
+}
+
+// The sentences, comprehension and conversation windows find their backgrounds at the window's
+// size and their buttons, marks and boxes keyed by a magenta bottom-left pixel.
+TEST_F(DemoInstallation, DrillPicturesFitTheirWindows) {
+  struct Picture {
+    QString name;
+    QSize size;
+    bool keyed;
+  };
+  std::vector<Picture> pictures = {
+      {QStringLiteral("gfx_r/pod_pasek.bmp"), {100, 600}, false},
+      {QStringLiteral("gfx_r/zdania/k_nag_a.bmp"), {51, 62}, true},
+      {QStringLiteral("gfx_r/zdania/k_nag_b.bmp"), {51, 62}, true},
+      {QStringLiteral("gfx_r/zdania/k_nag_c.bmp"), {51, 62}, true},
+      {QStringLiteral("gfx_r/rozumienie/znak_dobrze.bmp"), {40, 40}, true},
+      {QStringLiteral("gfx_r/rozumienie/znak_zle.bmp"), {40, 40}, true},
+      {QStringLiteral("gfx_r/dialogi/img_0.bmp"), {30, 18}, true},
+      {QStringLiteral("gfx_r/dialogi/img_1.bmp"), {30, 18}, true},
+      {QStringLiteral("gfx_r/dialogi/img_pyt.bmp"), {18, 18}, true},
+      {QStringLiteral("gfx_r/dialogi/img_small.bmp"), {652, 62}, true},
+      {QStringLiteral("gfx_r/dialogi/img_medium.bmp"), {652, 97}, true},
+      {QStringLiteral("gfx_r/dialogi/img_big.bmp"), {652, 212}, true}};
+  // The sentences window draws one of five backgrounds, the comprehension window one of three.
+  for (int n = 1; n <= 5; ++n) {
+    pictures.push_back({QStringLiteral("Hdd/Zdania/Zdania%1.jpg").arg(n), {700, 600}, false});
+  }
+  for (int k = 1; k <= 3; ++k) {
+    pictures.push_back({QStringLiteral("gfx_r/rozum_tlo%1.bmp").arg(k), {800, 600}, false});
+  }
+  for (const Picture& picture : pictures) {
+    SCOPED_TRACE(picture.name.toStdString());
+    const QImage image(PathOf(picture.name));
+    if (image.isNull()) {
+      ADD_FAILURE() << "missing or unreadable";
+      continue;
+    }
+    EXPECT_EQ(image.size(), picture.size);
+    if (picture.keyed) {
+      EXPECT_EQ(image.pixel(0, image.height() - 1), qRgb(0xFF, 0x00, 0xFF));
+    }
+  }
+}
+
+// Every picture an item of the comprehension exercises names is drawn, so the placeholders
+// (also there) never stand in for one.
+TEST_F(DemoInstallation, ComprehensionItemsFindTheirPictures) {
+  tess::ComprehensionItems items;
+  ASSERT_TRUE(tess::LoadComprehensionItems(
+      PathOf(QString::fromLatin1(tess::kComprehensionItemsFile)).toStdString(), items));
+  ASSERT_GT(items.Count(), 0);
+  QStringList names = {QStringLiteral("tmp_1"), QStringLiteral("tmp_2"), QStringLiteral("tmp_3")};
+  for (int n = 1; n <= items.Count(); ++n) {
+    const tess::ComprehensionItem& item = *items.At(n);
+    for (const std::string* picture :
+         {&item.RightPicture, &item.OtherPicture1, &item.OtherPicture2}) {
+      names << QString::fromStdString(*picture);
+    }
+  }
+  names.removeDuplicates();
+  for (const QString& name : names) {
+    SCOPED_TRACE(name.toStdString());
+    EXPECT_EQ(QImage(PathOf(QStringLiteral("Hdd/Rozumienia_gfx_r/%1.bmp").arg(name))).size(),
+              QSize(160, 200));
   }
 }
 
