@@ -32,16 +32,18 @@ bool ParseHeader(const std::string& line, Conversation& out) {
   return true;
 }
 
-void AddPhrase(const std::string& line, Conversation& out) {
-  if (out.PhraseCount >= ConversationTable::kMaxPhrases) return;
+// False when the phrase did not fit.
+bool AddPhrase(const std::string& line, Conversation& out) {
   const auto f = TrimmedFields(line, 4);
   const auto role = ParseInt(f[1]);
-  if (!role) return;
+  if (!role) return true;
+  if (out.PhraseCount >= ConversationTable::kMaxPhrases) return false;
   out.Sounds.push_back(f[0]);
   out.Roles.push_back(*role);
   out.Texts.push_back(f[2]);
   out.Translations.push_back(f[3]);
   ++out.PhraseCount;
+  return true;
 }
 
 }  // namespace
@@ -62,21 +64,28 @@ bool ConversationTable::Add(Conversation conversation) {
   return true;
 }
 
-bool LoadConversations(const std::string& path, ConversationTable& table) {
+bool LoadConversations(const std::string& path, ConversationTable& table, bool* overflowed) {
   table.Clear();
+  if (overflowed) *overflowed = false;
   TextFileReader reader;
   if (!reader.Open(path)) return false;
   std::string line;
-  while (table.Count() < ConversationTable::kMaxConversations && reader.ReadLine(line)) {
+  bool over = false;
+  while (reader.ReadLine(line)) {
     if (Trim(line).empty()) continue;
+    if (table.Count() >= ConversationTable::kMaxConversations) {
+      over = true;  // a further block exists; nothing of it is read
+      break;
+    }
     Conversation conversation;
     const bool good = ParseHeader(line, conversation);
     // The block runs to its "*" line whether or not its header could be used.
     while (reader.ReadLine(line) && !IsBlockEnd(line)) {
-      if (good) AddPhrase(line, conversation);
+      if (good && !AddPhrase(line, conversation)) over = true;
     }
     if (good) table.Add(std::move(conversation));
   }
+  if (overflowed) *overflowed = over;
   return true;
 }
 

@@ -47,8 +47,10 @@ inline constexpr const char* kConversationFile = "dialogi.txt";
 
 /// Empties the table and reads the file. Every field is trimmed of blanks. A block whose
 /// header has a non-number in a number field is left out whole; a phrase line whose role is
-/// not a number is left out. Blocks beyond 70 and phrases beyond 25 are ignored; blank lines
-/// where a header is expected are passed over. False when the file cannot be read.
-bool LoadConversations(const std::string& path, ConversationTable& table);
+/// not a number is left out. Blocks beyond 70 and phrases beyond 25 are ignored, and
+/// `overflowed` tells that some were; blank lines where a header is expected are passed over.
+/// False when the file cannot be read.
+bool LoadConversations(const std::string& path, ConversationTable& table,
+                       bool* overflowed = nullptr);
 
 }  // namespace tess

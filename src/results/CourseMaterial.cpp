@@ -9,6 +9,11 @@ std::string CannotReadMessage(const std::string& path) {
          ". Program nie może działać bez niego; proszę powtórzyć instalację programu.";
 }
 
+std::string ConversationOverflowMessage(const std::string& path) {
+  return "Plik " + path + " zawiera więcej niż 70 rozmów albo rozmowę dłuższą niż 25 kwestii; "
+         "nadmiarowe rozmowy i kwestie pominięto.";
+}
+
 }  // namespace
 
 bool LoadCourseMaterial(const CourseInstallation& install, CourseMaterial& material,
@@ -39,10 +44,12 @@ bool LoadCourseMaterial(const CourseInstallation& install, CourseMaterial& mater
     return false;
   }
   const std::string conversations = dir + kConversationFile;
-  if (!LoadConversations(conversations, material.Conversations)) {
+  bool overflowed = false;
+  if (!LoadConversations(conversations, material.Conversations, &overflowed)) {
     messages.push_back(CannotReadMessage(conversations));
     return false;
   }
+  if (overflowed) messages.push_back(ConversationOverflowMessage(conversations));
   return true;
 }
 

@@ -26,7 +26,9 @@ TEST(ConversationTableTest, BlocksHeadersAndPhrases) {
              "d2_01=1=A: x=y=\r\n"
              "*\r\n");
   ConversationTable table;
-  ASSERT_TRUE(LoadConversations(folder / "dialogi.txt", table));
+  bool overflowed = true;
+  ASSERT_TRUE(LoadConversations(folder / "dialogi.txt", table, &overflowed));
+  EXPECT_FALSE(overflowed);
   ASSERT_EQ(table.Count(), 2);
 
   const Conversation& shop = *table.At(1);
@@ -90,7 +92,9 @@ TEST(ConversationTableTest, LimitsAndMissingFile) {
   WriteBytes(folder / "dialogi.txt", bytes);
 
   ConversationTable table;
-  ASSERT_TRUE(LoadConversations(folder / "dialogi.txt", table));
+  bool overflowed = false;
+  ASSERT_TRUE(LoadConversations(folder / "dialogi.txt", table, &overflowed));
+  EXPECT_TRUE(overflowed);
   ASSERT_EQ(table.Count(), 70);
   EXPECT_EQ(table.At(1)->PhraseCount, 25);
   EXPECT_EQ(table.At(1)->Sounds.back(), "p25");

@@ -67,6 +67,19 @@ TEST(CourseMaterialTest, MissingFiles) {
   }
 }
 
+TEST(CourseMaterialTest, ConversationsBeyondTheLimitAreNamedOnceAndTheCourseStarts) {
+  CourseMaterialFolder folder;
+  std::string bytes;
+  for (int n = 1; n <= 72; ++n) bytes += "bg=C=E=D=1=1=TTTTT=0=\r\ns=1=A: t=u=\r\n*\r\n";
+  folder.Write("dialogi.txt", bytes);
+  CourseMaterial material;
+  std::vector<std::string> messages;
+  EXPECT_TRUE(LoadCourseMaterial(folder.Installation(), material, messages));
+  EXPECT_EQ(material.Conversations.Count(), 70);
+  ASSERT_EQ(messages.size(), 1u);
+  EXPECT_NE(messages[0].find(folder.ProgramDir() + "dialogi.txt"), std::string::npos);
+}
+
 TEST(CourseMaterialTest, FileNamesFollowTheCourseLetter) {
   CourseMaterialFolder folder;
   // A German installation finds none of the English lists, and no "St_n.txt".
