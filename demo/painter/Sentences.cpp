@@ -90,17 +90,39 @@ QImage Background(int variant) {
   QPainter p(&image);
   Smooth(p);
   Motif(p, variant);
-  // A short teal rule marks the line of the instruction without standing in its way.
-  FillRounded(p, QRectF(32, kClearTop - 10, 36, 4), kTeal, 2);
   const QRectF around = QRectF(kSentenceArea.united(kAnswerLine)).adjusted(-14, -14, 14, 14);
   Panel(p, around, kWhite, 8, kSandLine);
   return image;
 }
 
+// The tally's four figures stand right of these marks: right, wrong, percent, remaining.
+constexpr int kTallyTop = 360;
+constexpr int kTallyStep = 40;
+constexpr int kTallyHeight = 24;
+
 QImage Strip() {
   QImage image = Canvas(kStrip, kNavy);
   QPainter p(&image);
   RightStrip(p, 0, kStrip.width(), kStrip.height());
+  Smooth(p);
+  const auto row = [](int i) { return QRectF(10, kTallyTop + i * kTallyStep, 22, kTallyHeight); };
+  const QRectF right = row(0).adjusted(0, 1, 0, -1);
+  p.setPen(Qt::NoPen);
+  p.setBrush(kLeaf);
+  p.drawEllipse(QRectF(right.center().x() - 11, right.center().y() - 11, 22, 22));
+  DrawIcon(p, Icon::Check, QRectF(right.center().x() - 8, right.center().y() - 8, 16, 16), kWhite,
+           2.4);
+  const QRectF wrong = row(1);
+  p.setPen(Qt::NoPen);
+  p.setBrush(kCoral);
+  p.drawEllipse(QRectF(wrong.center().x() - 11, wrong.center().y() - 11, 22, 22));
+  DrawIcon(p, Icon::Close, QRectF(wrong.center().x() - 7, wrong.center().y() - 7, 14, 14), kWhite,
+           2.4);
+  Caption(p, row(2), QStringLiteral("%"), 18, true, kWhite, Qt::AlignCenter);
+  DrawIcon(p, Icon::Contents, row(3).adjusted(2, 1, -2, -1), kWhite, 2.0);
+  // A faint rule above the tally sets it apart from the buttons.
+  p.setPen(QPen(Lighter(kNavy, 0.25), 1));
+  p.drawLine(QPointF(10, kTallyTop - 14.5), QPointF(kStrip.width() - 10, kTallyTop - 14.5));
   return image;
 }
 

@@ -15,7 +15,10 @@
 #include "coursebook/LanguageMaterial.h"
 #include "coursebook/MessageWindow.h"
 #include "coursebook/OptionsWindow.h"
+#include "drills/ComprehensionWindow.h"
 #include "drills/ConversationWindow.h"
+#include "drills/ResultScreen.h"
+#include "drills/SentencesWindow.h"
 #include "exercises/ExerciseLauncher.h"
 #include "exercises/ExerciseLayout.h"
 #include "exercises/ExerciseWindow.h"
@@ -178,10 +181,57 @@ void CourseProgram::OpenConversation(int number) {
         [this](const std::string& page) { ShowHelpPage(page); },
         [this](const std::string& text) { ShowInformation(text); }, [this] { ItemClosed(); }});
   }
-  const bool classroom = state_.RunMode == kRunModeClassroom && classroom_;
-  conversation_->SetReporter(classroom ? classroom_.get() : nullptr);
+  conversation_->SetReporter(Reporter());
   CentreOnScreen(*conversation_);
   conversation_->ShowConversation(*conversation);
+}
+
+ResultReporter* CourseProgram::Reporter() {
+  const bool classroom = state_.RunMode == kRunModeClassroom && classroom_;
+  return classroom ? classroom_.get() : nullptr;
+}
+
+int CourseProgram::ShowResultScreen(const ResultFigures& figures, bool offerReturn) {
+  if (!resultScreen_) {
+    resultScreen_ = std::make_unique<ResultScreen>(ResultScreenServices{
+        state_, skins_->MyImageList1, ports_.Pictures, ports_.Modal,
+        [this](const std::string& page) { ShowHelpPage(page); },
+        [this](const std::string& text) { ShowInformation(text); }});
+  }
+  CentreOnScreen(*resultScreen_);
+  return resultScreen_->ShowFigures(figures, offerReturn);
+}
+
+void CourseProgram::OpenSentencePackage(int number) {
+  if (!courseMaterial_.Catalogue.Sentences.Packages().At(number)) return;
+  if (!sentences_) {
+    sentences_ = std::make_unique<SentencesWindow>(SentencesServices{
+        state_, results_, skins_->MyImageList1, ports_.Pictures, *sound_, ports_.Time,
+        *ports_.Random, Messages(), courseMaterial_.Catalogue.Sentences,
+        courseMaterial_.Equivalences, nullptr,
+        [this](const ResultFigures& figures, bool offerReturn) {
+          return ShowResultScreen(figures, offerReturn);
+        },
+        [this](const std::string& page) { ShowHelpPage(page); }, [this] { ItemClosed(); }});
+  }
+  sentences_->SetReporter(Reporter());
+  CentreOnScreen(*sentences_);
+  sentences_->ShowPackage(number);
+}
+
+void CourseProgram::OpenComprehension(int number) {
+  if (!comprehension_) {
+    comprehension_ = std::make_unique<ComprehensionWindow>(ComprehensionServices{
+        state_, courseMaterial_.Catalogue, results_, skins_->MyImageList1, ports_.Pictures,
+        *sound_, ports_.Time, *ports_.Random, Messages(), nullptr,
+        [this](const ResultFigures& figures, bool offerReturn) {
+          return ShowResultScreen(figures, offerReturn);
+        },
+        [this](const std::string& page) { ShowHelpPage(page); }, [this] { ItemClosed(); }});
+  }
+  comprehension_->SetReporter(Reporter());
+  CentreOnScreen(*comprehension_);
+  comprehension_->ShowComprehension(number);
 }
 
 void CourseProgram::OpenItem(int position) {
@@ -194,8 +244,14 @@ void CourseProgram::OpenItem(int position) {
     OpenConversation(number);
     return;
   }
-  // Comprehension exercises and sentence packages open in windows of their own; until those
-  // exist such items open nothing.
+  if (name.rfind("zda_", 0) == 0) {
+    OpenSentencePackage(number);
+    return;
+  }
+  if (name.rfind("rpg_", 0) == 0) {
+    OpenComprehension(number);
+    return;
+  }
   if (name.rfind("tek_", 0) != 0) return;
   const bool film = FileExists(TextFilmPath(state_.Install.ProgramDir, std::to_string(number)));
   const TextLessonPlan plan = PlanTextLesson(number, courseMaterial_.Exercises, results_, film);

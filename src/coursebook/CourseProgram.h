@@ -38,7 +38,11 @@ class Backdrop;
 class SectionChooserWindow;
 class LessonChooserWindow;
 class ClassroomFlow;
+class ComprehensionWindow;
 class ConversationWindow;
+class ResultScreen;
+class SentencesWindow;
+struct ResultFigures;
 class OptionsWindow;
 class LanguageMaterial;
 class MessageWindowBox;
@@ -176,6 +180,15 @@ class CourseProgram : public StartHost {
   /// Made when the first conversation is opened.
   std::unique_ptr<ConversationWindow> conversation_;
   void OpenConversation(int number);
+  /// Made when the first sentence package or comprehension exercise is opened.
+  std::unique_ptr<SentencesWindow> sentences_;
+  std::unique_ptr<ComprehensionWindow> comprehension_;
+  std::unique_ptr<ResultScreen> resultScreen_;
+  void OpenSentencePackage(int number);
+  void OpenComprehension(int number);
+  int ShowResultScreen(const ResultFigures& figures, bool offerReturn);
+  /// The classroom session hears of results in classroom mode.
+  ResultReporter* Reporter();
   /// The window an item was opened from comes back.
   void ItemClosed();
   // Made last and so destroyed first: it reads the store, the material and the lessons.
