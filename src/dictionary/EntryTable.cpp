@@ -99,6 +99,7 @@ void EntryTable::Clear() {
     texts->clear();
   }
   standsForNumber_.clear();
+  Changed();
 }
 
 bool EntryTable::Add(const Entry& entry) {
@@ -115,6 +116,7 @@ bool EntryTable::Add(const Entry& entry) {
   synonyms_.push_back(entry.Synonyms);
   comment_.push_back(entry.Comment);
   recording_.push_back(entry.Recording);
+  Changed();
   return true;
 }
 
@@ -125,6 +127,35 @@ void EntryTable::Finish() {
   for (size_t i = entryNo_.size(); i-- > 0;) {
     standsForNumber_[i] = seenLater.insert(entryNo_[i]).second ? 1 : 0;
   }
+}
+
+const EntryTable::FoldedSide& EntryTable::FoldedHeadwords() const {
+  return Folded(foldedHeadwords_, headword_);
+}
+
+const EntryTable::FoldedSide& EntryTable::FoldedTranslations() const {
+  return Folded(foldedTranslations_, translation_);
+}
+
+const EntryTable::FoldedSide& EntryTable::Folded(std::optional<FoldedSide>& side,
+                                                 const std::vector<std::string>& fields) const {
+  if (side) return *side;
+  side.emplace();
+  const size_t listed = static_cast<size_t>(wordCount_);
+  size_t bytes = 0;
+  for (size_t i = 0; i < listed; ++i) bytes += fields[i].size() + 1;
+  side->Text.reserve(bytes);
+  side->Starts.reserve(listed + 1);
+  for (size_t i = 0; i < listed; ++i) {
+    side->Starts.push_back(side->Text.size());
+    side->Text += fields[i];
+    side->Text += '\n';
+  }
+  side->Starts.push_back(side->Text.size());
+  for (char& c : side->Text) {
+    if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
+  }
+  return *side;
 }
 
 bool LoadList(const std::string& path, ListKind kind, EntryTable& table) {

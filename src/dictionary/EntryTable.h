@@ -48,7 +48,10 @@ class EntryTable {
   /// Appends at position Count() + 1; false when the table is full.
   bool Add(const Entry& entry);
   /// Marks the end of the word list: the entries so far are the ones listed and searched.
-  void EndWordList() { wordCount_ = Count(); }
+  void EndWordList() {
+    wordCount_ = Count();
+    Changed();
+  }
   /// Works out which entries stand for their number; called once all lists are in.
   void Finish();
 
@@ -74,13 +77,30 @@ class EntryTable {
   /// the last entry of a number stands for it in searches. Valid after Finish.
   bool StandsForItsNumber(int position) const { return standsForNumber_[Index(position)] != 0; }
 
+  /// One side of the listed entries (positions 1 to WordCount) for a search to scan as one
+  /// block: each field lower-cased "A" to "Z" and ended by a line feed, one after another.
+  /// Made at the first search after the table changed, not at start.
+  struct FoldedSide {
+    std::string Text;
+    std::vector<size_t> Starts;  ///< where position k begins at k - 1; then Text's size
+  };
+  const FoldedSide& FoldedHeadwords() const;
+  const FoldedSide& FoldedTranslations() const;
+
  private:
   static size_t Index(int position) { return static_cast<size_t>(position - 1); }
+  void Changed() {
+    foldedHeadwords_.reset();
+    foldedTranslations_.reset();
+  }
+  const FoldedSide& Folded(std::optional<FoldedSide>& side,
+                           const std::vector<std::string>& fields) const;
 
   int wordCount_ = 0;
   std::vector<int> groupNo_, ownRecording_, entryNo_, difficulty_, wordClass_, levelMark_;
   std::vector<std::string> headword_, translation_, plural_, synonyms_, comment_, recording_;
   std::vector<char> standsForNumber_;
+  mutable std::optional<FoldedSide> foldedHeadwords_, foldedTranslations_;
 };
 
 /// Empties the table, loads the word list of `language` from `programDir`, ends the word

@@ -56,11 +56,31 @@ void SplitSpeaker(std::string_view full, std::string& speaker, std::string& text
 }
 
 std::vector<std::string> SplitPhraseWords(std::string_view text) {
+  // Each step's rest, its next word and that word trimmed are found from positions that only
+  // move forward, never by trimming or searching the whole rest again, so a long phrase (or a
+  // long run of control characters) costs linear time.
+  const auto control = [&](size_t i) { return static_cast<unsigned char>(text[i]) <= 32; };
+  size_t end = text.size();  // the rest is blank from the last character above code 32 on
+  while (end > 0 && control(end - 1)) --end;
   std::vector<std::string> words;
-  while (!Trim(text).empty()) {
-    std::string word = Trim(NextWord(text));
-    text.remove_prefix(std::min(text.size(), word.size() + 1));
-    words.push_back(std::move(word));
+  size_t taken = 0;      // characters dropped so far
+  size_t blank = 0;      // the blank ending the word that starts at `taken`
+  size_t wordEnd = 0;    // past the last character above code 32 before `blank`
+  size_t wordStart = 0;  // the first character above code 32 at or after `taken`
+  bool known = false;
+  while (taken < end) {
+    if (!known || taken > blank) {
+      blank = std::min(text.find(' ', taken), text.size());
+      wordEnd = blank;
+      while (wordEnd > taken && control(wordEnd - 1)) --wordEnd;
+      wordStart = taken;
+      known = true;
+    }
+    wordStart = std::max(wordStart, taken);
+    while (wordStart < wordEnd && control(wordStart)) ++wordStart;
+    const size_t length = wordStart < wordEnd ? wordEnd - wordStart : 0;
+    words.emplace_back(text.substr(wordStart, length));
+    taken += std::min(text.size() - taken, length + 1);
   }
   return words;
 }

@@ -44,6 +44,12 @@ std::string TooManyStatementsMessage() {
          "cej ni\xBF 18 zda\xF1.";
 }
 
+// Nothing but characters with codes 0 to 32; looks no further than the first other one.
+bool IsBlank(std::string_view text) {
+  return std::all_of(text.begin(), text.end(),
+                     [](char c) { return static_cast<unsigned char>(c) <= 32; });
+}
+
 bool Inside(int x, int y, int left, int top) {
   return left <= x && x < left + TrueFalse::kBoxSize && top <= y && y < top + TrueFalse::kBoxSize;
 }
@@ -58,32 +64,34 @@ StatementContent ParseStatementContent(std::string_view content) {
     result.Error = NoFinalHashMessage();
     return result;
   }
-  std::string text(content);
+  // Fields are cut where they lie, without copying the rest, so a long content costs linear
+  // time.
+  std::string_view text = content;
   for (std::string& heading : result.Headings) {
-    const int hash = PosFrom(1, text, "#");
-    if (hash < 1) {
+    const size_t hash = text.find('#');
+    if (hash == std::string_view::npos) {
       result.Error = MissingHeadingsMessage();
       return result;
     }
-    heading = text.substr(0, hash - 1);
-    text.erase(0, hash);
+    heading = std::string(text.substr(0, hash));
+    text.remove_prefix(hash + 1);
   }
-  while (!Trim(text).empty()) {
+  while (!IsBlank(text)) {
     if (static_cast<int>(result.Rows.size()) == TrueFalse::kMaxStatements) {
       result.Error = TooManyStatementsMessage();
       result.Rows.clear();
       return result;
     }
-    const int hash = PosFrom(1, text, "#");  // found: the content ends with "#"
+    const size_t hash = text.find('#');  // found: the content ends with "#"
     StatementRow row;
-    std::string statement = text.substr(0, hash - 1);
+    std::string_view statement = text.substr(0, hash);
     if (statement.starts_with("T_")) {
-      statement.erase(0, 2);
+      statement.remove_prefix(2);
       row.IsTrue = true;
     }
     row.Statement = Trim(statement);
     result.Rows.push_back(std::move(row));
-    text.erase(0, hash);
+    text.remove_prefix(hash + 1);
   }
   if (static_cast<int>(result.Rows.size()) < kMinStatements) {
     result.Error = TooFewStatementsMessage();

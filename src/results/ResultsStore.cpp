@@ -7,6 +7,8 @@
 #include <cstdio>
 #include <cstring>
 #include <limits>
+#include <optional>
+#include <vector>
 
 #include "core/Catalogue.h"
 #include "core/KindCode.h"
@@ -206,14 +208,23 @@ bool BuildResults(const CourseMaterial& material, double now, ResultsStore& stor
   const GroupList& groups = catalogue.Groups;
   RecordBuilder builder(store, groups, now);
 
+  // Each exercise's text number and kind are read once, not once for every text. An exercise
+  // whose text number is not a number belongs to no text.
+  struct TextExercise {
+    std::optional<int> Number;
+    int Kind = 0;
+  };
+  std::vector<TextExercise> exercises;
+  exercises.reserve(material.Exercises.Entries().size());
+  for (const ExerciseEntry& exercise : material.Exercises.Entries()) {
+    exercises.push_back({ParseInt(Trim(exercise.HeaderField(2))), KindCodeOf(exercise.KindCode())});
+  }
   for (const TextEntry& text : catalogue.Texts.Entries()) {
-    for (const ExerciseEntry& exercise : material.Exercises.Entries()) {
-      // An exercise whose text number is not a number belongs to no text.
-      const auto number = ParseInt(Trim(exercise.HeaderField(2)));
-      if (!number || *number != text.Number) continue;
-      builder.Add("tek_" + std::to_string(text.Number),
-                  ThreeNames(text.NamePl, text.NameEn, text.NameDe),
-                  KindCodeOf(exercise.KindCode()), text.Level, text.GroupNumber, true);
+    const std::string name = "tek_" + std::to_string(text.Number);
+    const std::string title = ThreeNames(text.NamePl, text.NameEn, text.NameDe);
+    for (const TextExercise& exercise : exercises) {
+      if (exercise.Number != text.Number) continue;
+      builder.Add(name, title, exercise.Kind, text.Level, text.GroupNumber, true);
     }
   }
 

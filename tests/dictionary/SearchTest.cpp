@@ -84,6 +84,72 @@ TEST(SearchTest, ForeignAndPolishTextsMayDifferInCodePage) {
   EXPECT_EQ(RunSearch(table, {"nothing", "katedra"}, kBothSides), std::vector<int>{4});
 }
 
+// The whole list is scanned as one block, sixteen places at a time; a plain field-by-field
+// reading of the rule must find the same entries wherever a hit falls in a block, on either
+// side, with and without case, for texts of every length up to longer than most fields.
+TEST(SearchTest, FindsWhatEachFieldAloneWouldMatch) {
+  const char letters[] = {'a', 'A', 'b', 'B', ' ', '\xB3', 'a', 'b'};
+  const auto text = [&](unsigned seed, size_t length) {
+    std::string made;
+    for (size_t i = 0; i < length; ++i) made += letters[(seed * 7 + i * i * 3 + i) % 8];
+    return made;
+  };
+  EntryTable table;
+  std::vector<Entry> entries;
+  for (int n = 1; n <= 300; ++n) {
+    entries.push_back(Word(n, text(n, n % 41), text(n * 5, (n * 3) % 37)));
+    table.Add(entries.back());
+  }
+  table.EndWordList();
+  table.Finish();
+  const auto contains = [](std::string field, std::string part, bool ignoreCase) {
+    if (ignoreCase) {
+      for (std::string* s : {&field, &part}) {
+        for (char& c : *s) c = c >= 'A' && c <= 'Z' ? static_cast<char>(c + 32) : c;
+      }
+    }
+    return field.find(part) != std::string::npos;
+  };
+  for (const bool ignoreCase : {false, true}) {
+    for (const std::string query : {"", "a", "B", "ab", "aB", "b a", "abab", "A\xB3", "aabba",
+                                    "bbbbbbbbbbbbbbbbbbbbbbbbbbbbbbbbbbbbbbbbbbbbb",
+                                    "\xB3"
+                                    "a\xB3"}) {
+      for (const SearchOptions& options : {SearchOptions{true, false, false, ignoreCase},
+                                           SearchOptions{false, true, false, ignoreCase},
+                                           SearchOptions{true, true, false, ignoreCase}}) {
+        SCOPED_TRACE(query + (ignoreCase ? " ignoring case" : "") +
+                     (options.SearchForeign ? " foreign" : "") +
+                     (options.SearchPolish ? " polish" : ""));
+        std::vector<int> expected;
+        for (int n = 1; n <= 300; ++n) {
+          const Entry& e = entries[static_cast<size_t>(n - 1)];
+          if ((options.SearchForeign && contains(e.Headword, query, ignoreCase)) ||
+              (options.SearchPolish && contains(e.Translation, query, ignoreCase))) {
+            expected.push_back(n);
+          }
+        }
+        EXPECT_EQ(RunSearch(table, {query, query}, options), expected);
+      }
+    }
+  }
+}
+
+TEST(SearchTest, ATableFilledAgainIsSearchedAsItIsNow) {
+  EntryTable table;
+  table.Add(Word(1, "cat", "kot"));
+  table.EndWordList();
+  table.Finish();
+  EXPECT_EQ(RunSearch(table, {"cat", "cat"}, kBothSides), std::vector<int>{1});
+  table.Clear();
+  table.Add(Word(1, "dog", "pies"));
+  table.Add(Word(2, "cat", "kot"));
+  table.EndWordList();
+  table.Finish();
+  EXPECT_EQ(RunSearch(table, {"cat", "cat"}, kBothSides), std::vector<int>{2});
+  EXPECT_EQ(RunSearch(table, {"pies", "pies"}, kPolishOnly), std::vector<int>{1});
+}
+
 TEST(SearchTest, CountLineNamesTheTextForEnglishAndGerman) {
   EXPECT_EQ(FoundCountText(1, "house", 1), "Słowo \"house\" wystąpiło 1 raz.");
   EXPECT_EQ(FoundCountText(2, "Haus", 2), "Słowo \"Haus\" wystąpiło 2 razy.");

@@ -5,6 +5,7 @@
 
 #include "drills/ConversationFixture.h"
 #include "drills/ConversationLayout.h"
+#include "drills/ConversationScript.h"
 #include "drills/ConversationScroll.h"
 
 namespace tess {
@@ -116,6 +117,40 @@ TEST(ConversationLayoutTest, ScrollRangeAndKeepingAPhraseInView) {
   EXPECT_FALSE(scroll.Down());
   EXPECT_FALSE(scroll.DownShown());
   EXPECT_EQ(scroll.AreaY(161), 1);
+}
+
+TEST(ConversationLayoutTest, PhraseWordsTakeOneCharacterMoreThanTheTrimmedWord) {
+  using Words = std::vector<std::string>;
+  struct Case {
+    const char* text;
+    Words words;
+  };
+  const Case cases[] = {
+      {"Good morning", {"Good", "morning"}},
+      {"a  b", {"a", "", "b"}},
+      {"  a", {"", "", "a"}},
+      {"a b \t\r ", {"a", "b"}},
+      {" \t ", {}},
+      // Trimming shortens the word but not the blank's search: what it loses is taken again.
+      {"\t\tx y", {"x", "x", "y"}},
+      {"ab\t\t c", {"ab", "", "", "c"}},
+      {"a\tb c", {"a\tb", "c"}},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.text);
+    EXPECT_EQ(SplitPhraseWords(c.text), c.words);
+  }
+}
+
+TEST(ConversationLayoutTest, HugePhrasesSplitInLinearTime) {
+  // Both would take hours if each step trimmed or searched the whole rest again.
+  std::string words;
+  for (int n = 0; n < 200000; ++n) words += "ab ";
+  EXPECT_EQ(SplitPhraseWords(words).size(), 200000u);
+  // A megabyte of tabs before one letter: every step finds it and drops two characters.
+  const std::vector<std::string> tabs = SplitPhraseWords(std::string(1 << 20, '\t') + "x");
+  EXPECT_EQ(tabs.size(), (1u << 19) + 1);
+  EXPECT_EQ(tabs.back(), "x");
 }
 
 }  // namespace
