@@ -74,6 +74,9 @@ void PaintChooserIcons(PictureFolder& folder);
 /// The main window's animation pictures "gfx_r\anim\maly_1..20", "duzy_1..5" and the running
 /// dot "gfx_r\kropka.avi".
 void PaintMainAnimation(PictureFolder& folder);
+/// The programs' menu icons "icons\hicolor\<size>\apps\" (48, 128, 256 PNG and scalable SVG),
+/// which the package puts into the icon theme.
+void PaintAppIcons(PictureFolder& folder);
 /// The dictionary's skin strips and main window background in "but_slow_r\".
 void PaintDictionary(PictureFolder& folder);
 /// The help window's strip "gfx_r\pod_pasek_help.bmp" and the pictures of the help pages in

@@ -54,6 +54,7 @@ int main(int argc, char** argv) {
       tess::demo::PaintResultScreen(folder, language);
     }
     tess::demo::PaintDictionary(folder);
+    tess::demo::PaintAppIcons(folder);
     tess::demo::PaintHelp(folder, arguments.at(1));
     std::printf("tess_demo_painter: %d pictures\n", folder.saved());
   } catch (const std::exception& error) {

@@ -28,7 +28,7 @@ ClassroomLoginOutcome ClassroomSession::LogIn(CourseState& state, std::string_vi
     say(login.Request.Message, false);
     return outcome;
   }
-  const std::string userDir = ClassroomUserDir(state.Install.ProgramDir);
+  const std::string userDir = ClassroomUserDir(state.Install.DataFolder());
   MakeDirectory(userDir);
   const std::string resultsFile = ResultsFilePath(userDir, state.Install.SettingsTag);
   if (!login.Reply.ServerHasResults) {

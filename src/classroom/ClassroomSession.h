@@ -18,7 +18,7 @@ namespace tess {
 
 class Clock;
 
-/// The folder every classroom user of the computer shares: ProgramDir + "0_tmp\".
+/// The folder every classroom user of the computer shares: data folder + "0_tmp\".
 std::string ClassroomUserDir(const std::string& programDir);
 
 struct ClassroomLoginOutcome {

@@ -12,6 +12,11 @@ struct CourseInstallation {
   int CourseLanguage = 1;  ///< 1 English, 2 German, 3 French
   std::string CourseLetter = "a";
   std::string SettingsTag = "tsa2_2003";
+  /// Where users, settings, results and recordings are written and read back (see
+  /// shared/DataRoot.h); empty means ProgramDir.
+  std::string DataDir;
+
+  const std::string& DataFolder() const { return DataDir.empty() ? ProgramDir : DataDir; }
 };
 
 enum class InstallationError {

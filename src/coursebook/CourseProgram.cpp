@@ -125,7 +125,7 @@ void CourseProgram::WireSound() {
   media_->SetMainWindow(home_.get());
   help_->AttachMediaWindow(*media_);
   // The installation is read before the windows are made.
-  sound_->SetProgramDir(state_.Install.ProgramDir);
+  sound_->SetProgramDir(state_.Install.ProgramDir, state_.Install.DataFolder());
   home_->PlayOpeningSound = [this](const std::string& path) { sound_->PlaySoundFile(path, false); };
   auto hideMedia = [this] {
     media_->hide();

@@ -17,6 +17,7 @@ bool StartSequence::SettleInstallation(const std::string& programFile) {
     messages_.ShowMessage(InstallationMessage(error));
     return false;
   }
+  state_.Install.DataDir = SettleDataRoot(state_.Install.ProgramDir, state_.Install.CourseLanguage, writable_);
   return true;
 }
 

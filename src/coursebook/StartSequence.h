@@ -2,10 +2,12 @@
 // The course program's way from start to the main window: folders, installation and
 // course files, language material, course material, screen, backdrop and login.
 #include <string>
+#include <utility>
 
 #include "core/CourseState.h"
 #include "platform/MessageBox.h"
 #include "platform/Screen.h"
+#include "shared/DataRoot.h"
 
 namespace tess {
 
@@ -30,10 +32,13 @@ constexpr int kMinScreenHeight = 600;
 
 class StartSequence {
  public:
-  StartSequence(CourseState& state, MessageBox& messages, Screen& screen)
-      : state_(state), messages_(messages), screen_(screen) {}
+  /// `writable` decides whether the learners' files stay in ProgramDir (shared/DataRoot.h).
+  StartSequence(CourseState& state, MessageBox& messages, Screen& screen,
+                WritableProbe writable = FolderWritable)
+      : state_(state), messages_(messages), screen_(screen), writable_(std::move(writable)) {}
 
-  /// Folders, installation file, course file. False: a message was shown, the program ends.
+  /// Folders, installation file, course file and the learners' data folder. False: a message
+  /// was shown, the program ends.
   bool SettleInstallation(const std::string& programFile);
 
   /// Language material, course material, screen, backdrop, mode file and login.
@@ -46,6 +51,7 @@ class StartSequence {
   CourseState& state_;
   MessageBox& messages_;
   Screen& screen_;
+  WritableProbe writable_;
 };
 
 }  // namespace tess

@@ -30,8 +30,8 @@ std::string DictionaryProgram::SettleProgramDir(const std::string& programFile,
   return programDir;
 }
 
-bool DictionaryProgram::Start(const std::string& programDir) {
-  const ConfigError error = LoadDictionary(programDir, state_);
+bool DictionaryProgram::Start(const std::string& programDir, const WritableProbe& writable) {
+  const ConfigError error = LoadDictionary(programDir, state_, writable);
   if (error != ConfigError::None) {
     ports_.Messages.ShowMessage(ConfigMessage(error));
     return false;

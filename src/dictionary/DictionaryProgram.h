@@ -41,8 +41,9 @@ class DictionaryProgram {
   static std::string SettleProgramDir(const std::string& programFile, MessageBox& messages);
 
   /// Loads the installation, entries, options and skins from `programDir` and creates the
-  /// windows; false (the reason shown) when the program is to end.
-  bool Start(const std::string& programDir);
+  /// windows; false (the reason shown) when the program is to end. `writable` decides whether
+  /// the learners' files stay in `programDir` (shared/DataRoot.h).
+  bool Start(const std::string& programDir, const WritableProbe& writable = FolderWritable);
 
   DictionaryState& State() { return state_; }
   DictionaryWindow& MainWindow() { return *dictionaryWindow_; }

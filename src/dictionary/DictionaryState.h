@@ -6,6 +6,7 @@
 #include "dictionary/DictionaryConfig.h"
 #include "dictionary/EntryTable.h"
 #include "dictionary/Search.h"
+#include "shared/DataRoot.h"
 #include "users/Users.h"
 
 namespace tess::dictionary {
@@ -16,6 +17,9 @@ constexpr const char* kInstanceLockName = "tessaron-wordbook";
 
 struct DictionaryState {
   std::string ProgramDir;  ///< ends in a separator
+  /// Where usr.t, the user folders and the search options are written and read back: the
+  /// course program's data folder (shared/DataRoot.h); empty means ProgramDir.
+  std::string DataDir;
   DictionaryConfig Config;
   EntryTable Table;
   SearchOptions Options;
@@ -25,12 +29,16 @@ struct DictionaryState {
   UserList Users{kDictionaryUserLimit};
 
   int Language() const { return Config.DictionaryLanguage; }
-  /// Where ustaw_s.txt is written: the user's folder, or ProgramDir without a user.
+  const std::string& DataFolder() const { return DataDir.empty() ? ProgramDir : DataDir; }
+  /// Where ustaw_s.txt is written: the user's folder, or the data folder without a user.
   std::string SearchOptionsPath() const;
 };
 
 /// The start of the dictionary in `programDir`: the installation, the entries, then the
-/// search options (defaults, then ProgramDir's ustaw_s.txt). Stops at a configuration error.
-ConfigError LoadDictionary(const std::string& programDir, DictionaryState& state);
+/// search options (defaults, then the data folder's ustaw_s.txt). Stops at a configuration
+/// error. The data folder is the one the course of this installation uses, so the learning
+/// lists lie beside its users.
+ConfigError LoadDictionary(const std::string& programDir, DictionaryState& state,
+                           const WritableProbe& writable = FolderWritable);
 
 }  // namespace tess::dictionary

@@ -297,8 +297,8 @@ void DictionaryWindow::AddToLearningList() {
     // the ones shown from now on too.
     if (!state_.UserDir.empty()) ReadSearchOptions(state_.SearchOptionsPath(), state_.Options);
   }
-  // Without a user the list stays in the program's folder.
-  const std::string folder = state_.UserDir.empty() ? state_.ProgramDir : state_.UserDir;
+  // Without a user the list stays in the data folder (the program's, when writable).
+  const std::string folder = state_.UserDir.empty() ? state_.DataFolder() : state_.UserDir;
   std::string error;
   if (!AppendToLearningList(LearningListPath(folder, state_.Language()), *entryNo, &error)) {
     messages_.ShowMessage(error);

@@ -20,7 +20,7 @@ const QRect kUserList(16, 64, 268, 100);
 
 LoginWindow::LoginWindow(DictionaryState& state, SkinStrips& skins, ModalShower& modal,
                          NewUserWindow& newUser, MessageBox& messages, QWidget* parent)
-    : UserPickerWindow(state.Users, {state.ProgramDir, state.UserName, state.UserDir}, modal,
+    : UserPickerWindow(state.Users, {state.DataFolder(), state.UserName, state.UserDir}, modal,
                        newUser, messages, kUserList, parent) {
   setObjectName("TForm9");
   setFixedSize(kWidth, kHeight);

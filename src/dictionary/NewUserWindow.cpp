@@ -65,7 +65,7 @@ void NewUserWindow::showEvent(QShowEvent* event) {
 
 void NewUserWindow::B_OKClick() {
   const TypedUserOutcome outcome =
-      AddTypedUser(Edit1->text(), state_.ProgramDir, state_.Users, messages_,
+      AddTypedUser(Edit1->text(), state_.DataFolder(), state_.Users, messages_,
                    "Wpisany identyfikator już istnieje. Proszę wprowadzić inny.");
   if (outcome == TypedUserOutcome::NameTaken) Edit1->clear();
   if (outcome != TypedUserOutcome::Added) return;

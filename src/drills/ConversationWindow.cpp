@@ -629,9 +629,9 @@ void ConversationWindow::NagUp(int k) {
   sound.StopPhraseRecording(OwnRecordings::RecordingBase(k));
   recordingPhrase_ = 0;
   const std::int64_t length =
-      sound.RecordingLengthMs(OwnRecordings::RecordingFile(ProgramDir(), k));
+      sound.RecordingLengthMs(OwnRecordings::RecordingFile(sound.DataDir(), k));
   sound.Player().Close();
-  const bool accepted = session_.Recorded(k, length, ProgramDir());
+  const bool accepted = session_.Recorded(k, length, sound.DataDir());
   RefreshText();
   if (!accepted) ShowText(text::kRecordingTooShort);
 }

@@ -672,7 +672,7 @@ void SentencesWindow::K_NagrajUp(bool leftButton) {
   SoundService& sound = services_.Sound;
   sound.StopSentenceRecording();
   K_Nagraj->setPixmap(recordNormal_);
-  const std::int64_t length = sound.RecordingLengthMs(services_.State.Install.ProgramDir + "tmp1.wav");
+  const std::int64_t length = sound.RecordingLengthMs(sound.DataDir() + "tmp1.wav");
   recordingDone_ = SoundService::SentenceRecordingAccepted(length);
   if (recordingDone_) {
     k_play_nagrane->show();
@@ -687,7 +687,7 @@ void SentencesWindow::K_NagrajUp(bool leftButton) {
 void SentencesWindow::k_play_nagraneClick() {
   if (!drill_.HasSentence()) return;
   QPointer<SentencesWindow> alive(this);
-  services_.Sound.PlaySoundFile(services_.State.Install.ProgramDir + "tmp1.wav", true);
+  services_.Sound.PlaySoundFile(services_.Sound.DataDir() + "tmp1.wav", true);
   if (!alive) return;
   PlaySentence();
 }

@@ -39,8 +39,9 @@ SoundService::SoundService(MediaPlayer& player, VoiceRecorder& sentenceRecorder,
 
 SoundService::~SoundService() { player_.SetDoneHandler(nullptr); }
 
-void SoundService::SetProgramDir(const std::string& programDir) {
+void SoundService::SetProgramDir(const std::string& programDir, const std::string& dataDir) {
   programDir_ = programDir;
+  dataDir_ = dataDir.empty() ? programDir : dataDir;
   mediaDir_ = programDir + "Hdd\\";
 }
 
@@ -78,7 +79,7 @@ void SoundService::PlayFileFromStart(const std::string& path, bool wait) {
 void SoundService::PlayConversationSound(const std::string& name) {
   // Only the exact prefix marks the learner's own recording.
   const std::string path = name.compare(0, 5, "save_") == 0
-                               ? programDir_ + name
+                               ? dataDir_ + name
                                : mediaDir_ + "Dialogi\\" + name + ".wav";
   if (!FileExists(path)) {
     messages_.ShowMessage("Nie odnaleziono pliku: " + path);
@@ -138,7 +139,7 @@ void SoundService::StopSentenceRecording() {
   if (sentenceRecording_) {
     // The player may hold the previous recording of the same name.
     player_.Close();
-    CheckDevice(sentenceRecorder_, sentenceRecorder_.Save(programDir_ + "tmp1.Wav"), "Save");
+    CheckDevice(sentenceRecorder_, sentenceRecorder_.Save(dataDir_ + "tmp1.Wav"), "Save");
     CheckDevice(sentenceRecorder_, sentenceRecorder_.Close(), "Close");
   }
   sentenceRecording_ = false;
@@ -155,15 +156,15 @@ void SoundService::StopPhraseRecording(const std::string& base) {
   if (phraseRecording_) {
     player_.Close();
     // Device errors are not reported here: the window's length check refuses the result.
-    phraseRecorder_.Save(InProgramDir(base) + ".Wav");
+    phraseRecorder_.Save(InDataDir(base) + ".Wav");
     phraseRecorder_.Close();
   }
   phraseRecording_ = false;
 }
 
-std::string SoundService::InProgramDir(const std::string& name) const {
+std::string SoundService::InDataDir(const std::string& name) const {
   const bool bare = name.find_first_of("\\/") == std::string::npos;
-  return bare ? programDir_ + name : name;
+  return bare ? dataDir_ + name : name;
 }
 
 std::int64_t SoundService::RecordingLengthMs(const std::string& path) {

@@ -47,9 +47,11 @@ class SoundService {
   SoundService(const SoundService&) = delete;
   SoundService& operator=(const SoundService&) = delete;
 
-  /// ProgramDir (ending in "\"); MediaDir is ProgramDir + "Hdd\".
-  void SetProgramDir(const std::string& programDir);
+  /// ProgramDir (ending in "\"); MediaDir is ProgramDir + "Hdd\". The learner's recordings
+  /// go to `dataDir`, ProgramDir when it is empty.
+  void SetProgramDir(const std::string& programDir, const std::string& dataDir = {});
   const std::string& ProgramDir() const { return programDir_; }
+  const std::string& DataDir() const { return dataDir_; }
   const std::string& MediaDir() const { return mediaDir_; }
 
   /// The shared player, for the windows that open, play, stop and close files on it directly.
@@ -64,10 +66,10 @@ class SoundService {
   void OnPlaybackDone(PlayResult result);
 
   void StartSentenceRecording();
-  /// Saves to ProgramDir + "tmp1.Wav".
+  /// Saves to DataDir + "tmp1.Wav".
   void StopSentenceRecording();
   void StartPhraseRecording();
-  /// Saves to base + ".Wav"; a bare name lands in ProgramDir.
+  /// Saves to base + ".Wav"; a bare name lands in DataDir.
   void StopPhraseRecording(const std::string& base);
   bool SentenceRecording() const { return sentenceRecording_; }
   bool PhraseRecording() const { return phraseRecording_; }
@@ -93,7 +95,7 @@ class SoundService {
   /// Closes the player, names the file and opens it; a device failure is shown.
   bool OpenFresh(const std::string& path);
   void CheckDevice(VoiceRecorder& recorder, int code, const char* operation);
-  std::string InProgramDir(const std::string& name) const;
+  std::string InDataDir(const std::string& name) const;
 
   MediaPlayer& player_;
   VoiceRecorder& sentenceRecorder_;
@@ -101,6 +103,7 @@ class SoundService {
   MessageBox& messages_;
   EventWaiter& waiter_;
   std::string programDir_;
+  std::string dataDir_;
   std::string mediaDir_ = "Hdd\\";
   ExerciseTimer* exerciseTimer_ = nullptr;
   ConversationHooks hooks_;

@@ -14,7 +14,7 @@ LoginWindow::LoginWindow(CourseState& state, UserList& users, SkinStrips& skins,
                          PictureLoader& pictures, ModalShower& modal, NewUserWindow& newUser,
                          MessageBox& messages, QWidget* parent)
     // The background draws a white panel exactly under the list.
-    : UserPickerWindow(users, {state.Install.ProgramDir, state.UserName, state.UserDir}, modal,
+    : UserPickerWindow(users, {state.Install.DataFolder(), state.UserName, state.UserDir}, modal,
                        newUser, messages, QRect(16, 64, 268, 80), parent),
       state_(state),
       pictures_(pictures) {

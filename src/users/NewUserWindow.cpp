@@ -94,7 +94,7 @@ void NewUserWindow::hideEvent(QHideEvent* event) {
 }
 
 void NewUserWindow::B_OKClick() {
-  const TypedUserOutcome outcome = AddTypedUser(Edit1->text(), state_.Install.ProgramDir, users_,
+  const TypedUserOutcome outcome = AddTypedUser(Edit1->text(), state_.Install.DataFolder(), users_,
                                                 messages_, UiText(state_, 83).toStdString());
   if (outcome == TypedUserOutcome::NameTaken) Edit1->clear();
   if (outcome != TypedUserOutcome::Added) return;

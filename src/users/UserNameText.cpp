@@ -28,7 +28,7 @@ std::string UnencodableNameMessage(const QString& text) {
          ". Proszę wpisać nazwę bez nich.";
 }
 
-TypedUserOutcome AddTypedUser(const QString& typed, const std::string& programDir, UserList& users,
+TypedUserOutcome AddTypedUser(const QString& typed, const std::string& dataDir, UserList& users,
                               MessageBox& messages, const std::string& nameTakenMessage) {
   const QString composed = typed.normalized(QString::NormalizationForm_C);
   const std::optional<std::string> name = EncodeUserName(composed);
@@ -36,7 +36,7 @@ TypedUserOutcome AddTypedUser(const QString& typed, const std::string& programDi
     messages.ShowMessage(UnencodableNameMessage(composed));
     return TypedUserOutcome::Refused;
   }
-  const AddUserResult added = AddUser(programDir, users, *name);
+  const AddUserResult added = AddUser(dataDir, users, *name);
   if (added.Status == AddUserStatus::NameTaken) {
     messages.ShowMessage(nameTakenMessage);
     return TypedUserOutcome::NameTaken;

@@ -18,10 +18,10 @@ std::optional<std::string> EncodeUserName(const QString& text);
 /// Why a name with such characters is refused (UTF-8).
 std::string UnencodableNameMessage(const QString& text);
 
-/// Adds the name typed into a new-user window to usr.t in `programDir`. A name that cannot be
+/// Adds the name typed into a new-user window to usr.t in `dataDir`. A name that cannot be
 /// stored, a taken name (`nameTakenMessage`) and any other refusal are shown with `messages`.
 enum class TypedUserOutcome { Added, NameTaken, Refused };
-TypedUserOutcome AddTypedUser(const QString& typed, const std::string& programDir, UserList& users,
+TypedUserOutcome AddTypedUser(const QString& typed, const std::string& dataDir, UserList& users,
                               MessageBox& messages, const std::string& nameTakenMessage);
 
 }  // namespace tess

@@ -26,7 +26,7 @@ UserPickerWindow::UserPickerWindow(UserList& users, LoginTarget target, ModalSho
   connect(ComboBox1, &QListWidget::currentRowChanged, this, &UserPickerWindow::UpdateOk);
   keys_->Watch(*ComboBox1);
 
-  if (!LoadUsers(target_.ProgramDir, users_, &loadError_) && loadError_.empty()) {
+  if (!LoadUsers(target_.DataDir, users_, &loadError_) && loadError_.empty()) {
     loadError_ = "Nie można odczytać listy użytkowników.";
   }
   FillList();
@@ -60,7 +60,7 @@ void UserPickerWindow::B_OKClick() {
   if (position < 1 || position > users_.Count()) return;
   const LocalUser& user = users_.At(position);
   std::string error;
-  if (!ChooseUser(target_.ProgramDir, user, target_.UserName, target_.UserDir, &error)) {
+  if (!ChooseUser(target_.DataDir, user, target_.UserName, target_.UserDir, &error)) {
     messages_.ShowMessage(error);
     return;
   }

@@ -15,9 +15,10 @@ class MessageBox;
 class ModalShower;
 class UserList;
 
-/// Where a login puts the chosen user: the program's folder and its user fields.
+/// Where a login puts the chosen user: the folder of usr.t and the user folders, and the user
+/// fields.
 struct LoginTarget {
-  const std::string& ProgramDir;
+  const std::string& DataDir;
   std::string& UserName;
   std::string& UserDir;
 };

@@ -101,10 +101,10 @@ struct UserFileContents {
 
 enum class FileRead { Read, Missing, Failed };
 
-FileRead ReadUserFile(const std::string& programDir, UserFileContents& contents,
+FileRead ReadUserFile(const std::string& dataDir, UserFileContents& contents,
                       std::string* error) {
   contents = {};
-  const std::string path = UserFilePath(programDir);
+  const std::string path = UserFilePath(dataDir);
   if (!FileExists(path)) return FileRead::Missing;
   FileBytes read = ReadFileBytes(path);
   if (read.Result != FileBytes::Outcome::Read) {
@@ -123,10 +123,10 @@ FileRead ReadUserFile(const std::string& programDir, UserFileContents& contents,
 
 // The first id above `largest` whose name is free in the folder: a folder left by a user whose
 // line is gone must not hand that user's results to a newcomer.
-std::optional<int> FreeIdAbove(const std::string& programDir, std::int64_t largest) {
+std::optional<int> FreeIdAbove(const std::string& dataDir, std::int64_t largest) {
   for (std::int64_t id = largest + 1; id <= INT_MAX; ++id) {
     struct stat info;
-    const std::string path = ResolvePath(programDir + std::to_string(id));
+    const std::string path = ResolvePath(dataDir + std::to_string(id));
     if (::lstat(path.c_str(), &info) != 0) return static_cast<int>(id);
   }
   return std::nullopt;
@@ -164,10 +164,10 @@ int LockedOrClosed(int fd) {
 // on each other crosswise.
 class UserFileLock {
  public:
-  explicit UserFileLock(const std::string& programDir) {
-    const std::string lockPath = ResolvePath(programDir + "usr.t.lock");
+  explicit UserFileLock(const std::string& dataDir) {
+    const std::string lockPath = ResolvePath(dataDir + "usr.t.lock");
     folderFd_ =
-        LockedOrClosed(::open(ResolvePath(programDir).c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
+        LockedOrClosed(::open(ResolvePath(dataDir).c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
     // No link is followed: a planted one must not make us create or open up another file.
     int fd = ::open(lockPath.c_str(), O_RDWR | O_CREAT | O_NOFOLLOW | O_CLOEXEC, 0666);
     if (fd >= 0) {
@@ -203,10 +203,10 @@ class UserFileLock {
 
 }  // namespace
 
-std::string UserFilePath(const std::string& programDir) { return programDir + "usr.t"; }
+std::string UserFilePath(const std::string& dataDir) { return dataDir + "usr.t"; }
 
-std::string UserDirOf(const std::string& programDir, int id) {
-  return programDir + std::to_string(id) + "\\";
+std::string UserDirOf(const std::string& dataDir, int id) {
+  return dataDir + std::to_string(id) + "\\";
 }
 
 std::vector<LocalUser> ParseUserLines(const std::vector<std::string>& lines) {
@@ -256,14 +256,14 @@ void UserList::Assign(std::vector<LocalUser> users) {
   users_ = std::move(users);
 }
 
-bool LoadUsers(const std::string& programDir, UserList& list, std::string* error) {
+bool LoadUsers(const std::string& dataDir, UserList& list, std::string* error) {
   UserFileContents contents;
-  const FileRead read = ReadUserFile(programDir, contents, error);
+  const FileRead read = ReadUserFile(dataDir, contents, error);
   list.Assign(std::move(contents.Users));
   return read != FileRead::Failed;
 }
 
-AddUserResult AddUser(const std::string& programDir, UserList& list, std::string_view name) {
+AddUserResult AddUser(const std::string& dataDir, UserList& list, std::string_view name) {
   AddUserResult result;
   const std::string trimmed = Trim(name);
   const auto refuse = [&](AddUserStatus status) {
@@ -280,11 +280,11 @@ AddUserResult AddUser(const std::string& programDir, UserList& list, std::string
     if (static_cast<unsigned char>(c) < 32) return refuse(AddUserStatus::NameHasControls);
   }
 
-  const UserFileLock lock(programDir);
+  const UserFileLock lock(dataDir);
   if (!lock.Held()) {
     // Without the lock another program's rewrite could silently undo this one.
     result.Error = "Nie można dodać użytkownika: nie udało się zablokować listy użytkowników " +
-                   UserFilePath(programDir) +
+                   UserFilePath(dataDir) +
                    " (nie można otworzyć ani pliku usr.t.lock, ani folderu programu). Proszę "
                    "sprawdzić uprawnienia do folderu programu.";
     return refuse(AddUserStatus::FileError);
@@ -292,7 +292,7 @@ AddUserResult AddUser(const std::string& programDir, UserList& list, std::string
   // Everything in the file counts, also users beyond this program's limit and lines the reader
   // skips: they stay as they are, and the new line only goes after them.
   UserFileContents contents;
-  if (ReadUserFile(programDir, contents, &result.Error) == FileRead::Failed) {
+  if (ReadUserFile(dataDir, contents, &result.Error) == FileRead::Failed) {
     return refuse(AddUserStatus::FileError);
   }
   std::vector<LocalUser>& users = contents.Users;
@@ -302,15 +302,15 @@ AddUserResult AddUser(const std::string& programDir, UserList& list, std::string
   }
   if (static_cast<int>(users.size()) >= list.Limit()) return refuse(AddUserStatus::ListFull);
   const std::optional<int> id = FreeIdAbove(
-      programDir, std::max<std::int64_t>(contents.LargestIdMentioned, LargestId(users)));
+      dataDir, std::max<std::int64_t>(contents.LargestIdMentioned, LargestId(users)));
   if (!id) return refuse(AddUserStatus::NoIdLeft);
 
   const LocalUser added{*id, trimmed};
   std::string reason;
-  if (!WriteFileAtomically(UserFilePath(programDir), WithLineAppended(contents.Bytes, added),
+  if (!WriteFileAtomically(UserFilePath(dataDir), WithLineAppended(contents.Bytes, added),
                            &reason)) {
     result.Error =
-        "Nie można zapisać listy użytkowników w pliku " + UserFilePath(programDir) + ": " + reason;
+        "Nie można zapisać listy użytkowników w pliku " + UserFilePath(dataDir) + ": " + reason;
     return refuse(AddUserStatus::FileError);
   }
   users.push_back(added);
@@ -347,18 +347,18 @@ std::string AddUserMessage(const AddUserResult& result, int limit) {
   return {};
 }
 
-bool MakeUserFolder(const std::string& programDir, int id, std::string& userDir,
+bool MakeUserFolder(const std::string& dataDir, int id, std::string& userDir,
                     std::string* error) {
-  userDir = UserDirOf(programDir, id);
+  userDir = UserDirOf(dataDir, id);
   if (DirectoryExists(userDir) || MakeDirectory(userDir)) return true;
   if (error) *error = "Nie można utworzyć folderu użytkownika " + userDir + ".";
   return false;
 }
 
-bool ChooseUser(const std::string& programDir, const LocalUser& user, std::string& userName,
+bool ChooseUser(const std::string& dataDir, const LocalUser& user, std::string& userName,
                 std::string& userDir, std::string* error) {
   std::string folder;
-  if (!MakeUserFolder(programDir, user.Id, folder, error)) return false;
+  if (!MakeUserFolder(dataDir, user.Id, folder, error)) return false;
   userName = Trim(user.Name);
   userDir = folder;
   return true;

@@ -1,7 +1,8 @@
 #pragma once
-// Local users: the user file usr.t in ProgramDir (one "id=name" line per user, cp1250) and
-// the user folders ProgramDir + id + "\". Both programs read and extend the same file, so
-// nothing here depends on the course; the caller passes ProgramDir and its list's limit.
+// Local users: the user file usr.t in the learners' data folder (ProgramDir, or its place under
+// XDG_DATA_HOME for a read-only installation; one "id=name" line per user, cp1250) and the user
+// folders there, data folder + id + "\". Both programs read and extend the same file, so
+// nothing here depends on the course; the caller passes the data folder and its list's limit.
 #include <string>
 #include <string_view>
 #include <vector>
@@ -19,10 +20,10 @@ constexpr int kCourseUserLimit = 250;
 constexpr int kMinUserNameLength = 2;
 constexpr int kMaxUserNameLength = 30;
 
-/// ProgramDir + "usr.t".
-std::string UserFilePath(const std::string& programDir);
-/// ProgramDir + id + "\".
-std::string UserDirOf(const std::string& programDir, int id);
+/// Data folder + "usr.t".
+std::string UserFilePath(const std::string& dataDir);
+/// Data folder + id + "\".
+std::string UserDirOf(const std::string& dataDir, int id);
 
 /// Users of the file's lines: every line trimmed; a line without "=" is skipped, and so is
 /// one whose text before the first "=" is not a non-negative decimal number (digits only);
@@ -64,9 +65,9 @@ class UserList {
   std::vector<LocalUser> users_;
 };
 
-/// Empties the list and reads usr.t from `programDir`; a missing file leaves it empty. False
+/// Empties the list and reads usr.t from `dataDir`; a missing file leaves it empty. False
 /// (with `error`) when the file exists but cannot be read.
-bool LoadUsers(const std::string& programDir, UserList& list, std::string* error = nullptr);
+bool LoadUsers(const std::string& dataDir, UserList& list, std::string* error = nullptr);
 
 enum class AddUserStatus {
   Added,
@@ -90,24 +91,24 @@ struct AddUserResult {
 /// under a lock this re-reads usr.t, checks the name and the limit against what it found and
 /// replaces the file atomically with its bytes as read plus the new line: lines it did not
 /// write stay byte for byte, also those the reader skips. The new id lies above every number a
-/// line of the file starts with (skipped lines too) and names no entry in `programDir` yet.
+/// line of the file starts with (skipped lines too) and names no entry in `dataDir` yet.
 /// The lock is "usr.t.lock" beside the file (made writable for every account) and the folder
 /// itself; with neither this refuses (FileError) rather than write unlocked. The list is
 /// refreshed from the re-read whenever that succeeded, also when the name is refused.
-AddUserResult AddUser(const std::string& programDir, UserList& list, std::string_view name);
+AddUserResult AddUser(const std::string& dataDir, UserList& list, std::string_view name);
 
 /// The Polish message (UTF-8) for a refusal; empty for Added and NameTaken, whose message is
 /// the caller's own (an interface text in the course, a fixed text in the dictionary).
 std::string AddUserMessage(const AddUserResult& result, int limit);
 
-/// Makes the user's folder ProgramDir + id + "\" (one level) when it does not exist and gives
+/// Makes the user's folder data folder + id + "\" (one level) when it does not exist and gives
 /// its name in `userDir`. False (with `error`, a Polish message) when it cannot be made.
-bool MakeUserFolder(const std::string& programDir, int id, std::string& userDir,
+bool MakeUserFolder(const std::string& dataDir, int id, std::string& userDir,
                     std::string* error = nullptr);
 
 /// Logging in `user`: its folder is made when missing, then `userName` (trimmed) and `userDir`
 /// are set. False, with nothing set, when the folder cannot be made.
-bool ChooseUser(const std::string& programDir, const LocalUser& user, std::string& userName,
+bool ChooseUser(const std::string& dataDir, const LocalUser& user, std::string& userName,
                 std::string& userDir, std::string* error = nullptr);
 
 }  // namespace tess

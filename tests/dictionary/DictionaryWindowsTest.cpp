@@ -7,6 +7,7 @@
 #include <QMouseEvent>
 #include <QScrollBar>
 #include <algorithm>
+#include <filesystem>
 
 #include "dictionary/DictionaryFixture.h"
 #include "dictionary/DictionaryProgram.h"
@@ -17,6 +18,7 @@
 #include "dictionary/SearchWindow.h"
 #include "platform/FakeSound.h"
 #include "platform/Fakes.h"
+#include "support/ScopedEnv.h"
 
 namespace tess::dictionary {
 namespace {
@@ -55,10 +57,10 @@ class DictionaryWindowsTest : public ::testing::Test {
     };
   }
 
-  DictionaryProgram& Start() {
+  DictionaryProgram& Start(const WritableProbe& writable = FolderWritable) {
     program =
         std::make_unique<DictionaryProgram>(DictionaryPorts{messages, pictures, modal, player});
-    EXPECT_TRUE(program->Start(folder.ProgramDir()));
+    EXPECT_TRUE(program->Start(folder.ProgramDir(), writable));
     return *program;
   }
   DictionaryWindow& Main() { return program->MainWindow(); }
@@ -367,6 +369,43 @@ TEST_F(DictionaryWindowsTest, LoggingInBringsTheLearnersOwnSearchOptions) {
   PressRow(0);
   Main().AddToLearningList();
   EXPECT_EQ(program->State().Options, (SearchOptions{true, false, true, true}));
+}
+
+TEST_F(DictionaryWindowsTest, AReadOnlyInstallationKeepsUsersAndListsWhereTheCourseKeepsThem) {
+  // The course of the installation is German, so its users are in the German data folder.
+  folder.Write("tess_r.txt", "Kurs niemieckiego\r\n2\r\n");
+  folder.Write("usr.t", "3=Ola\r\n");
+  testing::TempFolder data;
+  const testing::ScopedEnv xdg("XDG_DATA_HOME", data.path().c_str());
+  const std::string root = data.path() + "/tessaron/german/";
+  std::filesystem::create_directories(root);
+  testing::WriteBytes(root + "usr.t", "5=Ewa\r\n");
+  testing::WriteBytes(root + "ustaw_s.txt", "0\r\n1\r\n0\r\n0\r\n");
+  const auto installed = [this] {
+    std::vector<std::string> names;
+    for (const auto& entry : std::filesystem::recursive_directory_iterator(folder.ProgramDir()))
+      names.push_back(entry.path().string());
+    std::sort(names.begin(), names.end());
+    return names;
+  };
+  const std::vector<std::string> before = installed();
+
+  Start([](const std::string&) { return false; });
+  EXPECT_EQ(program->State().DataDir, root);
+  EXPECT_EQ(program->State().Options.SearchForeign, false) << "the data folder's options are read";
+  scripts["TForm9"] = [](QWidget& window) {
+    auto& login = static_cast<LoginWindow&>(window);
+    ASSERT_EQ(login.ComboBox1->count(), 1);
+    EXPECT_EQ(login.ComboBox1->item(0)->text(), QStringLiteral("Ewa"));
+    PressKey(*login.ComboBox1, Qt::Key_Return);
+  };
+  PressRow(0);
+  Main().AddToLearningList();
+  EXPECT_EQ(program->State().UserDir, root + "5\\");
+  EXPECT_EQ(ReadBytes(root + "5/eng_34slow.txt"), kHeader + "12\r\n");
+  Main().close();
+  EXPECT_TRUE(std::filesystem::exists(root + "5/ustaw_s.txt"));
+  EXPECT_EQ(installed(), before) << "nothing is written into the installation";
 }
 
 }  // namespace

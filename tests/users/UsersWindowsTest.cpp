@@ -4,6 +4,8 @@
 #include <QCloseEvent>
 #include <QKeyEvent>
 #include <filesystem>
+#include <map>
+#include <unistd.h>
 
 #include "core/CourseSkins.h"
 #include "core/CourseState.h"
@@ -11,9 +13,11 @@
 #include "coursebook/ExitConfirmationWindow.h"
 #include "coursebook/HomeWindow.h"
 #include "coursebook/MessageWindow.h"
+#include "coursebook/StartSequence.h"
 #include "platform/Fakes.h"
 #include "shared/CodePage.h"
 #include "support/CourseFixture.h"
+#include "support/ScopedEnv.h"
 #include "users/LoginWindow.h"
 #include "users/NewUserWindow.h"
 #include "users/Users.h"
@@ -332,6 +336,61 @@ TEST_F(LocalLoginTest, ChosenUserGetsSettingsAndTheMainWindowAsksBeforeClosing) 
   EXPECT_TRUE(program.Home().isVisible());
   EXPECT_EQ(modal.shown.back(), "TForm24");
   program.Home().hide();
+}
+
+// Every file below `folder` with its size, to see that nothing was written there.
+std::map<std::string, std::uintmax_t> Listing(const std::string& folder) {
+  std::map<std::string, std::uintmax_t> files;
+  for (const auto& entry : std::filesystem::recursive_directory_iterator(folder)) {
+    files[entry.path().string()] = entry.is_regular_file() ? entry.file_size() : 0;
+  }
+  return files;
+}
+
+TEST_F(LocalLoginTest, NewUserOfAReadOnlyInstallationLandsInTheDataFolder) {
+  folder.Write("gra.txt", "1=x=Everyday=Alltag=Codzienno\x9C\xE6=Codzienne=\r\n");
+  folder.Write("rozumienie_a.txt", "1=1=1=Morgen=Morning=Poranek=\r\n");
+  folder.Write("St_a.txt", "a#1#tlo#de#pl#en#\r\nMC#q#\r\n=========\r\n");
+  folder.Write("rozum_pig.txt", "");
+  folder.Write("dialogi.txt", "");
+  testing::TempFolder data;
+  const testing::ScopedEnv xdg("XDG_DATA_HOME", data.path().c_str());
+  const std::string programDir = folder.ProgramDir();
+  const auto before = Listing(programDir);
+  // Read-only for an ordinary account; the probe says so for root as well.
+  std::filesystem::permissions(programDir, std::filesystem::perms::owner_write |
+                                               std::filesystem::perms::group_write |
+                                               std::filesystem::perms::others_write,
+                               std::filesystem::perm_options::remove);
+  char cwd[4096];
+  ASSERT_NE(::getcwd(cwd, sizeof cwd), nullptr);
+  FakeScreen screen{1024, 768};
+  StartSequence start(state, plain, screen, [](const std::string&) { return false; });
+  ASSERT_TRUE(start.SettleInstallation(folder.ProgramFile()));
+  ASSERT_EQ(::chdir(cwd), 0);
+  const std::string root = data.path() + "/tessaron/english/";
+  ASSERT_EQ(state.Install.DataDir, root);
+
+  CourseProgram program(state, {plain, pictures, modal, clock});
+  ASSERT_TRUE(program.ReloadLanguageMaterial());
+  ASSERT_TRUE(program.LoadCourseMaterial());
+  modal.onShow = [&](QWidget& window) {
+    if (auto* login = qobject_cast<LoginWindow*>(&window)) {
+      EXPECT_EQ(login->ComboBox1->count(), 0) << "the installation's own usr.t is not the list";
+      login->L_powtorkiClick();
+    } else if (auto* newUser = qobject_cast<NewUserWindow*>(&window)) {
+      newUser->Edit1->setText(QStringLiteral("Celina"));
+      PressKey(*newUser->Edit1, Qt::Key_Enter);
+    }
+  };
+  program.ShowLocalLogin();
+  EXPECT_EQ(modal.TimesShown("TForm10"), 1);
+  EXPECT_TRUE(plain.messages.empty());
+  EXPECT_EQ(state.UserDir, root + "1\\");
+  EXPECT_EQ(ReadBytes(root + "usr.t"), "1=Celina\r\n");
+  EXPECT_TRUE(std::filesystem::exists(root + "1/ustaw_tsa2_2003.txt"));
+  EXPECT_EQ(std::filesystem::file_size(root + "1/tsa2_2003"), 204u);
+  EXPECT_EQ(Listing(programDir), before) << "the installation folder is untouched";
 }
 
 }  // namespace
