@@ -20,6 +20,7 @@
 #include "widgets/Centre.h"
 #include "widgets/SkinButton.h"
 #include "widgets/WindowKeys.h"
+#include "results/UserResults.h"
 
 namespace tess {
 namespace {
@@ -246,7 +247,7 @@ void LessonChooserWindow::FormShow() {
 }
 
 void LessonChooserWindow::ReloadResults() {
-  const std::string path = ResultsFilePath(state_.UserDir, state_.Install.SettingsTag);
+  const std::string path = UserResultsPath(state_);
   ResultsStore fresh;
   std::string error;
   if (!LoadResults(path, fresh, &error)) {

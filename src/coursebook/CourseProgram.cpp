@@ -38,6 +38,7 @@
 #include "users/LoginWindow.h"
 #include "users/NewUserWindow.h"
 #include "widgets/Centre.h"
+#include "results/UserResults.h"
 
 namespace tess {
 
@@ -307,7 +308,7 @@ bool CourseProgram::OnLocalUserChosen() {
 }
 
 void CourseProgram::LoadUserResults() {
-  const std::string path = ResultsFilePath(state_.UserDir, state_.Install.SettingsTag);
+  const std::string path = UserResultsPath(state_);
   std::string error;
   if (!LoadResults(path, results_, &error)) {
     Messages().ShowMessage("Nie można odczytać wyników z pliku " + path + ": " + error);
@@ -315,9 +316,7 @@ void CourseProgram::LoadUserResults() {
   }
   if (results_.Count() > 0) return;
   BuildResults(courseMaterial_, ports_.Time.Now(), results_);
-  if (!SaveResults(path, results_, &error)) {
-    Messages().ShowMessage("Nie można zapisać wyników w pliku " + path + ": " + error);
-  }
+  SaveResultsOrTell(path, results_, Messages());
 }
 
 bool CourseProgram::ConfirmClose() {

@@ -23,6 +23,7 @@
 #include "widgets/SkinButton.h"
 #include "widgets/SkinStrips.h"
 #include "widgets/WindowKeys.h"
+#include "results/UserResults.h"
 
 namespace tess {
 namespace {
@@ -342,11 +343,7 @@ void ComprehensionWindow::Finish() {
     RecordResult(results, drill_.Percent(), results.CurrentResultName, KindCode::Comprehension, 0,
                  drill_.Finished() ? 1 : 0,
                  RecordContext{services_.Time.Now(), state.RunMode, services_.Reporter});
-    const std::string path = ResultsFilePath(state.UserDir, state.Install.SettingsTag);
-    std::string error;
-    if (!SaveResults(path, results, &error)) {
-      services_.Messages.ShowMessage("Nie można zapisać wyników w pliku " + path + ": " + error);
-    }
+    SaveUserResults(state, results, services_.Messages);
   }
   if (services_.ShowResultScreen) services_.ShowResultScreen(drill_.Figures(), false);
   img_tlo->clear();

@@ -23,6 +23,7 @@
 #include "widgets/SkinButton.h"
 #include "widgets/SkinStrips.h"
 #include "widgets/WindowKeys.h"
+#include "results/UserResults.h"
 
 namespace tess {
 namespace {
@@ -658,11 +659,7 @@ void ConversationWindow::RecordMode(const ModeAttempt& attempt) {
   ResultsStore& results = services_.Results;
   RecordConversationMode(results, attempt.Tally, attempt.Mode, results.CurrentResultName,
                          RecordContext{services_.Time.Now(), state.RunMode, services_.Reporter});
-  const std::string path = ResultsFilePath(state.UserDir, state.Install.SettingsTag);
-  std::string error;
-  if (!SaveResults(path, results, &error)) {
-    services_.Messages.ShowMessage("Nie można zapisać wyników w pliku " + path + ": " + error);
-  }
+  SaveUserResults(state, results, services_.Messages);
 }
 
 void ConversationWindow::Finish() {

@@ -30,6 +30,7 @@
 #include "widgets/Palette.h"
 #include "widgets/SkinButton.h"
 #include "widgets/SkinStrips.h"
+#include "results/UserResults.h"
 
 namespace tess {
 namespace {
@@ -66,7 +67,6 @@ constexpr int kMarkWidth = 9;
 constexpr int kMarkHeight = 22;
 const QColor kPickedGrey{128, 128, 128};
 
-std::string AsMessage(const std::string& cp1250) { return ToUtf8(cp1250, CodePage::Cp1250); }
 
 QPixmap DrawnMark() {
   QPixmap picture(kMarkWidth, kMarkHeight);
@@ -706,12 +706,7 @@ void SentencesWindow::RecordMode(const std::optional<SentenceResult>& result) {
                  result->Finished ? 1 : 0,
                  RecordContext{services_.Time.Now(), state.RunMode, services_.Reporter});
   }
-  const std::string path = ResultsFilePath(state.UserDir, state.Install.SettingsTag);
-  std::string error;
-  if (!SaveResults(path, results, &error)) {
-    services_.Messages.ShowMessage(AsMessage("Nie mo\xBFna zapisa\xE6 wynik\xF3w w pliku ") + path +
-                                   ": " + error);
-  }
+  SaveUserResults(state, results, services_.Messages);
 }
 
 void SentencesWindow::StopPlayer() {

@@ -26,6 +26,7 @@
 #include "widgets/SkinButton.h"
 #include "widgets/SkinStrips.h"
 #include "widgets/WindowKeys.h"
+#include "results/UserResults.h"
 
 namespace tess {
 namespace {
@@ -376,11 +377,7 @@ void ExerciseWindow::FinishAttempt() {
                  attempt->Finished,
                  RecordContext{services_.Time.Now(), state.RunMode, services_.Reporter});
   }
-  const std::string path = ResultsFilePath(state.UserDir, state.Install.SettingsTag);
-  std::string error;
-  if (!SaveResults(path, services_.Results, &error)) {
-    services_.Messages.ShowMessage("Nie można zapisać wyników w pliku " + path + ": " + error);
-  }
+  SaveUserResults(state, services_.Results, services_.Messages);
 }
 
 void ExerciseWindow::HideForNextTab() {

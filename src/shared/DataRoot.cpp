@@ -36,7 +36,7 @@ int InstalledCourseLanguage(const std::string& programDir, int fallback) {
 
 std::string DataRootOf(const DataRootQuery& query) {
   if (query.Writable && query.Writable(query.ProgramDir)) return query.ProgramDir;
-  // The base directory specification ignores a relative XDG_DATA_HOME.
+  // A relative XDG_DATA_HOME is not to be trusted, so it counts as unset.
   std::string base = query.XdgDataHome;
   if (base.empty() || base.front() != '/') base = query.Home + "/.local/share";
   while (base.size() > 1 && base.back() == '/') base.pop_back();
@@ -57,7 +57,7 @@ std::string HomeFolder() {
   return "/tmp";
 }
 
-// Missing levels get 0700, as the base directory specification asks of new folders there.
+// Missing levels get 0700: other accounts have no business in a learner's data.
 void MakePrivateFolders(const std::string& folder) {
   for (size_t slash = folder.find('/', 1); slash != std::string::npos;
        slash = folder.find('/', slash + 1)) {

@@ -14,6 +14,7 @@
 #include <string>
 #include <vector>
 
+#include "drills/DrillInstallation.h"
 #include "core/Catalogue.h"
 #include "core/CourseState.h"
 #include "media/SoundService.h"
@@ -53,15 +54,7 @@ std::string ReadFile(const std::string& path) {
 class ComprehensionWindowTest : public ::testing::Test {
  protected:
   void SetUp() override {
-    ASSERT_TRUE(folder_.ok());
-    std::string texts;
-    for (int n = 1; n <= 60; ++n) texts += std::to_string(n) + "==T" + std::to_string(n) + "=\r\n";
-    testing::WriteBytes(folder_ / "infa_r.txt", texts);
-    ASSERT_TRUE(state_.Texts.Load(folder_ / "infa_r.txt"));
-    state_.Install.ProgramDir = folder_.path() + "/";
-    state_.Install.MediaDir = state_.Install.ProgramDir + "Hdd\\";
-    state_.UserDir = state_.Install.ProgramDir;
-    sound_.SetProgramDir(state_.Install.ProgramDir);
+    ASSERT_TRUE(testing_drills::PrepareDrillInstallation(folder_, 60, state_, sound_));
 
     // The demo course's readable sources, written out in their code page as installed.
     for (const char* name : {kComprehensionCatalogueFile, kComprehensionItemsFile}) {

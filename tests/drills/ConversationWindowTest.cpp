@@ -1,6 +1,7 @@
 // The conversations window with the fake sound service: the chains play phrase after phrase
 // and stop cleanly, recordings switch between the learner and the lecturer, the exercises are
 // answered with the mouse, and every mode left or closed is recorded.
+#include "drills/DrillInstallation.h"
 #include "drills/ConversationWindow.h"
 
 #include <gtest/gtest.h>
@@ -59,17 +60,7 @@ QPoint Centre(const DropArea& area) {
 class ConversationWindowTest : public ::testing::Test {
  protected:
   void SetUp() override {
-    ASSERT_TRUE(folder_.ok());
-    std::string texts;
-    for (int n = 1; n <= 120; ++n) {
-      texts += std::to_string(n) + "==T" + std::to_string(n) + "=\r\n";
-    }
-    testing::WriteBytes(folder_ / "infa_r.txt", texts);
-    ASSERT_TRUE(state_.Texts.Load(folder_ / "infa_r.txt"));
-    state_.Install.ProgramDir = folder_.path() + "/";
-    state_.Install.MediaDir = state_.Install.ProgramDir + "Hdd\\";
-    state_.UserDir = state_.Install.ProgramDir;
-    sound_.SetProgramDir(state_.Install.ProgramDir);
+    ASSERT_TRUE(testing_drills::PrepareDrillInstallation(folder_, 120, state_, sound_));
     ASSERT_TRUE(MakeDirectory(state_.Install.ProgramDir + "Hdd\\Dialogi"));
     ASSERT_TRUE(MakeDirectory(state_.Install.ProgramDir + "Wav_r"));
     for (int k = 1; k <= 8; ++k) {

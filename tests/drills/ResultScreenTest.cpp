@@ -9,6 +9,7 @@
 #include <functional>
 #include <string>
 
+#include "drills/DrillInstallation.h"
 #include "core/CourseState.h"
 #include "platform/Fakes.h"
 #include "support/TempFolder.h"
@@ -27,10 +28,7 @@ class ResultScreenTest : public ::testing::Test {
  protected:
   ResultScreenTest() {
     state_.Install.ProgramDir = "/tess/";
-    std::string texts;
-    for (int n = 1; n <= 7; ++n) texts += std::to_string(n) + "==T" + std::to_string(n) + "=\r\n";
-    testing::WriteBytes(folder_ / "infa_r.txt", texts);
-    state_.Texts.Load(folder_ / "infa_r.txt");
+    testing_drills::LoadNumberedTexts(folder_, 7, state_);
   }
 
   testing::TempFolder folder_;

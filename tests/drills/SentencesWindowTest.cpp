@@ -14,6 +14,7 @@
 #include <string>
 #include <vector>
 
+#include "drills/DrillInstallation.h"
 #include "core/Catalogue.h"
 #include "core/CourseState.h"
 #include "core/Equivalences.h"
@@ -84,18 +85,7 @@ Sentence MakeSentence(const std::string& text, const std::string& sound) {
 class SentencesWindowTest : public ::testing::Test {
  protected:
   void SetUp() override {
-    ASSERT_TRUE(folder_.ok());
-    std::string texts;
-    for (int n = 1; n <= 120; ++n) {
-      texts += std::to_string(n) + "==T" + std::to_string(n) + "=\r\n";
-    }
-    testing::WriteBytes(folder_ / "infa_r.txt", texts);
-    ASSERT_TRUE(state_.Texts.Load(folder_ / "infa_r.txt"));
-    state_.Install.ProgramDir = folder_.path() + "/";
-    state_.Install.MediaDir = state_.Install.ProgramDir + "Hdd\\";
-    state_.Install.RecordingsDir = state_.Install.MediaDir + "bsgram\\";
-    state_.UserDir = state_.Install.ProgramDir;
-    sound_.SetProgramDir(state_.Install.ProgramDir);
+    ASSERT_TRUE(testing_drills::PrepareDrillInstallation(folder_, 120, state_, sound_));
     ASSERT_TRUE(MakeDirectory(state_.Install.ProgramDir + "Hdd\\bsgram"));
     for (int kind : {50, 51}) {
       ResultRecord record;
