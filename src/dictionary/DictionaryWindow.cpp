@@ -28,6 +28,7 @@
 #include "widgets/Centre.h"
 #include "widgets/Palette.h"
 #include "widgets/SkinButton.h"
+#include "widgets/WindowDragHandle.h"
 
 namespace tess::dictionary {
 
@@ -90,7 +91,7 @@ DictionaryWindow::DictionaryWindow(DictionaryWindowParts parts, QWidget* parent)
   Label1 = new QLabel(this);
   Label1->setObjectName("Label1");
   Label1->setGeometry(kTitleDragArea);
-  Label1->installEventFilter(this);
+  WindowDragHandle::Install(Label1);  // the title bar
 
   Edit1 = new QLineEdit(this);
   Edit1->setObjectName("Edit1");
@@ -320,31 +321,6 @@ void DictionaryWindow::closeEvent(QCloseEvent* event) {
   SaveSearchOptions();
   event->accept();
   if (OnClosed) OnClosed();
-}
-
-bool DictionaryWindow::eventFilter(QObject* watched, QEvent* event) {
-  // Label1 is the title bar: dragging it moves the window.
-  if (watched == Label1) {
-    switch (event->type()) {
-      case QEvent::MouseButtonPress: {
-        auto* mouse = static_cast<QMouseEvent*>(event);
-        if (mouse->button() != Qt::LeftButton) break;
-        dragging_ = true;
-        dragOffset_ = mouse->globalPosition().toPoint() - frameGeometry().topLeft();
-        return true;
-      }
-      case QEvent::MouseMove:
-        if (!dragging_) break;
-        move(static_cast<QMouseEvent*>(event)->globalPosition().toPoint() - dragOffset_);
-        return true;
-      case QEvent::MouseButtonRelease:
-        dragging_ = false;
-        break;
-      default:
-        break;
-    }
-  }
-  return QWidget::eventFilter(watched, event);
 }
 
 }  // namespace tess::dictionary

@@ -79,7 +79,6 @@ class DictionaryWindow : public QWidget {
  protected:
   void showEvent(QShowEvent* event) override;
   void closeEvent(QCloseEvent* event) override;
-  bool eventFilter(QObject* watched, QEvent* event) override;
 
  private:
   void RefreshList();
@@ -100,8 +99,6 @@ class DictionaryWindow : public QWidget {
   mutable ListPicture picture_;
   mutable int pictureVersion_ = -1;
   QFont listFont_;
-  QPoint dragOffset_;
-  bool dragging_ = false;
 };
 
 }  // namespace tess::dictionary

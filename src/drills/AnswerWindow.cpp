@@ -12,6 +12,7 @@
 #include "widgets/Palette.h"
 #include "widgets/SkinButton.h"
 #include "widgets/SkinStrips.h"
+#include "widgets/WindowDragHandle.h"
 #include "widgets/WindowKeys.h"
 
 namespace tess {
@@ -50,8 +51,7 @@ AnswerWindow::AnswerWindow(AnswerWindowServices services, QWidget* parent)
   Label1 = new QLabel(this);
   Label1->setObjectName("Label1");
   Label1->setGeometry(0, 0, kWidth, kStripHeight);
-  Label1->setCursor(Qt::SizeAllCursor);
-  Label1->installEventFilter(this);
+  WindowDragHandle::Install(Label1);
   L_Odp = new QLabel(this);
   L_Odp->setObjectName("L_Odp");
   // Inside the white paper the background draws at (20, 40, 500 x 80).
@@ -87,7 +87,7 @@ void AnswerWindow::showEvent(QShowEvent* event) {
 }
 
 void AnswerWindow::hideEvent(QHideEvent* event) {
-  dragging_ = false;
+  WindowDragHandle::Release(Label1);
   Image1->clear();
   QWidget::hideEvent(event);
 }
@@ -95,29 +95,6 @@ void AnswerWindow::hideEvent(QHideEvent* event) {
 void AnswerWindow::changeEvent(QEvent* event) {
   if (event->type() == QEvent::ActivationChange && isVisible() && !isActiveWindow()) close();
   QWidget::changeEvent(event);
-}
-
-bool AnswerWindow::eventFilter(QObject* watched, QEvent* event) {
-  if (watched == Label1) {
-    const auto* mouse = static_cast<QMouseEvent*>(event);
-    switch (event->type()) {
-      case QEvent::MouseButtonPress:
-        if (mouse->button() == Qt::LeftButton) {
-          dragging_ = true;
-          dragFrom_ = mouse->globalPosition().toPoint() - pos();
-        }
-        return true;
-      case QEvent::MouseMove:
-        if (dragging_) move(mouse->globalPosition().toPoint() - dragFrom_);
-        return true;
-      case QEvent::MouseButtonRelease:
-        dragging_ = false;
-        return true;
-      default:
-        break;
-    }
-  }
-  return QWidget::eventFilter(watched, event);
 }
 
 bool AnswerWindow::KeyPressed(int key) {

@@ -2,7 +2,6 @@
 // The learner's last wrong answer in a small borderless window over the sentences window. It
 // goes away on Esc, Enter, its button or as soon as another window takes the focus.
 #include <QLabel>
-#include <QPoint>
 #include <QWidget>
 #include <functional>
 #include <string>
@@ -39,14 +38,11 @@ class AnswerWindow : public QWidget {
   void showEvent(QShowEvent* event) override;
   void hideEvent(QHideEvent* event) override;
   void changeEvent(QEvent* event) override;
-  bool eventFilter(QObject* watched, QEvent* event) override;
 
  private:
   bool KeyPressed(int key);
 
   AnswerWindowServices services_;
-  QPoint dragFrom_;
-  bool dragging_ = false;
 };
 
 }  // namespace tess

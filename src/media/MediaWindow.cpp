@@ -9,6 +9,7 @@
 
 #include "platform/MediaPlayer.h"
 #include "widgets/Palette.h"
+#include "widgets/WindowDragHandle.h"
 
 namespace tess {
 
@@ -138,8 +139,7 @@ MediaWindow::MediaWindow(FilmPlayer& player, MessageBox& messages, QWidget* pare
   Label1 = new QLabel(QStringLiteral("Film"), this);
   Label1->setFont(PixelFont(12, true));
   Label1->setStyleSheet(QStringLiteral("color: white; padding-left: 14px;"));
-  Label1->setCursor(Qt::SizeAllCursor);
-  Label1->installEventFilter(this);
+  WindowDragHandle::Install(Label1);
   btn_zamknij = new QLabel(QStringLiteral("✕"), this);
   btn_zamknij->setAlignment(Qt::AlignCenter);
   btn_zamknij->setFont(PixelFont(13, true));
@@ -283,29 +283,7 @@ bool MediaWindow::event(QEvent* event) {
 }
 
 bool MediaWindow::eventFilter(QObject* watched, QEvent* event) {
-  if (watched == Label1) {
-    // Only a mouse event may be taken as one: the label also gets paints, shows and more.
-    switch (event->type()) {
-      case QEvent::MouseButtonPress: {
-        const auto* mouse = static_cast<QMouseEvent*>(event);
-        if (mouse->button() == Qt::LeftButton) {
-          dragging_ = true;
-          dragOffset_ = mouse->globalPosition().toPoint() - pos();
-        }
-        return true;
-      }
-      case QEvent::MouseMove:
-        if (dragging_) {
-          move(static_cast<QMouseEvent*>(event)->globalPosition().toPoint() - dragOffset_);
-        }
-        return true;
-      case QEvent::MouseButtonRelease:
-        dragging_ = false;
-        return true;
-      default:
-        break;
-    }
-  } else if (watched == btn_zamknij && event->type() == QEvent::MouseButtonRelease) {
+  if (watched == btn_zamknij && event->type() == QEvent::MouseButtonRelease) {
     if (static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton) CloseMediaWindow();
     return true;
   }

@@ -108,8 +108,6 @@ class MediaWindow : public QWidget {
   MediaWindowLogic logic_;
   std::array<MediaButton*, kJumpMarks> marks_{};
   QPointer<QWidget> mainWindow_;
-  QPoint dragOffset_;
-  bool dragging_ = false;
 };
 
 }  // namespace tess
