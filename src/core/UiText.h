@@ -16,4 +16,14 @@ inline QString UiText(const CourseState& state, int n) {
 /// Text of the course's Polish files (cp1250), e.g. the course title.
 inline QString CourseText(const std::string& bytes) { return Decode(bytes, CodePage::Cp1250); }
 
+/// Code page of text in the course language (the French course's is cp1252).
+inline CodePage ForeignCodePage(const CourseState& state) {
+  return CourseCodePage(state.Install.CourseLanguage);
+}
+
+/// Text in the course language, e.g. a sentence, a phrase or an answer.
+inline QString ForeignText(const CourseState& state, const std::string& bytes) {
+  return Decode(bytes, ForeignCodePage(state));
+}
+
 }  // namespace tess

@@ -68,7 +68,7 @@ AnswerWindow::AnswerWindow(AnswerWindowServices services, QWidget* parent)
 }
 
 void AnswerWindow::ShowAnswer(const std::string& answer) {
-  L_Odp->setText(CourseText(answer));
+  L_Odp->setText(ForeignText(services_.State, answer));
   if (QWidget* owner = parentWidget()) {
     const QPoint centre = owner->mapToGlobal(owner->rect().center());
     move(centre - QPoint(kWidth / 2, kHeight / 2));

@@ -16,6 +16,7 @@
 #include "platform/MessageBox.h"
 #include "platform/PictureLoader.h"
 #include "results/ResultsStore.h"
+#include "results/UserResults.h"
 #include "shared/CodePage.h"
 #include "shared/Paths.h"
 #include "shared/Text.h"
@@ -23,7 +24,6 @@
 #include "widgets/SkinButton.h"
 #include "widgets/SkinStrips.h"
 #include "widgets/WindowKeys.h"
-#include "results/UserResults.h"
 
 namespace tess {
 namespace {
@@ -41,7 +41,6 @@ constexpr int kPlayTop = 538;
 constexpr int kNextLeft = 632;
 constexpr int kNextTop = 544;
 constexpr int kExitLeft = 775;
-constexpr int kFrenchCourse = 3;
 
 /// Swallows the learner's input while it is installed, so the pause after a wrong picture
 /// cannot be clicked through, while paint and timer events go on.
@@ -253,9 +252,7 @@ void ComprehensionWindow::ShowItem() {
     picture->setPixmap(loaded.isNull() ? DrawnPicture(k) : TransparentPixmap(loaded));
   }
   const ComprehensionQuestion& question = drill_.Current();
-  const CodePage foreign =
-      services_.State.Install.CourseLanguage == kFrenchCourse ? CodePage::Cp1252 : CodePage::Cp1250;
-  lbl_angielskie2->setText(Decode(Trim(question.TextForeign), foreign));
+  lbl_angielskie2->setText(ForeignText(services_.State, Trim(question.TextForeign)));
   lbl_polskie->setText(Decode(Trim(question.TextPolish), CodePage::Cp1250));
 
   SoundService& sound = services_.Sound;

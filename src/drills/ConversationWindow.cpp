@@ -17,13 +17,13 @@
 #include "platform/MessageBox.h"
 #include "platform/PictureLoader.h"
 #include "results/ResultsStore.h"
+#include "results/UserResults.h"
 #include "shared/CodePage.h"
 #include "widgets/PaintBox.h"
 #include "widgets/Palette.h"
 #include "widgets/SkinButton.h"
 #include "widgets/SkinStrips.h"
 #include "widgets/WindowKeys.h"
-#include "results/UserResults.h"
 
 namespace tess {
 namespace {
@@ -247,6 +247,7 @@ void ConversationWindow::ShowText(int n) {
 void ConversationWindow::ShowConversation(const Conversation& conversation) {
   conversation_ = conversation;
   open_ = true;
+  measurer_.SetCodePage(ForeignCodePage(services_.State));
   pending_.reset();
   SoundService& sound = services_.Sound;
   sound.SetConversationHooks(ConversationHooks{[this] { RefreshText(); },
@@ -400,7 +401,7 @@ void ConversationWindow::SetUpLabels() {
   int height = 0;
   for (int i = 1; i <= count; ++i) {
     QLabel* word = lbl[static_cast<size_t>(i - 1)];
-    word->setText(Decode(gaps.Caption(i), CodePage::Cp1250));
+    word->setText(ForeignText(services_.State, gaps.Caption(i)));
     word->adjustSize();
     widths.push_back(word->width());
     height = std::max(height, word->height());
@@ -433,7 +434,7 @@ void ConversationWindow::PaintText(QPainter& painter) {
     if (y > TextArea::kHeight || y < -LayoutSettings::kLineStep) continue;
     painter.setFont(run.Bold ? bold : normal);
     painter.setPen(session_.Highlighted(run.Phrase) ? kPlayingBlue : QColor(Qt::black));
-    painter.drawText(run.X, y + ascent, Decode(run.Text, CodePage::Cp1250));
+    painter.drawText(run.X, y + ascent, ForeignText(services_.State, run.Text));
   }
   for (const MarkPicture& mark : picture.Marks) {
     painter.drawPixmap(mark.At.X, scroll.AreaY(mark.At.Y), mark_);

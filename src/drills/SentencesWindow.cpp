@@ -1,10 +1,10 @@
 #include "drills/SentencesWindow.h"
 
+#include <QApplication>
 #include <QCloseEvent>
 #include <QFontMetrics>
 #include <QKeyEvent>
 #include <QLineEdit>
-#include <QApplication>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPointer>
@@ -23,6 +23,7 @@
 #include "platform/PictureLoader.h"
 #include "platform/RandomSource.h"
 #include "results/ResultsStore.h"
+#include "results/UserResults.h"
 #include "shared/CodePage.h"
 #include "shared/Text.h"
 #include "widgets/ForeignLetterEdit.h"
@@ -30,7 +31,6 @@
 #include "widgets/Palette.h"
 #include "widgets/SkinButton.h"
 #include "widgets/SkinStrips.h"
-#include "results/UserResults.h"
 
 namespace tess {
 namespace {
@@ -66,7 +66,6 @@ constexpr QPoint kMarkPressOffset{6, 2};
 constexpr int kMarkWidth = 9;
 constexpr int kMarkHeight = 22;
 const QColor kPickedGrey{128, 128, 128};
-
 
 QPixmap DrawnMark() {
   QPixmap picture(kMarkWidth, kMarkHeight);
@@ -287,7 +286,8 @@ SentencesWindow::SentencesWindow(SentencesServices services, QWidget* parent)
     stat->setObjectName(QStringLiteral("L_Stat%1").arg(i + 1));
     stat->setFont(statFont);
     stat->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
-    stat->setStyleSheet(palette::Styled(QStringLiteral("color: {white}; background: transparent;")));
+    stat->setStyleSheet(
+        palette::Styled(QStringLiteral("color: {white}; background: transparent;")));
     stat->setGeometry(kStatLeft, kStatTop + i * kStatStep, 56, 24);
     L_Stat[static_cast<size_t>(i)] = stat;
   }
@@ -337,9 +337,10 @@ void SentencesWindow::ShowPackage(int packageNumber) {
   // Installed after the window's own filter, so the letters are seen first (filters run
   // last-in first); made here because the course language is known only once it is read.
   const int language = services_.State.Install.CourseLanguage;
+  measurer_.SetCodePage(ForeignCodePage(services_.State));
   if (letters_ == nullptr || lettersLanguage_ != language) {
     delete letters_;
-    letters_ = new ForeignLetterEdit(*Memo2, language, CodePage::Cp1250);
+    letters_ = new ForeignLetterEdit(*Memo2, language, ForeignCodePage(services_.State));
     letters_->LetterChosen = [this] { drill_.Touch(); };
     lettersLanguage_ = language;
   }
@@ -470,7 +471,8 @@ void SentencesWindow::PaintPuzzle(QPainter& painter) {
   for (int i = 1; i <= count; ++i) {
     const WordBox& box = puzzle.Box(i);
     painter.setPen(i == selectedWord_ ? kPickedGrey : QColor(Qt::black));
-    painter.drawText(box.Left, box.Top + ascent, Decode(puzzle.Word(i) + "  ", CodePage::Cp1250));
+    painter.drawText(box.Left, box.Top + ascent,
+                     ForeignText(services_.State, puzzle.Word(i) + "  "));
   }
 }
 
@@ -525,7 +527,7 @@ void SentencesWindow::FramePressed(Qt::MouseButton button, QPoint windowPoint) {
   if (button != Qt::LeftButton || framedWord_ == 0) return;
   Shape2->hide();
   selectedWord_ = framedWord_;
-  MLabel1->setText(Decode(drill_.Puzzle().Word(selectedWord_), CodePage::Cp1250));
+  MLabel1->setText(ForeignText(services_.State, drill_.Puzzle().Word(selectedWord_)));
   MLabel1->adjustSize();
   if (DragDropOn()) {
     dragging_ = true;
@@ -590,8 +592,8 @@ void SentencesWindow::btn_sprawdzClick() {
   if (drill_.Mode() == sentence_mode::kDictation) {
     const DictationOptions options{state.Options.CaseSensitive, state.Options.KeepPunctuation,
                                    state.Install.CourseLanguage};
-    verdict = drill_.CheckDictation(Encode(Memo2->text(), CodePage::Cp1250), options,
-                                    services_.Equivalences);
+    verdict = drill_.CheckDictation(Encode(Memo2->text(), ForeignCodePage(services_.State)),
+                                    options, services_.Equivalences);
     Memo2->hide();
   } else {
     EndDrag();
@@ -600,7 +602,7 @@ void SentencesWindow::btn_sprawdzClick() {
     verdict = drill_.CheckPuzzle();
     pb_tresc->hide();
   }
-  lbl_odp->setText(CourseText(verdict.Answer));
+  lbl_odp->setText(ForeignText(services_.State, verdict.Answer));
   lbl_odp->show();
   SetInfo(verdict.InfoText, !verdict.Right);
   ShowTally();

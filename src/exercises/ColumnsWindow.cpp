@@ -5,6 +5,7 @@
 #include <QTextDocument>
 
 #include "core/SkinTable.h"
+#include "core/UiText.h"
 #include "exercises/DragLabels.h"
 #include "platform/Fonts.h"
 #include "platform/QtTextMeasurer.h"
@@ -67,7 +68,7 @@ void ColumnsWindow::LoadStep() {
 
   PlaceCommonBoxes();
   const QFont font = WordFont();
-  const QtTextMeasurer measurer(font, CodePage::Cp1250);
+  const QtTextMeasurer measurer(font, ForeignCodePage(Services().State));
   const LayoutValues& layout = Layout();
   exercise_.Place(measurer, QFontMetrics(font).height(), layout.At(5),
                   BelowInstruction(layout.Or(6, Columns::kDefaultTop)),
@@ -80,7 +81,7 @@ void ColumnsWindow::LoadStep() {
       label->hide();
       continue;
     }
-    label->setText(Decode(exercise_.Word(k), CodePage::Cp1250));
+    label->setText(Decode(exercise_.Word(k), ForeignCodePage(Services().State)));
     label->resize(exercise_.LabelWidth(k), exercise_.LabelHeight());
     label->show();
   }
@@ -115,7 +116,8 @@ void ColumnsWindow::PaintBox2Paint(QPainter& painter) {
   painter.setPen(Qt::black);
   const int ascent = QFontMetrics(bold).ascent();
   for (const TableHeading& heading : exercise_.Headings()) {
-    painter.drawText(heading.At.X, heading.At.Y + ascent, Decode(heading.Text, CodePage::Cp1250));
+    painter.drawText(heading.At.X, heading.At.Y + ascent,
+                     Decode(heading.Text, ForeignCodePage(Services().State)));
   }
   if (!exercise_.ExerciseChecked()) return;
   for (const ColumnsMark& mark : exercise_.Marks()) {
@@ -130,7 +132,7 @@ void ColumnsWindow::PaintBox2MouseMove(QPoint at) {
     PaintBox2->setCursor(Qt::ArrowCursor);
     return;
   }
-  PaintBox2->setToolTip(Qt::convertFromPlainText(Decode(hint, CodePage::Cp1250)));
+  PaintBox2->setToolTip(Qt::convertFromPlainText(Decode(hint, ForeignCodePage(Services().State))));
   PaintBox2->setCursor(Qt::PointingHandCursor);
 }
 

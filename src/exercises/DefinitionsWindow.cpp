@@ -8,6 +8,7 @@
 #include <algorithm>
 
 #include "core/SkinTable.h"
+#include "core/UiText.h"
 #include "exercises/DragLabels.h"
 #include "platform/Fonts.h"
 #include "platform/QtTextMeasurer.h"
@@ -88,8 +89,8 @@ void DefinitionsWindow::LoadStep() {
 
   PlaceCommonBoxes();
   const QFont font = WordFont();
-  const QtTextMeasurer words(font, CodePage::Cp1250);
-  const QtTextMeasurer definitions(DefinitionFont(), CodePage::Cp1250);
+  const QtTextMeasurer words(font, ForeignCodePage(Services().State));
+  const QtTextMeasurer definitions(DefinitionFont(), ForeignCodePage(Services().State));
   exercise_.Place(words, QFontMetrics(font).height(), definitions,
                   BelowInstruction(Layout().Or(6, Definitions::kDefaultTop)));
   btn_sprawdz->setVisible(exercise_.LoadError().empty());
@@ -106,7 +107,7 @@ void DefinitionsWindow::LoadStep() {
       dash->hide();
       continue;
     }
-    label->setText(Decode(exercise_.Word(i), CodePage::Cp1250));
+    label->setText(Decode(exercise_.Word(i), ForeignCodePage(Services().State)));
     label->resize(exercise_.LabelWidth(i), exercise_.LabelHeight());
     label->show();
     const DefinitionBox& area = exercise_.Box(i);
@@ -138,7 +139,7 @@ void DefinitionsWindow::DxRamkaPaint(QPainter& painter) {
   painter.setBrush(Qt::NoBrush);
   const int ascent = QFontMetrics(font).ascent();
   for (const TextRun& run : exercise_.DefinitionWords()) {
-    painter.drawText(run.X, run.Y + ascent, Decode(run.Text, CodePage::Cp1250));
+    painter.drawText(run.X, run.Y + ascent, Decode(run.Text, ForeignCodePage(Services().State)));
   }
 }
 
@@ -148,7 +149,8 @@ void DefinitionsWindow::btn_sprawdzClick() {
     QLabel* picture = img[static_cast<size_t>(mark.Box - 1)];
     picture->setPixmap(tmp_wykrzykniczek);
     picture->move(mark.At.X, mark.At.Y);
-    picture->setToolTip(Qt::convertFromPlainText(Decode(mark.Hint, CodePage::Cp1250)));
+    picture->setToolTip(
+        Qt::convertFromPlainText(Decode(mark.Hint, ForeignCodePage(Services().State))));
     picture->show();
     picture->raise();
   }

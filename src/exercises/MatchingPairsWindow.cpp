@@ -2,6 +2,7 @@
 
 #include "core/CourseState.h"
 #include "core/SkinTable.h"
+#include "core/UiText.h"
 #include "media/SoundService.h"
 #include "platform/Fonts.h"
 #include "platform/QtTextMeasurer.h"
@@ -86,7 +87,7 @@ HoverLabel* MatchingPairsWindow::LabelWidget(PairColumn column, int n) const {
 
 void MatchingPairsWindow::LoadStep() {
   ++loads_;
-  const QtTextMeasurer measurer(LabelFont(), CodePage::Cp1250);
+  const QtTextMeasurer measurer(LabelFont(), ForeignCodePage(Services().State));
   exercise_.Load(KindContent(), measurer, Services().Random);
   btn_ok->setVisible(exercise_.OkVisible());
   btn_media->move(kMediaLeft, kMediaTop);
@@ -124,7 +125,7 @@ void MatchingPairsWindow::SyncLabels() {
         continue;
       }
       const PairLabel& label = exercise_.Label(column, n);
-      widget->setText(Decode(label.Text, CodePage::Cp1250));
+      widget->setText(Decode(label.Text, ForeignCodePage(Services().State)));
       widget->setGeometry(Rect(exercise_.LabelBox(column, label.Row)));
       QPalette colours = widget->palette();
       colours.setColor(QPalette::WindowText, TextColour(label.Colour));

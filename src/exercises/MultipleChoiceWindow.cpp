@@ -6,6 +6,7 @@
 
 #include "core/CourseState.h"
 #include "core/SkinTable.h"
+#include "core/UiText.h"
 #include "platform/Fonts.h"
 #include "platform/PictureLoader.h"
 #include "platform/QtTextMeasurer.h"
@@ -71,7 +72,7 @@ ExerciseScore MultipleChoiceWindow::Score() const { return ScoreOf(exercise_); }
 
 void MultipleChoiceWindow::pb_trescPaint(QPainter& painter) {
   const QFont font = PointFont("Arial", 10);
-  const QtTextMeasurer measurer(font, CodePage::Cp1250);
+  const QtTextMeasurer measurer(font, ForeignCodePage(Services().State));
   const std::vector<ChoiceDrawItem> items =
       exercise_.Paint(measurer, pb_tresc->width(), pb_tresc->height());
   painter.setPen(Qt::black);
@@ -81,7 +82,7 @@ void MultipleChoiceWindow::pb_trescPaint(QPainter& painter) {
         const QFont styled = QtTextMeasurer::Styled(font, item.Bold, item.Italic);
         painter.setFont(styled);
         painter.drawText(item.X, item.Y + QFontMetrics(styled).ascent(),
-                         Decode(item.Text, CodePage::Cp1250));
+                         Decode(item.Text, ForeignCodePage(Services().State)));
         break;
       }
       case ChoiceDrawItem::Kind::EmptyBox:

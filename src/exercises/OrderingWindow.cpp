@@ -5,6 +5,7 @@
 #include <QTextDocument>
 
 #include "core/SkinTable.h"
+#include "core/UiText.h"
 #include "exercises/DragLabels.h"
 #include "platform/Fonts.h"
 #include "platform/QtTextMeasurer.h"
@@ -65,7 +66,7 @@ void OrderingWindow::LoadStep() {
 
   PlaceCommonBoxes();
   const QFont font = ItemFont();
-  const QtTextMeasurer measurer(font, CodePage::Cp1250);
+  const QtTextMeasurer measurer(font, ForeignCodePage(Services().State));
   const LayoutValues& layout = Layout();
   exercise_.Place(measurer, QFontMetrics(font).height(), layout.At(5),
                   BelowInstruction(layout.Or(6, Ordering::kDefaultTop)));
@@ -78,7 +79,7 @@ void OrderingWindow::LoadStep() {
       label->hide();
       continue;
     }
-    label->setText(Decode(exercise_.Text(k), CodePage::Cp1250));
+    label->setText(Decode(exercise_.Text(k), ForeignCodePage(Services().State)));
     label->resize(exercise_.LabelWidth(k), exercise_.LabelHeight());
     label->show();
   }
@@ -117,7 +118,8 @@ void OrderingWindow::btn_okClick() {
     QLabel* picture = img[static_cast<size_t>(mark.Row - 1)];
     picture->setPixmap(tmp_wykrzykniczek);
     picture->move(mark.At.X, mark.At.Y);
-    picture->setToolTip(Qt::convertFromPlainText(Decode(mark.Hint, CodePage::Cp1250)));
+    picture->setToolTip(
+        Qt::convertFromPlainText(Decode(mark.Hint, ForeignCodePage(Services().State))));
     picture->show();
     picture->raise();
   }

@@ -8,6 +8,7 @@
 
 #include "core/CourseState.h"
 #include "core/SkinTable.h"
+#include "core/UiText.h"
 #include "platform/Fonts.h"
 #include "platform/PictureLoader.h"
 #include "platform/QtTextMeasurer.h"
@@ -75,7 +76,7 @@ void TrueFalseWindow::LoadStep() {
 
 std::vector<StatementDrawItem> TrueFalseWindow::LayOut() {
   const QFont font = PointFont("Arial", 10);
-  const QtTextMeasurer statements(font, CodePage::Cp1250);
+  const QtTextMeasurer statements(font, ForeignCodePage(Services().State));
   const QtTextMeasurer headings(font, InterfaceCodePage(Services().State.InterfaceLanguage));
   return exercise_.Paint(statements, headings, pb_tresc->width() - kMarkMargin);
 }
@@ -110,8 +111,9 @@ void TrueFalseWindow::pb_trescPaint(QPainter& painter) {
     }
     const QFont styled = QtTextMeasurer::Styled(font, item.Bold, false);
     painter.setFont(styled);
-    painter.drawText(item.X, item.Y + QFontMetrics(styled).ascent(),
-                     Decode(item.Text, item.Heading ? headingCodePage : CodePage::Cp1250));
+    painter.drawText(
+        item.X, item.Y + QFontMetrics(styled).ascent(),
+        Decode(item.Text, item.Heading ? headingCodePage : ForeignCodePage(Services().State)));
   }
   constexpr int kBox = TrueFalse::kBoxSize;
   for (int i = 1; i <= exercise_.StatementCount(); ++i) {

@@ -8,6 +8,7 @@
 
 #include "core/CourseState.h"
 #include "core/SkinTable.h"
+#include "core/UiText.h"
 #include "platform/Fonts.h"
 #include "platform/QtTextMeasurer.h"
 #include "shared/Text.h"
@@ -80,8 +81,7 @@ TypingWindow::~TypingWindow() = default;
 void TypingWindow::LoadStep() {
   const CourseState& state = Services().State;
   const int language = state.Install.CourseLanguage;
-  // The French course's letters are Western codes; the other courses are cp1250.
-  codePage_ = language == 3 ? CodePage::Cp1252 : CodePage::Cp1250;
+  codePage_ = ForeignCodePage(state);
   const std::string name = Trim(KindContent());
   exercise_.Load(ReadGapText(GapTextPath(state.Install.ProgramDir, name),
                              "Wpisywania\\" + name + ".fcs", language));

@@ -17,6 +17,9 @@ class QtTextMeasurer : public TextMeasurer {
     return QFontMetrics(Styled(font_, bold, italic)).horizontalAdvance(Decode(text, codePage_));
   }
 
+  /// A window made before the course language was known learns its code page when it opens.
+  void SetCodePage(CodePage codePage) { codePage_ = codePage; }
+
   static QFont Styled(QFont font, bool bold, bool italic) {
     font.setBold(bold);
     font.setItalic(italic);

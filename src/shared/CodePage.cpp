@@ -81,6 +81,10 @@ CodePage InterfaceCodePage(int interfaceLanguage) {
   return interfaceLanguage == 3 ? CodePage::Cp1251 : CodePage::Cp1250;
 }
 
+CodePage CourseCodePage(int courseLanguage) {
+  return courseLanguage == 3 ? CodePage::Cp1252 : CodePage::Cp1250;
+}
+
 QString Decode(std::string_view bytes, CodePage codePage) {
   if (IsAscii(bytes))
     return QString::fromLatin1(bytes.data(), static_cast<qsizetype>(bytes.size()));

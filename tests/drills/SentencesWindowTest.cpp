@@ -299,6 +299,30 @@ TEST_F(SentencesWindowTest, DraggedWordDropsOnTheBlankSlotAndAWrongOrderIsShown)
   EXPECT_TRUE(window_.pb_tresc->isVisible());
 }
 
+// The French course's sentences are cp1252: "è" typed with Ctrl+T is byte 0xE8 there, and the
+// answer line shows it as "è", not as the "č" cp1250 has at that code.
+TEST_F(SentencesWindowTest, FrenchDictationComparesAndShowsInTheFrenchCodePage) {
+  state_.Install.CourseLanguage = 3;
+  UsePackage({"Tr\xE8s bien.", "Au revoir."});
+  window_.ShowPackage(1);
+  Click(window_.Image2);
+  ASSERT_EQ(window_.Drill().Mode(), sentence_mode::kDictation);
+  while (window_.Drill().Current().Variants[0] != "Tr\xE8s bien.") {
+    Key(window_.Memo2, Qt::Key_Return);
+    Key(window_.Memo2, Qt::Key_Return);
+  }
+  const int rightBefore = window_.Drill().Tally().Right;
+  Type(window_.Memo2, "tr");
+  Key(window_.Memo2, Qt::Key_T, Qt::ControlModifier, QStringLiteral("\x14"));
+  Type(window_.Memo2, "s bien.");
+  EXPECT_EQ(window_.Memo2->text(), QStringLiteral("tr\u00E8s bien."));
+  Key(window_.Memo2, Qt::Key_Return);
+  EXPECT_EQ(window_.lbl_info->text(), "T78");
+  EXPECT_EQ(window_.Drill().Tally().Right, rightBefore + 1);
+  EXPECT_TRUE(window_.lbl_odp->text().contains(QStringLiteral("Tr\u00E8s bien.")))
+      << window_.lbl_odp->text().toStdString();
+}
+
 TEST_F(SentencesWindowTest, DictationWithGermanLettersRecordedOnTabChange) {
   state_.Install.CourseLanguage = 2;
   UsePackage(

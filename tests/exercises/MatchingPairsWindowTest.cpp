@@ -192,5 +192,30 @@ TEST_F(MatchingPairsWindowTest, AClickDuringThePauseAndContentThatCannotBeShown)
       << messages_.messages.back();
 }
 
+// The French course writes its French side in cp1252: 0xE8 is "è" there ("č" in cp1250), while
+// the Polish instruction stays cp1250.
+TEST_F(MatchingPairsWindowTest, TheFrenchCourseShowsItsLettersInTheirCodePage) {
+  state_.Install.CourseLanguage = 3;
+  exercises_.Add({"f01_1#1#tlo_1#H\xF6r zu.#Po\xB3\xB9cz w pary.#Match.#####",
+                  "HH#tr\xE8s*tr\xE8s bien#o\xF9*l\xE0-bas#", "=========="});
+  results_.Append([] {
+    ResultRecord record;
+    record.Name = "tek_1";
+    record.Kind = 43;
+    record.Item = 5;
+    return record;
+  }());
+  launcher_.BeginLesson({3}, {5}, 1, {-1, -1, -1, -1});
+  MatchingPairsWindow& window = Window();
+  QStringList shown;
+  for (int n = 1; n <= 2; ++n) {
+    shown << window.lbl_L[static_cast<size_t>(n - 1)]->text()
+          << window.lbl_P[static_cast<size_t>(n - 1)]->text();
+  }
+  shown.sort();
+  EXPECT_EQ(shown, QStringList({QStringLiteral("l\u00E0-bas"), QStringLiteral("o\u00F9"),
+                                QStringLiteral("tr\u00E8s"), QStringLiteral("tr\u00E8s bien")}));
+}
+
 }  // namespace
 }  // namespace tess
