@@ -1,9 +1,10 @@
 #!/usr/bin/env python3
 """Mechanical check of the demo course material in this folder.
 
-Run:   python3 check_course.py            check everything (exit code 1 on a failure)
-       python3 check_course.py --write-readme
-                                          also rewrite the generated lists in README.md
+Run:   python3 check_course.py            check the English course beside this script
+       python3 check_course.py --course DIR --language de|fr
+                                          check the German or French course in DIR
+       ... --write-readme                 also rewrite the generated lists in README.md
                                           (between the "lists begin" and "lists end" marks)
 
 The files are read the way the course program reads them: fields end at the next
@@ -14,7 +15,30 @@ import os
 import re
 import sys
 
-HERE = os.path.dirname(os.path.abspath(__file__))
+import argparse
+
+# The course letter names the catalogue files; the French course writes its French side in
+# cp1252 and its Polish side in cp1250 (the two agree on every character they share).
+LANGUAGES = {"en": "a", "de": "n", "fr": "f"}
+
+
+def parse_args():
+    parser = argparse.ArgumentParser(description="Check a demo course's material.")
+    parser.add_argument("--course", default=os.path.dirname(os.path.abspath(__file__)),
+                        help="the course folder (default: the English course beside this script)")
+    parser.add_argument("--language", default="en", choices=sorted(LANGUAGES))
+    parser.add_argument("--write-readme", action="store_true")
+    return parser.parse_args()
+
+
+ARGS = parse_args()
+HERE = os.path.abspath(ARGS.course)
+LETTER = LANGUAGES[ARGS.language]
+FRENCH = ARGS.language == "fr"
+GROUPS_FILE = f"gr{LETTER}.txt"
+TEXTS_FILE = f"rozumienie_{LETTER}.txt"
+EXERCISES_FILE = f"St_{LETTER}.txt"
+SENTENCES_FILE = f"zd{LETTER}_rozum.txt"
 errors = []
 
 
@@ -80,14 +104,40 @@ def read_lines(name):
 BAD_CHARS = set("\u2018\u2019\u201c\u2032\t")
 
 
+def in_code_page(ch, code_page):
+    try:
+        ch.encode(code_page)
+        return True
+    except UnicodeEncodeError:
+        return False
+
+
+# Letters only one of the two code pages has: a French text must not need a Polish one, and
+# the other way round, or one side would be read in the wrong code page.
+POLISH_ONLY = {chr(c) for c in range(0xA0, 0x250) if chr(c).isalpha()
+               and in_code_page(chr(c), "cp1250") and not in_code_page(chr(c), "cp1252")}
+FRENCH_ONLY = {chr(c) for c in range(0xA0, 0x250) if chr(c).isalpha()
+               and in_code_page(chr(c), "cp1252") and not in_code_page(chr(c), "cp1250")}
+
+
+def check_side(where, text, polish):
+    """A field of one side of the French course keeps to that side's letters."""
+    if not FRENCH:
+        return
+    wrong = sorted({ch for ch in text if ch in (FRENCH_ONLY if polish else POLISH_ONLY)})
+    side, other = ("Polish", "cp1252") if polish else ("French", "cp1250")
+    check(not wrong, where, f"{side} text with letters only {other} has: {''.join(wrong)}")
+
+
 def check_chars(name, text, allow_tabs=False):
     for i, line in enumerate(text.split("\n"), 1):
         if allow_tabs:
             line = line.replace("\t", " ")
-        try:
-            line.encode("cp1250")
-        except UnicodeEncodeError as e:
-            fail(f"{name}:{i}", f"character {line[e.start]!r} is not in cp1250")
+        for ch in line:
+            if not in_code_page(ch, "cp1250") and not (FRENCH and in_code_page(ch, "cp1252")):
+                fail(f"{name}:{i}", f"character {ch!r} is not in "
+                     + ("cp1250 or cp1252" if FRENCH else "cp1250"))
+                break
         for ch in line:
             if ch in BAD_CHARS:
                 fail(f"{name}:{i}", f"character {ch!r} must not be used (use a plain apostrophe or quote)")
@@ -95,14 +145,10 @@ def check_chars(name, text, allow_tabs=False):
                 fail(f"{name}:{i}", f"emoji or symbol {ch!r}")
 
 
-def words(text):
-    return re.findall(r"[A-Za-z0-9']+", text.lower())
-
-
 # ---------------------------------------------------------------- group list
 
 def load_groups():
-    name = "gra.txt"
+    name = GROUPS_FILE
     groups = []
     for i, line in enumerate(read_lines(name), 1):
         where = f"{name}:{i}"
@@ -114,6 +160,7 @@ def load_groups():
         for label, v in (("english", en), ("deutsch", de), ("polski", pl), ("short", short)):
             check(v.strip() != "" and v == v.strip(), where, f"{label} name empty or padded")
         check(len(short) <= 12, where, f"short name {short!r} longer than 12 characters")
+        check_side(where, pl, polish=True)
         groups.append({"en": en, "de": de, "pl": pl, "short": short})
     check(6 <= len(groups) <= 30, name, "6 to 30 groups wanted")
     shorts = [g["short"] for g in groups]
@@ -124,7 +171,7 @@ def load_groups():
 # ---------------------------------------------------------------- text catalogue
 
 def load_texts(groups):
-    name = "rozumienie_a.txt"
+    name = TEXTS_FILE
     texts = {}
     order = []
     for i, line in enumerate(read_lines(name), 1):
@@ -147,6 +194,7 @@ def load_texts(groups):
             check(v.strip() != "", where, "a name is empty")
         title = f"{pl} = {en} = {de} = "
         check(len(title) <= 140, where, "the three names together are too long for the 140-character title")
+        check_side(where, pl, polish=True)
         texts[n] = {"level": level, "group": group, "de": de, "en": en, "pl": pl}
         order.append(n)
     check(len(texts) >= 8, name, "at least 8 texts wanted")
@@ -162,6 +210,7 @@ def load_texts(groups):
             continue
         body = "\n".join(read_lines(path))
         check_chars(path, body)
+        check_side(path, body, polish=False)
         wc = len(body.split())
         check(80 <= wc <= 200, path, f"{wc} words, 80 to 200 wanted")
         check("=" not in body and "#" not in body and "<" not in body, path, "no markup or separators in a transcript")
@@ -319,6 +368,7 @@ def parse_fcs(where, name, transcript):
         return 0
     lines = read_lines(path)
     check_chars(path, "\n".join(lines))
+    check_side(path, "\n".join(lines[3:]), polish=False)
     check(len(lines) >= 4, path, "three head lines and the text needed")
     width = lines[0][8:]
     check(width.isdigit() and 40 <= int(width) <= 200, path, f"line 1: gap width after the 8-character label, got {width!r}")
@@ -363,7 +413,7 @@ def parse_fcs(where, name, transcript):
 
 
 def load_exercises(texts):
-    name = "St_a.txt"
+    name = EXERCISES_FILE
     lines = read_lines(name)
     check_chars(name, "\n".join(lines))
     entries = []
@@ -410,6 +460,8 @@ def load_exercises(texts):
         kinds[code] = kinds.get(code, 0) + 1
         check(code in KINDS and kindline[2:3] == "#", where, f"kind line must start with a kind code and '#': {kindline[:10]!r}")
         content = kindline[3:]
+        check_side(where, content, polish=False)
+        check_side(where, h[4], polish=True)
         if code == "DD":
             check(len(h[3]) <= 70 and len(h[5]) <= 70 and len(h[4]) <= 70, where,
                   "DD instructions must fit on one line (the word pool starts below)")
@@ -464,7 +516,7 @@ def load_exercises(texts):
 # ---------------------------------------------------------------- sentences
 
 def load_sentences(groups):
-    name = "zda_rozum.txt"
+    name = SENTENCES_FILE
     lines = read_lines(name)
     check_chars(name, "\n".join(lines))
     sents = []
@@ -495,6 +547,9 @@ def load_sentences(groups):
         sounds.add(snd)
         check(f[5] == "" and f[6] == "", where, "fields 6 and 7 are not read: keep them empty")
         check(f[7].strip() != "", where, "translation missing")
+        for x in used:
+            check_side(where, x, polish=False)
+        check_side(where, f[7], polish=True)
         words_ = v[0].split(" ")
         check(len(words_) >= 3 and len({w.lower() for w in words_}) >= 2, where, "a puzzle needs several different words")
         s = {"level": int(level) if level.isdigit() else 0, "code": code, "group": int(group) if group.isdigit() else 0,
@@ -528,6 +583,7 @@ def load_equivalences():
         check(line.count("=") == 2 and line.endswith("="), where, "two fields, each followed by '='")
         a, b = line.split("=")[0], line.split("=")[1]
         check(a != "" and b != "" and a != b, where, "both fields needed and different")
+        check_side(where, a + b, polish=False)
         pairs.append((a, b))
     check(1 <= len(pairs) <= 70, name, f"{len(pairs)} pairs, at most 70 are read")
     check(len(set(pairs)) == len(pairs), name, "a pair is written twice")
@@ -557,6 +613,8 @@ def load_comprehension(groups):
         check(len(set(pics)) == 3, where, "three different pictures")
         for p in pics:
             check(re.fullmatch(r"[a-z0-9_]+", p) is not None, where, f"picture name {p!r} without extension")
+        check_side(where, f[2], polish=True)
+        check_side(where, f[3], polish=False)
         items[ident] = {"sound": f[1], "pl": f[2], "en": f[3], "pics": pics}
     check(len(items) <= 600, name, "at most 600 items")
     sounds = [it["sound"] for it in items.values()]
@@ -667,6 +725,8 @@ def load_conversations(groups):
             check(c > 0 and text[c + 1:c + 2] == " " and text[c + 2:c + 3] != " ", pw, "text starts with 'Name: '")
             check(tr.strip() != "", pw, "translation missing")
             check("<" not in text and ">" not in text, pw, "no markup in phrases")
+            check_side(pw, text, polish=False)
+            check_side(pw, tr, polish=True)
             phrases.append({"sound": snd.strip(), "role": int(role) if role.strip().isdigit() else 0,
                             "speaker": text[:c], "text": text[c + 2:], "pl": tr})
             i += 1
@@ -748,13 +808,33 @@ TEXT_BACKGROUNDS = {
     10: "Working from home: a kitchen table with a laptop, a mug, a window onto a garden, running shoes by the door.",
 }
 
-CONV_VOICES = {
-    1: {"Waiter": "male_1", "Lucy": "female_1"},
-    2: {"Passenger": "male_2", "Clerk": "female_1"},
-    3: {"Mr Novak": "male_1", "Receptionist": "female_2"},
-    4: {"Kate": "female_1", "Tom": "male_1", "Sam": "male_2", "Priya": "female_2"},
-    5: {"Ms Holt": "female_1", "Adam": "male_1", "Mr Reed": "male_2"},
-}
+VOICES = ("narrator_female", "narrator_male", "female_1", "male_1", "female_2", "male_2")
+SPEAKERS_FILE = "speakers.tsv"
+
+
+def load_speaker_voices():
+    """speakers.tsv: the voice of each speaker, one line a speaker: conversation number, speaker's
+    name as the phrases write it, voice, separated by tabs."""
+    voices = {}
+    path = os.path.join(HERE, SPEAKERS_FILE)
+    if not check(os.path.exists(path), SPEAKERS_FILE,
+                 "missing: one line a speaker: conversation number<TAB>speaker<TAB>voice"):
+        return voices
+    with open(path, encoding="utf-8") as f:
+        for i, line in enumerate(f.read().split("\n"), 1):
+            if not line.strip() or line.startswith("#"):
+                continue
+            parts = line.split("\t")
+            where = f"{SPEAKERS_FILE}:{i}"
+            if not check(len(parts) == 3 and parts[0].isdigit(), where,
+                         "conversation number<TAB>speaker<TAB>voice"):
+                continue
+            check(parts[2] in VOICES, where, f"voice {parts[2]!r} is not one of {', '.join(VOICES)}")
+            voices.setdefault(int(parts[0]), {})[parts[1]] = parts[2]
+    return voices
+
+
+CONV_VOICES = {}
 
 CONV_BACKGROUNDS = {
     "cafe": "A cafe: a counter with a coffee machine, a cake stand with a chocolate cake, two small round tables.",
@@ -877,7 +957,8 @@ def check_readme(lists, write):
 
 
 def main():
-    write = "--write-readme" in sys.argv
+    write = ARGS.write_readme
+    CONV_VOICES.update(load_speaker_voices())
     groups = load_groups()
     texts, order = load_texts(groups)
     entries, per_text, kinds, backgrounds = load_exercises(texts)
@@ -885,7 +966,7 @@ def main():
     eq = load_equivalences()
     items, comp = load_comprehension(groups)
     convs = load_conversations(groups)
-    for name in ("gra.txt", "rozumienie_a.txt", "README.md"):
+    for name in (GROUPS_FILE, TEXTS_FILE, "README.md"):
         with open(os.path.join(HERE, name), encoding="utf-8") as f:
             check_chars(name, f.read(), allow_tabs=(name == "README.md"))
     used_items = {x for e in comp for x in e["items"]}
@@ -898,7 +979,7 @@ def main():
         check(c["bg"][2:] in CONV_BACKGROUNDS, "dialogi.txt", f"background {c['bg']} has no description")
     for k, c in enumerate(convs, 1):
         for p in c["phrases"]:
-            check(p["speaker"] in CONV_VOICES.get(k, {}), "dialogi.txt", f"conversation {k}: no voice for {p['speaker']}")
+            check(p["speaker"] in CONV_VOICES.get(k, {}), "dialogi.txt", f"conversation {k}: no voice for {p['speaker']} in {SPEAKERS_FILE}")
     lists = build_lists(texts, order, entries, backgrounds, sents, packages, items, comp, convs)
     check_readme(lists, write)
     if errors:

@@ -5,18 +5,20 @@
 # start times; its timeline (one line a segment: start, end, scene, subtitle) is left in
 # WORK_DIR/film_<n>.txt for the film maker.
 #
-# usage: make_sounds.sh COURSE_DIR INSTALL_DIR WORK_DIR
+# usage: make_sounds.sh COURSE_DIR INSTALL_DIR WORK_DIR [LANGUAGE]
+# LANGUAGE is the course language, en (the default), de or fr.
 # Spoken pieces are cached in WORK_DIR/cache by what is said and how, so a second run only
 # copies files.
 set -euo pipefail
 
-if [ $# -ne 3 ]; then
-  echo "usage: make_sounds.sh COURSE_DIR INSTALL_DIR WORK_DIR" >&2
+if [ $# -lt 3 ] || [ $# -gt 4 ]; then
+  echo "usage: make_sounds.sh COURSE_DIR INSTALL_DIR WORK_DIR [en|de|fr]" >&2
   exit 2
 fi
 COURSE=$1
 INSTALL=$2
 WORK=$3
+LANGUAGE=${4:-en}
 README=$COURSE/README.md
 CACHE=$WORK/cache
 TMP=$WORK/tmp
@@ -38,14 +40,22 @@ block() {
   awk -v name="$1" '$0 == "```" name {inside = 1; next} /^```/ {inside = 0} inside && !/^#/ && NF' "$README"
 }
 
+# The course's voices: two accents for English, one for German and French, six variants each.
+case $LANGUAGE in
+  en) MAIN_VOICE=en-gb OTHER_VOICE=en-us ;;
+  de) MAIN_VOICE=de OTHER_VOICE=de ;;
+  fr) MAIN_VOICE=fr-fr OTHER_VOICE=fr-fr ;;
+  *) fail "unknown course language '$LANGUAGE' (en, de or fr)" ;;
+esac
+
 voice_of() {
   case $1 in
-    narrator_female) echo en-gb+f3 ;;
-    narrator_male) echo en-gb+m3 ;;
-    female_1) echo en-gb+f2 ;;
-    male_1) echo en-gb+m1 ;;
-    female_2) echo en-us+f4 ;;
-    male_2) echo en-us+m7 ;;
+    narrator_female) echo $MAIN_VOICE+f3 ;;
+    narrator_male) echo $MAIN_VOICE+m3 ;;
+    female_1) echo $MAIN_VOICE+f2 ;;
+    male_1) echo $MAIN_VOICE+m1 ;;
+    female_2) echo $OTHER_VOICE+f4 ;;
+    male_2) echo $OTHER_VOICE+m7 ;;
     *) fail "unknown voice '$1' in $README" ;;
   esac
 }
@@ -78,9 +88,11 @@ silence() {  # silence SECONDS OUT
 
 seconds() { soxi -D "$1"; }
 
-# Sentences of a paragraph, one a line.
+# Sentences of a paragraph, one a line. The capitals are spelled out: in the C locale a
+# character class would not take a German or French capital.
 sentences() {
-  printf '%s\n' "$1" | sed -E 's/([.!?]) +([A-Z"])/\1\n\2/g'
+  printf '%s\n' "$1" |
+    sed -E 's/([.!?]) +([A-Z"]|Ä|Ö|Ü|À|Â|Ç|É|È|Ê|Î|Ô|Œ)/\1\n\2/g'
 }
 
 target() {  # the installation file of a list path, its folder made
