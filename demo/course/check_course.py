@@ -460,7 +460,12 @@ def load_exercises(texts):
         kinds[code] = kinds.get(code, 0) + 1
         check(code in KINDS and kindline[2:3] == "#", where, f"kind line must start with a kind code and '#': {kindline[:10]!r}")
         content = kindline[3:]
-        check_side(where, content, polish=False)
+        if code == "TF":
+            # The six column headings are interface texts: Polish first, then English, German.
+            check_side(where, rest_after(content, "#", 6), polish=False)
+            check_side(where, " ".join(content.split("#")[0:6:3]), polish=True)
+        else:
+            check_side(where, content, polish=False)
         check_side(where, h[4], polish=True)
         if code == "DD":
             check(len(h[3]) <= 70 and len(h[5]) <= 70 and len(h[4]) <= 70, where,
