@@ -16,8 +16,8 @@ constexpr qreal kBox = 256;  // the shapes' own square
 
 struct Shape {
   QPainterPath path;
-  QColor fill;       // invalid: not filled
-  QColor stroke;     // invalid: not stroked
+  QColor fill;    // invalid: not filled
+  QColor stroke;  // invalid: not stroked
   qreal width = 0;
 };
 
@@ -152,8 +152,9 @@ QByteArray Svg(const std::vector<Shape>& shapes) {
       "<svg xmlns=\"http://www.w3.org/2000/svg\" width=\"256\" height=\"256\" "
       "viewBox=\"0 0 256 256\">\n");
   for (const Shape& shape : shapes) {
-    svg += QStringLiteral("  <path d=\"%1\" fill=\"%2\"").arg(
-        PathData(shape.path), shape.fill.isValid() ? shape.fill.name() : QStringLiteral("none"));
+    svg += QStringLiteral("  <path d=\"%1\" fill=\"%2\"")
+               .arg(PathData(shape.path),
+                    shape.fill.isValid() ? shape.fill.name() : QStringLiteral("none"));
     if (shape.stroke.isValid()) {
       svg += QStringLiteral(
                  " stroke=\"%1\" stroke-width=\"%2\" stroke-linecap=\"round\" "
@@ -171,8 +172,7 @@ void SaveIcon(PictureFolder& folder, const QString& name, const std::vector<Shap
     folder.SaveFile(QStringLiteral("icons\\hicolor\\%1x%1\\apps\\%2.png").arg(size).arg(name),
                     Png(shapes, size));
   }
-  folder.SaveFile(QStringLiteral("icons\\hicolor\\scalable\\apps\\%1.svg").arg(name),
-                  Svg(shapes));
+  folder.SaveFile(QStringLiteral("icons\\hicolor\\scalable\\apps\\%1.svg").arg(name), Svg(shapes));
 }
 
 }  // namespace

@@ -21,8 +21,6 @@ namespace say {
 // Main window.
 inline constexpr Phrase kListening{"Rozumienie ze słuchu", "Listening comprehension",
                                    "Hörverstehen", "Понимание на слух"};
-inline constexpr Phrase kCourseName{"Kurs języka angielskiego", "English course", "Englischkurs",
-                                    "Курс английского языка"};
 inline constexpr Phrase kHeadline{"Słuchaj, rozumiej, mów", "Listen, understand, speak",
                                   "Hören, verstehen, sprechen", "Слушай, понимай, говори"};
 inline constexpr Phrase kHeadlineMore{
@@ -42,7 +40,6 @@ inline constexpr Phrase kChooseSection{
     "Wählen Sie einen Bereich und legen Sie los", "Выберите раздел и начните занятия"};
 inline constexpr Phrase kCourseLanguage{"Język kursu", "Course language", "Kurssprache",
                                         "Язык курса"};
-inline constexpr Phrase kEnglish{"angielski", "English", "Englisch", "английский"};
 
 // Captions of the menu buttons.
 inline constexpr Phrase kExercises{"Ćwiczenia", "Exercises", "Übungen", "Упражнения"};

@@ -27,21 +27,16 @@ constexpr int kBoxWidth = 652;
 constexpr int kBoxHeights[3] = {62, 97, 212};
 constexpr const char* kBoxNames[3] = {"img_small", "img_medium", "img_big"};
 
-struct ConversationTitle {
-  const char* name;   // the background name after its "a_"
-  const char* title;  // as the demo's conversation table gives it in English
-};
-
-constexpr ConversationTitle kConversations[] = {
-    {"cafe", "At the café"},   {"station", "At the station"}, {"surgery", "A doctor's appointment"},
-    {"flat", "Weekend plans"}, {"office", "A job interview"},
-};
+// The backgrounds' names after their "a_"; every course has these five conversations.
+constexpr const char* kConversations[] = {"cafe", "station", "surgery", "flat", "office"};
 
 QImage Background(const QString& title) {
   QImage image = Canvas(kBackground, kSand);
   QPainter p(&image);
   Smooth(p);
-  if (!title.isEmpty()) Text(p, kTitle, title, 18, true, kNavy);
+  if (!title.isEmpty()) {
+    Caption(p, kTitle, title, 18, true, kNavy, Qt::AlignLeft | Qt::AlignVCenter, 14);
+  }
   Panel(p, kPaper, kWhite, 8, kSandLine);
   return image;
 }
@@ -110,11 +105,11 @@ QImage TranslationBox(int height) {
 
 }  // namespace
 
-void PaintConversationPictures(PictureFolder& folder) {
-  for (const ConversationTitle& conversation : kConversations) {
-    folder.SaveBmp(QStringLiteral("Hdd\\dialogi_tlo\\dial_tlo_%1.bmp")
-                       .arg(QString::fromUtf8(conversation.name)),
-                   Background(QString::fromUtf8(conversation.title)));
+void PaintConversationPictures(PictureFolder& folder, const Course& course) {
+  for (const char* conversation : kConversations) {
+    const QString name = QString::fromLatin1(conversation);
+    folder.SaveBmp(QStringLiteral("Hdd\\dialogi_tlo\\dial_tlo_%1.bmp").arg(name),
+                   Background(course.ConversationTitle(name)));
   }
   // For a conversation whose own background is missing.
   folder.SaveBmp(QStringLiteral("Hdd\\dialogi_tlo\\tmp.bmp"), Background({}));

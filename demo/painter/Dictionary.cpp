@@ -46,7 +46,7 @@ QImage WordButton(QSize frame, Icon icon, const QString& word) {
   });
 }
 
-QImage Background() {
+QImage Background(const QString& title) {
   QImage image = Canvas(kWindow, kSand);
   QPainter p(&image);
   p.setRenderHint(QPainter::Antialiasing);
@@ -54,8 +54,8 @@ QImage Background() {
 
   p.fillRect(QRect(0, 0, kWindow.width(), kTitleHeight), kNavy);
   FillRounded(p, QRectF(12, 9, 4, 12), kTeal, 2);
-  Caption(p, QRectF(24, 0, 300, kTitleHeight), QStringLiteral("Słownik angielsko-polski"), 15, true,
-          kWhite, Qt::AlignLeft | Qt::AlignVCenter);
+  Caption(p, QRectF(24, 0, 300, kTitleHeight), title, 15, true, kWhite,
+          Qt::AlignLeft | Qt::AlignVCenter);
   // Left of the minimise button (546..571).
   Caption(p, QRectF(330, 0, 204, kTitleHeight), QStringLiteral("Tessaron 5.0"), 12, false,
           kTealOnNavy, Qt::AlignRight | Qt::AlignVCenter);
@@ -77,7 +77,7 @@ QImage Background() {
 
 }  // namespace
 
-void PaintDictionary(PictureFolder& folder) {
+void PaintDictionary(PictureFolder& folder, const Course& course) {
   const QString dir = QStringLiteral("but_slow_r\\");
   folder.SaveBmp(
       dir + QStringLiteral("zamknij_rog.bmp"),
@@ -91,7 +91,7 @@ void PaintDictionary(PictureFolder& folder) {
                  WordButton(QSize(80, 32), Icon::Check, QStringLiteral("OK")));
   folder.SaveBmp(dir + QStringLiteral("nowy_user.bmp"),
                  WordButton(QSize(170, 32), Icon::UserPlus, QStringLiteral("Nowy użytkownik")));
-  folder.SaveBmp(dir + QStringLiteral("slownik_t.bmp"), Background());
+  folder.SaveBmp(dir + QStringLiteral("slownik_t.bmp"), Background(course.DictionaryTitle()));
 }
 
 }  // namespace tess::demo

@@ -1,8 +1,6 @@
 // The pictures of the exercise windows (800 x 600): the background of each recorded text in
 // "Hdd\teksty\", the right-hand panel, the tab icons of the text's exercises and the stamps of
 // the multiple-choice lists.
-#include <QFontMetricsF>
-
 #include <array>
 #include <stdexcept>
 
@@ -20,9 +18,9 @@ using namespace colour;
 // Where the exercise windows put their controls, in the background's coordinates.
 const QSize kBackground(700, 600);
 // Under the film button: the media window opens over the button's corner of the header.
-const QPointF kTitleAt(18, 50);           // navy bold 24 px, one line
-const QRectF kScene(468, 8, 216, 78);     // the vignette in the header's right part
-const QRectF kPaper(8, 96, 684, 496);     // everything else sits on this white panel
+const QPointF kTitleAt(18, 50);        // navy bold 24 px, one line
+const QRectF kScene(468, 8, 216, 78);  // the vignette in the header's right part
+const QRectF kPaper(8, 96, 684, 496);  // everything else sits on this white panel
 
 // The right-hand panel and its tab column, in the panel's coordinates (the window adds 700).
 const QSize kPanel(100, 600);
@@ -39,34 +37,31 @@ const QSize kExclamation(8, 16);
 
 struct TextBackground {
   int number;
-  const char* title;  // the text's English title, as the text catalogue names it
-  bool sorting;       // the text has a sorting exercise ("DD"), which opens a bitmap
+  bool sorting;  // the text has a sorting exercise ("DD"), which opens a bitmap
 };
 
 const std::array<TextBackground, 10> kTexts = {{
-    {1, "Anna's family", false},
-    {2, "At the market", true},
-    {3, "A day in London", false},
-    {4, "A weekend in the mountains", true},
-    {5, "At the doctor's", false},
-    {6, "My first day at work", false},
-    {7, "A race to the airport", false},
-    {8, "Sending a jacket back", true},
-    {9, "Why we need sleep", false},
-    {10, "Working from home", true},
+    {1, false},
+    {2, true},
+    {3, false},
+    {4, true},
+    {5, false},
+    {6, false},
+    {7, false},
+    {8, true},
+    {9, false},
+    {10, true},
 }};
 
-QImage Background(const TextBackground& text) {
+QImage Background(const TextBackground& text, const QString& title) {
   QImage image = Canvas(kBackground, kSand);
   QPainter p(&image);
   Smooth(p);
-  const QString title = QString::fromUtf8(text.title);
+  // A longer title of another course language steps down a little; one that does not fit
+  // even then stops the generator.
   const qreal room = kScene.left() - 16 - kTitleAt.x();
-  const QFont font = Font(24, true);
-  if (QFontMetricsF(font).horizontalAdvance(title) > room) {
-    throw std::runtime_error("the title \"" + title.toStdString() + "\" does not fit the header");
-  }
-  Text(p, QRectF(kTitleAt, QSizeF(room, 32)), title, 24, true, kNavy);
+  Caption(p, QRectF(kTitleAt, QSizeF(room, 32)), title, 24, true, kNavy,
+          Qt::AlignLeft | Qt::AlignVCenter, 18);
   // A short teal rule under the title.
   FillRounded(p, QRectF(kTitleAt.x() + 1, kTitleAt.y() + 34, 36, 4), kTeal, 2);
   DrawTextScene(p, text.number, kScene);
@@ -136,14 +131,16 @@ QImage ExclamationMark() {
 
 }  // namespace
 
-void PaintExercisePictures(PictureFolder& folder) {
+void PaintExercisePictures(PictureFolder& folder, const Course& course) {
   for (const TextBackground& text : kTexts) {
     const QString name = QStringLiteral("Hdd\\teksty\\tlo_%1").arg(text.number);
-    const QImage image = Background(text);
+    const QImage image = Background(text, course.TextTitle(text.number));
     folder.SaveJpeg(name + QStringLiteral(".jpg"), image);
     if (text.sorting) folder.SaveBmp(name + QStringLiteral(".bmp"), image);
   }
-  folder.SaveBmp(QStringLiteral("gfx_r\\panel_prawy_teksty_a.bmp"), RightPanel());
+  // Named by the course letter: each course's exercises find their own panel.
+  folder.SaveBmp(QStringLiteral("gfx_r\\panel_prawy_teksty_%1.bmp").arg(course.Letter()),
+                 RightPanel());
   for (int t = 1; t <= kTabs; ++t) {
     folder.SaveBmp(QStringLiteral("but_r\\zakl\\_%1.bmp").arg(t), TabIcon(t, false));
     folder.SaveBmp(QStringLiteral("but_r\\zakl\\_%1a.bmp").arg(t), TabIcon(t, true));

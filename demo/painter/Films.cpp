@@ -11,6 +11,7 @@
 #include <QRegularExpression>
 #include <QTextStream>
 
+#include <array>
 #include <cmath>
 #include <functional>
 #include <map>
@@ -453,7 +454,7 @@ void Motorway(QPainter& p) {
   }
 }
 
-void AirportHall(QPainter& p) {
+void AirportHall(QPainter& p, const Course& course) {
   p.fillRect(QRectF(0, 0, 640, 480), QColor(0xEE, 0xF1, 0xF4));
   // Big windows and the departures board.
   for (int x = 20; x < 640; x += 160) Box(p, QRectF(x, 30, 140, 120), kSkyLow, 4);
@@ -461,9 +462,18 @@ void AirportHall(QPainter& p) {
   p.save();
   p.setFont(Font(15, true));
   p.setPen(kYellow);
-  p.drawText(QRectF(240, 56, 160, 20), Qt::AlignLeft, QStringLiteral("LISBON   07:00"));
-  p.drawText(QRectF(240, 78, 160, 20), Qt::AlignLeft, QStringLiteral("MADRID   07:20"));
-  p.drawText(QRectF(240, 100, 160, 20), Qt::AlignLeft, QStringLiteral("ROME       07:45"));
+  // The board speaks the language of the airport's country. The English one sets its times
+  // after a gap, the others in a column at the right.
+  using Board = std::array<std::pair<const char*, const char*>, 3>;
+  const Board board =
+      course.Pick(Board{{{"LISBON   07:00", ""}, {"MADRID   07:20", ""}, {"ROME       07:45", ""}}},
+                  Board{{{"LISSABON", "07:00"}, {"MADRID", "07:20"}, {"ROM", "07:45"}}},
+                  Board{{{"LISBONNE", "07:00"}, {"MADRID", "07:20"}, {"ROME", "07:45"}}});
+  for (size_t i = 0; i < board.size(); ++i) {
+    const QRectF row(240, 56 + 22 * static_cast<qreal>(i), 160, 20);
+    p.drawText(row, Qt::AlignLeft, QString::fromLatin1(board[i].first));
+    p.drawText(row, Qt::AlignRight, QString::fromLatin1(board[i].second));
+  }
   p.restore();
   Ground(p, 330, QColor(0xC9, 0xCF, 0xD6));
   // The scanner arch and the queue before it.
@@ -551,13 +561,17 @@ void Landscape(QPainter& p) {
 
 using Scene = std::function<void(QPainter&)>;
 
-const std::map<std::pair<int, int>, Scene>& Scenes() {
-  static const std::map<std::pair<int, int>, Scene> scenes = {
-      {{3, 1}, LondonStation}, {{3, 2}, LondonRiver},    {{3, 3}, LondonMidday},
-      {{3, 4}, LondonRain},    {{7, 1}, BedroomMorning}, {{7, 2}, Motorway},
-      {{7, 3}, AirportHall},   {{7, 4}, BoardingGate},
+std::map<std::pair<int, int>, Scene> Scenes(const Course& course) {
+  return {
+      {{3, 1}, LondonStation},
+      {{3, 2}, LondonRiver},
+      {{3, 3}, LondonMidday},
+      {{3, 4}, LondonRain},
+      {{7, 1}, BedroomMorning},
+      {{7, 2}, Motorway},
+      {{7, 3}, [&course](QPainter& p) { AirportHall(p, course); }},
+      {{7, 4}, BoardingGate},
   };
-  return scenes;
 }
 
 /// The spoken line at the foot of the picture, on a dark band: two lines at the largest size
@@ -587,13 +601,14 @@ void Subtitle(QPainter& p, const QString& text) {
   p.restore();
 }
 
-QImage Frame(int text, int scene, const QString& subtitle) {
+QImage Frame(int text, int scene, const QString& subtitle, const Course& course) {
   QImage image = Canvas(kFrame, kSand);
   QPainter p(&image);
   p.setRenderHint(QPainter::Antialiasing);
   p.setRenderHint(QPainter::TextAntialiasing);
-  const auto found = Scenes().find({text, scene});
-  (found != Scenes().end() ? found->second : Scene(Landscape))(p);
+  const std::map<std::pair<int, int>, Scene> scenes = Scenes(course);
+  const auto found = scenes.find({text, scene});
+  (found != scenes.end() ? found->second : Scene(Landscape))(p);
   Subtitle(p, subtitle);
   return image;
 }
@@ -625,7 +640,7 @@ std::vector<Segment> ReadTimeline(const QString& path) {
 
 }  // namespace
 
-void PaintFilmFrames(const QString& timeline, const QString& outDir) {
+void PaintFilmFrames(const QString& timeline, const QString& outDir, const Course& course) {
   const QRegularExpressionMatch name =
       QRegularExpression(QStringLiteral("film_(\\d+)\\.txt$")).match(timeline);
   if (!name.hasMatch()) throw std::runtime_error("a timeline is named film_<n>.txt");
@@ -643,7 +658,7 @@ void PaintFilmFrames(const QString& timeline, const QString& outDir) {
   for (std::size_t i = 0; i < segments.size(); ++i) {
     const Segment& segment = segments[i];
     const QString file = QStringLiteral("seg_%1.png").arg(i, 3, 10, QLatin1Char('0'));
-    if (!Frame(text, segment.scene, segment.subtitle).save(QDir(outDir).filePath(file))) {
+    if (!Frame(text, segment.scene, segment.subtitle, course).save(QDir(outDir).filePath(file))) {
       throw std::runtime_error("cannot write " + file.toStdString());
     }
     out << "file '" << file << "'\nduration "

@@ -28,6 +28,35 @@ void DrawUnitedKingdomFlag(QPainter& p, const QRectF& field) {
   p.restore();
 }
 
+void DrawGermanFlag(QPainter& p, const QRectF& field) {
+  const qreal band = field.height() / 3;
+  p.fillRect(QRectF(field.left(), field.top(), field.width(), band), QColor(0x00, 0x00, 0x00));
+  p.fillRect(QRectF(field.left(), field.top() + band, field.width(), band),
+             QColor(0xDD, 0x00, 0x00));
+  p.fillRect(QRectF(field.left(), field.top() + 2 * band, field.width(), field.height() - 2 * band),
+             QColor(0xFF, 0xCE, 0x00));
+}
+
+void DrawFrenchFlag(QPainter& p, const QRectF& field) {
+  const qreal band = field.width() / 3;
+  p.fillRect(QRectF(field.left(), field.top(), band, field.height()), QColor(0x00, 0x23, 0x95));
+  p.fillRect(QRectF(field.left() + band, field.top(), band, field.height()), colour::kWhite);
+  p.fillRect(QRectF(field.left() + 2 * band, field.top(), field.width() - 2 * band, field.height()),
+             QColor(0xED, 0x29, 0x39));
+}
+
+void DrawCourseFlag(QPainter& p, const QRectF& field, CourseLanguage language) {
+  switch (language) {
+    case CourseLanguage::German:
+      return DrawGermanFlag(p, field);
+    case CourseLanguage::French:
+      return DrawFrenchFlag(p, field);
+    case CourseLanguage::English:
+      break;
+  }
+  DrawUnitedKingdomFlag(p, field);
+}
+
 void DrawPolishFlag(QPainter& p, const QRectF& field) {
   p.fillRect(QRectF(field.left(), field.top(), field.width(), field.height() / 2), colour::kWhite);
   p.fillRect(QRectF(field.left(), field.center().y(), field.width(), field.height() / 2),

@@ -8,6 +8,7 @@
 #include <QFontMetricsF>
 #include <QPainterPath>
 
+#include <array>
 #include <stdexcept>
 #include <utility>
 #include <vector>
@@ -134,6 +135,99 @@ QImage Shot(const QImage& window, qreal scale, const std::vector<Callout>& callo
     Badge(p, at, callout.number);
   }
   return shot;
+}
+
+// ---------------------------------------------------------------------------------------------
+// What the diagrams show of the course language: example questions, phrases and words, close
+// to each course's own material and written as it writes them. Titles come from the course's
+// catalogues instead.
+
+struct Question {
+  const char* text;
+  std::array<const char*, 3> answers;
+  int right;
+  int ticked;  // -1: left unanswered
+};
+
+struct Examples {
+  std::array<Question, 3> questions;
+  std::array<const char*, 6> conversation;  // the café, the learner's line fourth
+  const char* translation;                  // of the fourth line
+  std::vector<const char*> shuffled;        // a sentence's words as the drill deals them
+  const char* answerStart;                  // the first words put in place
+  const char* heard;                        // a comprehension item and its translation
+  const char* heardPolish;
+  std::array<const char*, 5> pairs;  // family words matched with brat, ciocia, kuzyn, ...
+  const char* subtitle;              // a line of a film
+};
+
+const Examples kEnglishExamples = {
+    {{{"1. Where does Anna live?", {"in Kraków", "in London", "in Gdańsk"}, 0, 0},
+      {"2. How old is her brother?", {"twelve", "twenty", "thirty"}, 1, 2},
+      {"3. What does her mother do?",
+       {"She is a nurse.", "She is a teacher.", "She is a cook."},
+       1,
+       -1}}},
+    {"Waiter: Good morning! What can I get you?", "Lucy: Hello. Can I have a cup of tea, please?",
+     "Waiter: Of course. With milk or with lemon?",
+     "Lucy: With milk, please. And a piece of apple cake.",
+     "Waiter: Sorry, we haven't got any apple cake today.",
+     "Lucy: OK, chocolate cake, then. How much is that?"},
+    "Z mlekiem, proszę. I kawałek szarlotki.",
+    {"leaves", "The", "at", "train", "ten."},
+    "The train",
+    "They are going to Edinburgh by train.",
+    "Jadą do Edynburga pociągiem.",
+    {"brother", "aunt", "cousin", "grandmother", "uncle"},
+    "The next one leaves at ten fifteen.",
+};
+
+const Examples kGermanExamples = {
+    {{{"1. Wo wohnt die Familie?", {"in Krakau", "in Hamburg", "in Danzig"}, 0, 0},
+      {"2. Wie alt ist der Bruder?", {"zwölf", "zwanzig", "dreißig"}, 1, 2},
+      {"3. Was macht die Mutter beruflich?",
+       {"Sie ist Krankenschwester.", "Sie ist Lehrerin.", "Sie ist Köchin."},
+       1,
+       -1}}},
+    {"Kellner: Guten Morgen! Was darf ich Ihnen bringen?",
+     "Julia: Hallo. Ich hätte gern eine Tasse Tee, bitte.",
+     "Kellner: Gern. Mit Milch oder mit Zitrone?",
+     "Julia: Mit Milch, bitte. Und ein Stück Apfelkuchen.",
+     "Kellner: Tut mir leid, Apfelkuchen haben wir heute nicht.",
+     "Julia: Gut, dann nehme ich Schokoladenkuchen. Was macht das?"},
+    "Z mlekiem, proszę. I kawałek szarlotki.",
+    {"fährt", "Der", "zehn", "Zug", "um", "ab."},
+    "Der Zug",
+    "Anna fährt mit dem Zug nach Berlin.",
+    "Anna jedzie do Berlina pociągiem.",
+    {"Bruder", "Tante", "Cousin", "Großmutter", "Onkel"},
+    "Der nächste fährt um zehn Uhr fünfzehn.",
+};
+
+const Examples kFrenchExamples = {
+    {{{"1. Où habite la famille?", {"à Cracovie", "à Lyon", "à Gdańsk"}, 0, 0},
+      {"2. Quel âge a le frère?", {"douze ans", "vingt ans", "trente ans"}, 1, 2},
+      {"3. Que fait la mère?",
+       {"Elle est infirmière.", "Elle est enseignante.", "Elle est cuisinière."},
+       1,
+       -1}}},
+    {"Serveur: Bonjour! Qu'est-ce que je vous sers?",
+     "Claire: Bonjour. Je voudrais un thé, s'il vous plaît.",
+     "Serveur: Bien sûr. Avec du lait ou avec du citron?",
+     "Claire: Avec du lait, s'il vous plaît. Et une part de tarte aux pommes.",
+     "Serveur: Désolé, nous n'avons plus de tarte aux pommes aujourd'hui.",
+     "Claire: D'accord, un gâteau au chocolat, alors. Je vous dois combien?"},
+    "Z mlekiem, proszę. I kawałek szarlotki.",
+    {"part", "Le", "heures.", "train", "à", "dix"},
+    "Le train",
+    "Anna prend le train pour Paris.",
+    "Anna jedzie do Paryża pociągiem.",
+    {"frère", "tante", "cousin", "grand-mère", "oncle"},
+    "Le prochain part à dix heures quinze.",
+};
+
+const Examples& ExamplesOf(const Course& course) {
+  return course.Pick(kEnglishExamples, kGermanExamples, kFrenchExamples);
 }
 
 // ---------------------------------------------------------------------------------------------
@@ -313,7 +407,7 @@ QImage MainWindowShot(const Drawn& drawn) {
   return Shot(window, 0.6, callouts);
 }
 
-QImage SectionChooserShot(const Drawn& drawn) {
+QImage SectionChooserShot(const Drawn& drawn, const Course& course) {
   QImage window = drawn.Picture(QStringLiteral("Lang_r\\0\\gfx_r\\menu_video.bmp"));
   QPainter p(&window);
   Smooth(p);
@@ -321,10 +415,10 @@ QImage SectionChooserShot(const Drawn& drawn) {
   struct Row {
     const char* level;
     const char* done;
-    const char* title;
+    QString title;
   };
-  const Row rows[] = {{"poz_2", "rob_yes", "Dzień w Londynie"},
-                      {"poz_3", "rob_no", "Wyścig na lotnisko"}};
+  const Row rows[] = {{"poz_2", "rob_yes", course.TextTitlePolish(3)},
+                      {"poz_3", "rob_no", course.TextTitlePolish(7)}};
   // The first row is selected: highlight and focus frame under it.
   p.fillRect(QRect(list.x(), list.y() + 1, 357, 17), kRowHighlight);
   p.setPen(QPen(kFocusFrame, 2));
@@ -336,8 +430,8 @@ QImage SectionChooserShot(const Drawn& drawn) {
     const QImage done = drawn.Picture(QStringLiteral("gfx_r\\ikony\\%1.bmp").arg(rows[r].done));
     p.drawImage(list.x() + 1, y + 1, level);
     p.drawImage(list.x() + level.width() + 4, y + 1, done);
-    Text(p, QRectF(list.x() + level.width() + done.width() + 7, y, 300, 18),
-         QString::fromUtf8(rows[r].title), 13, false, Qt::black);
+    Caption(p, QRectF(list.x() + level.width() + done.width() + 7, y, 300, 18), rows[r].title, 13,
+            false, Qt::black, Qt::AlignLeft | Qt::AlignVCenter);
   }
   Text(p, QRectF(46, 473, 271, 40),
        QStringLiteral("Test wyboru, 2024-05-17, 80%, (3)\nUkładanie w kolejności"), 11, false,
@@ -492,13 +586,14 @@ QImage HelpWindowShot(const Drawn& drawn) {
 // ---------------------------------------------------------------------------------------------
 // Diagrams of the study windows.
 
-QImage ExerciseDiagram(const Drawn& drawn) {
+QImage ExerciseDiagram(const Drawn& drawn, const Course& course) {
   QImage window = Canvas(QSize(800, 600), kSand);
   QPainter p(&window);
   Smooth(p);
   RightStrip(p, 700, 100, 600);
   p.drawImage(QPoint(10, 10), drawn.Skin(QStringLiteral("but_r\\panel_film.bmp")));
-  Text(p, QRectF(90, 14, 560, 32), QStringLiteral("Anna's family"), 24, true, kNavy);
+  Caption(p, QRectF(90, 14, 560, 32), course.TextTitle(1), 24, true, kNavy,
+          Qt::AlignLeft | Qt::AlignVCenter, 18);
 
   // Instruction box.
   Panel(p, QRectF(16, 100, 657, 40), kWhite, 8, kSandLine);
@@ -507,22 +602,10 @@ QImage ExerciseDiagram(const Drawn& drawn) {
 
   // Three questions after the check: right, wrong, unanswered.
   Panel(p, QRectF(16, 156, 657, 318), kWhite, 8, kSandLine);
-  struct Question {
-    const char* text;
-    const char* answers[3];
-    int right;
-    int ticked;
-  };
-  const Question questions[] = {
-      {"1. Where does Anna live?", {"in Kraków", "in London", "in Gdańsk"}, 0, 0},
-      {"2. How old is her brother?", {"twelve", "twenty", "thirty"}, 1, 2},
-      {"3. What does her mother do?",
-       {"She is a nurse.", "She is a teacher.", "She is a cook."},
-       1,
-       -1}};
   qreal y = 172;
-  for (const Question& q : questions) {
-    Text(p, QRectF(34, y, 600, 20), QString::fromUtf8(q.text), 14, true, kNavy);
+  for (const Question& q : ExamplesOf(course).questions) {
+    Caption(p, QRectF(34, y, 600, 20), QString::fromUtf8(q.text), 14, true, kNavy,
+            Qt::AlignLeft | Qt::AlignVCenter);
     y += 24;
     // After the check the right answer is ticked; a wrong choice gets a red box and "!", and
     // so does the right answer of a question left unanswered.
@@ -531,7 +614,8 @@ QImage ExerciseDiagram(const Drawn& drawn) {
       const Tick tick = a == q.right ? Tick::Right : wrong ? Tick::Wrong : Tick::Empty;
       TickBox(p, QRectF(52, y + 2, 16, 16), tick);
       if (wrong || (q.ticked < 0 && a == q.right)) Exclamation(p, QPointF(38, y + 10));
-      Text(p, QRectF(78, y, 400, 20), QString::fromUtf8(q.answers[a]), 14, false, kInk);
+      Caption(p, QRectF(78, y, 400, 20), QString::fromUtf8(q.answers[static_cast<size_t>(a)]), 14,
+              false, kInk, Qt::AlignLeft | Qt::AlignVCenter);
       y += 22;
     }
     y += 10;
@@ -563,18 +647,17 @@ QImage ExerciseDiagram(const Drawn& drawn) {
                {8, QPointF(764, 14)}});
 }
 
-QImage LessonChooserDiagram(const Drawn& drawn) {
+QImage LessonChooserDiagram(const Drawn& drawn, const Course& course) {
   QImage window = Canvas(QSize(800, 600), kSand);
   QPainter p(&window);
   Smooth(p);
   Header(p, 800, 64, Icon::Exercises, QStringLiteral("Ćwiczenia"), QString());
   // Left list: the sections of the course.
   Panel(p, QRectF(40, 76, 280, 224), kWhite, 8, kSandLine);
-  const char* groups[] = {"Życie codzienne", "Podróże",         "Praca",
-                          "Zdrowie",         "Zakupy i usługi", "Czas wolny"};
   p.fillRect(QRectF(47, 76 + 18, 253, 16), kRowHighlight);
   for (int i = 0; i < 6; ++i) {
-    Text(p, QRectF(52, 76 + 18 * i, 240, 18), QString::fromUtf8(groups[i]), 13, false, Qt::black);
+    Caption(p, QRectF(52, 76 + 18 * i, 240, 18), course.GroupPolish(i + 1), 13, false, Qt::black,
+            Qt::AlignLeft | Qt::AlignVCenter);
   }
   // Right list: what the chosen section holds.
   Panel(p, QRectF(355, 158, 385, 336), kWhite, 8, kSandLine);
@@ -582,13 +665,13 @@ QImage LessonChooserDiagram(const Drawn& drawn) {
     const char* level;
     const char* done;
     const char* kind;
-    const char* title;
+    QString title;
   };
-  const Item items[] = {{"poz_2", "rob_yes", "zda_tek", "Dzień w Londynie"},
-                        {"poz_3", "rob_no", "zda_tek", "Wyścig na lotnisko"},
-                        {"poz_2", "rob_yes", "img_dia", "Na dworcu"},
-                        {"poz_1", "rob_no", "img_rpg", "Czym podróżują?"},
-                        {"poz_2", "rob_no", "zda_ust", "Zdania – poziom 2"}};
+  const Item items[] = {{"poz_2", "rob_yes", "zda_tek", course.TextTitlePolish(3)},
+                        {"poz_3", "rob_no", "zda_tek", course.TextTitlePolish(7)},
+                        {"poz_2", "rob_yes", "img_dia", course.ConversationTitlePolish(2)},
+                        {"poz_1", "rob_no", "img_rpg", course.ComprehensionPolish(2)},
+                        {"poz_2", "rob_no", "zda_ust", QStringLiteral("Zdania – poziom 2")}};
   p.fillRect(QRectF(362, 164, 371, 16), kRowHighlight);
   p.setPen(QPen(kFocusFrame, 2));
   p.setBrush(Qt::NoBrush);
@@ -601,7 +684,8 @@ QImage LessonChooserDiagram(const Drawn& drawn) {
       p.drawImage(QPointF(x, top + 1), picture);
       x += picture.width() + 3;
     }
-    Text(p, QRectF(x + 3, top, 300, 18), QString::fromUtf8(items[r].title), 13, false, Qt::black);
+    Caption(p, QRectF(x + 3, top, 300, 18), items[r].title, 13, false, Qt::black,
+            Qt::AlignLeft | Qt::AlignVCenter);
   }
   // The information box.
   Panel(p, QRectF(36, 466, 288, 108), kWhite, 8, kSandLine);
@@ -622,21 +706,21 @@ QImage LessonChooserDiagram(const Drawn& drawn) {
                {6, QPointF(764, 14)}});
 }
 
-QImage ResultsDiagram(const Drawn& drawn) {
+QImage ResultsDiagram(const Drawn& drawn, const Course& course) {
   QImage window = Canvas(QSize(420, 128), kWhite);
   QPainter p(&window);
   Smooth(p);
   struct Item {
     const char* level;
     const char* kind;
-    const char* title;
+    QString title;
     int percent;
   };
-  const Item items[] = {{"poz_1", "zda_tek", "Rodzina Anny", 92},
-                        {"poz_2", "zda_tek", "Dzień w Londynie", 58},
-                        {"poz_2", "img_dia", "Na dworcu", 35},
-                        {"poz_1", "img_rpg", "Która godzina?", 100},
-                        {"poz_2", "zda_ust", "Zdania – poziom 2", 0}};
+  const Item items[] = {{"poz_1", "zda_tek", course.TextTitlePolish(1), 92},
+                        {"poz_2", "zda_tek", course.TextTitlePolish(3), 58},
+                        {"poz_2", "img_dia", course.ConversationTitlePolish(2), 35},
+                        {"poz_1", "img_rpg", course.ComprehensionPolish(1), 100},
+                        {"poz_2", "zda_ust", QStringLiteral("Zdania – poziom 2"), 0}};
   const QImage back = drawn.Picture(QStringLiteral("gfx_r\\ikony\\img_progress_back.bmp"));
   const QImage bar = drawn.Picture(QStringLiteral("gfx_r\\ikony\\img_progress.bmp"));
   p.fillRect(QRectF(8, 8 + 18, 404, 16), kRowHighlight);
@@ -648,7 +732,8 @@ QImage ResultsDiagram(const Drawn& drawn) {
       p.drawImage(QPointF(x, top + 1), picture);
       x += picture.width() + 3;
     }
-    Text(p, QRectF(x + 3, top, 200, 18), QString::fromUtf8(items[r].title), 13, false, Qt::black);
+    Caption(p, QRectF(x + 3, top, 200, 18), items[r].title, 13, false, Qt::black,
+            Qt::AlignLeft | Qt::AlignVCenter, 10);
     Text(p, QRectF(8 + 251, top, 38, 18), QStringLiteral("%1%").arg(items[r].percent), 13, false,
          Qt::black, Qt::AlignRight | Qt::AlignVCenter);
     p.drawImage(QPointF(8 + 301, top + 1), back);
@@ -659,7 +744,7 @@ QImage ResultsDiagram(const Drawn& drawn) {
   return Shot(window, 1.2, {{1, QPointF(16, 108)}, {2, QPointF(268, 108)}, {3, QPointF(390, 108)}});
 }
 
-QImage ConversationDiagram(const Drawn& drawn) {
+QImage ConversationDiagram(const Drawn& drawn, const Course& course) {
   QImage window = Canvas(QSize(800, 600), kSand);
   QPainter p(&window);
   Smooth(p);
@@ -668,12 +753,8 @@ QImage ConversationDiagram(const Drawn& drawn) {
        QStringLiteral("Posłuchaj rozmowy. Wskaż kwestię myszą, aby zobaczyć jej tłumaczenie."), 15,
        true, kNavy);
   Panel(p, QRectF(16, 52, 668, 450), kWhite, 8, kSandLine);
-  const char* lines[] = {"Waiter: Good morning! What can I get you?",
-                         "Lucy: Hello. Can I have a cup of tea, please?",
-                         "Waiter: Of course. With milk or with lemon?",
-                         "Lucy: With milk, please. And a piece of apple cake.",
-                         "Waiter: Sorry, we haven't got any apple cake today.",
-                         "Lucy: OK, chocolate cake, then. How much is that?"};
+  const Examples& examples = ExamplesOf(course);
+  const auto& lines = examples.conversation;
   for (int i = 0; i < 6; ++i) {
     const qreal top = 70 + i * 40;
     if (i == 3) FillRounded(p, QRectF(96, top - 4, 570, 30), kTealPale, 6);
@@ -682,13 +763,13 @@ QImage ConversationDiagram(const Drawn& drawn) {
     DrawIcon(p, Icon::Microphone, QRectF(31, top + 3, 16, 16), kWhite);
     Panel(p, QRectF(62, top, 26, 22), i == 1 ? kCoral : kNavyPanel, 6);
     DrawIcon(p, i == 1 ? Icon::Users : Icon::Speaker, QRectF(67, top + 3, 16, 16), kWhite);
-    Text(p, QRectF(104, top - 2, 560, 26), QString::fromUtf8(lines[i]), 15, false,
-         i % 2 == 0 ? kNavy : kInk);
+    Caption(p, QRectF(104, top - 2, 560, 26), QString::fromUtf8(lines[static_cast<size_t>(i)]), 15,
+            false, i % 2 == 0 ? kNavy : kInk, Qt::AlignLeft | Qt::AlignVCenter, 12);
   }
   // The translation of the phrase under the mouse.
   Panel(p, QRectF(16, 516, 668, 60), kNavy, 8);
-  Text(p, QRectF(34, 516, 640, 60), QStringLiteral("Z mlekiem, proszę. I kawałek szarlotki."), 16,
-       false, kWhite);
+  Caption(p, QRectF(34, 516, 640, 60), QString::fromUtf8(examples.translation), 16, false, kWhite,
+          Qt::AlignLeft | Qt::AlignVCenter);
 
   // Tabs of the five modes and the play buttons.
   const Icon modes[] = {Icon::Headphones, Icon::Microphone, Icon::Globe, Icon::Question,
@@ -713,7 +794,7 @@ QImage ConversationDiagram(const Drawn& drawn) {
                {8, QPointF(746, 566)}});
 }
 
-QImage SentencesDiagram(const Drawn& drawn) {
+QImage SentencesDiagram(const Drawn& drawn, const Course& course) {
   QImage window = Canvas(QSize(800, 600), kSand);
   QPainter p(&window);
   Smooth(p);
@@ -724,18 +805,20 @@ QImage SentencesDiagram(const Drawn& drawn) {
   Text(p, QRectF(300, 34, 370, 60),
        QStringLiteral("Posłuchaj zdania i ułóż wyrazy we właściwej kolejności."), 15, true, kNavy,
        Qt::AlignLeft | Qt::AlignTop | Qt::TextWordWrap);
-  const char* words[] = {"leaves", "The", "at", "train", "ten."};
+  const Examples& examples = ExamplesOf(course);
   qreal x = 300;
-  for (const char* word : words) {
-    const QString text = QString::fromLatin1(word);
+  for (const char* word : examples.shuffled) {
+    const QString text = QString::fromUtf8(word);
     const qreal width = QFontMetricsF(Font(16, true)).horizontalAdvance(text) + 22;
     Panel(p, QRectF(x, 110, width, 34), kTeal, 6);
     Text(p, QRectF(x, 110, width, 34), text, 16, true, kWhite, Qt::AlignCenter);
     x += width + 10;
   }
+  if (x - 10 > 684 - 12) throw std::runtime_error("the sentence's words do not fit their panel");
   // The answer line.
   Panel(p, QRectF(24, 250, 660, 60), kWhite, 8, kSandLine);
-  Text(p, QRectF(40, 250, 620, 60), QStringLiteral("The train ▏"), 18, false, kInk);
+  Text(p, QRectF(40, 250, 620, 60), QString::fromUtf8(examples.answerStart) + QStringLiteral(" ▏"),
+       18, false, kInk);
   Text(p, QRectF(24, 324, 660, 24),
        QStringLiteral("Dobrze! Zdanie jest ułożone poprawnie. Naciśnij Enter, aby przejść dalej."),
        14, true, kLeaf);
@@ -758,11 +841,11 @@ QImage SentencesDiagram(const Drawn& drawn) {
                {7, QPointF(690, 526)}});
 }
 
-QImage ComprehensionDiagram(const Drawn& drawn) {
+QImage ComprehensionDiagram(const Drawn& drawn, const Course& course) {
   QImage window = Canvas(QSize(800, 600), kSand);
   QPainter p(&window);
   Smooth(p);
-  Header(p, 800, 80, Icon::Headphones, QStringLiteral("Czym podróżują?"),
+  Header(p, 800, 80, Icon::Headphones, course.ComprehensionPolish(2),
          QStringLiteral("Rozumienie ze słuchu · 3 z 7"));
   Text(p, QRectF(40, 96, 600, 26),
        QStringLiteral("Posłuchaj nagrania i kliknij obrazek, który do niego pasuje."), 15, true,
@@ -778,10 +861,11 @@ QImage ComprehensionDiagram(const Drawn& drawn) {
     }
   }
   Panel(p, QRectF(70, 404, 660, 84), kWhite, 8, kSandLine);
-  Text(p, QRectF(90, 412, 620, 30), QStringLiteral("They are going to Edinburgh by train."), 17,
-       true, kNavy);
-  Text(p, QRectF(90, 446, 620, 30), QStringLiteral("Jadą do Edynburga pociągiem."), 15, false,
-       kMuted);
+  const Examples& examples = ExamplesOf(course);
+  Caption(p, QRectF(90, 412, 620, 30), QString::fromUtf8(examples.heard), 17, true, kNavy,
+          Qt::AlignLeft | Qt::AlignVCenter);
+  Caption(p, QRectF(90, 446, 620, 30), QString::fromUtf8(examples.heardPolish), 15, false, kMuted,
+          Qt::AlignLeft | Qt::AlignVCenter);
   p.drawImage(QPoint(376, 510), drawn.Skin(QStringLiteral("but_r\\rozum_graj.bmp")));
   p.drawImage(QPoint(775, 0), drawn.Skin(QStringLiteral("but_r\\close_panel.bmp")));
   p.end();
@@ -792,7 +876,7 @@ QImage ComprehensionDiagram(const Drawn& drawn) {
                {4, QPointF(300, 58)}});
 }
 
-QImage PairsDiagram(const Drawn& drawn) {
+QImage PairsDiagram(const Drawn& drawn, const Course& course) {
   QImage window = Canvas(QSize(800, 600), kSand);
   QPainter p(&window);
   Smooth(p);
@@ -801,15 +885,11 @@ QImage PairsDiagram(const Drawn& drawn) {
        QStringLiteral("Połącz wyrazy w pary: kliknij wyraz po lewej, a potem jego parę po prawej."),
        15, true, kNavy);
   struct Pair {
-    const char* left;
     const char* right;
     int state;  // 0 not checked, 1 right, 2 wrong
   };
-  const Pair pairs[] = {{"brother", "brat", 1},
-                        {"aunt", "ciocia", 1},
-                        {"cousin", "kuzyn", 2},
-                        {"grandmother", "babcia", 1},
-                        {"uncle", "wujek", 2}};
+  const Pair pairs[] = {{"brat", 1}, {"ciocia", 1}, {"kuzyn", 2}, {"babcia", 1}, {"wujek", 2}};
+  const auto& words = ExamplesOf(course).pairs;
   for (int i = 0; i < 5; ++i) {
     const qreal top = 80 + i * 58;
     const QColor fill = pairs[i].state == 1   ? Lighter(kLeaf, 0.7)
@@ -819,8 +899,9 @@ QImage PairsDiagram(const Drawn& drawn) {
     for (int side = 0; side < 2; ++side) {
       const QRectF label(60 + side * 340, top, 240, 40);
       Panel(p, label, fill, 8, edge);
-      Text(p, label, QString::fromUtf8(side == 0 ? pairs[i].left : pairs[i].right), 16, true, kNavy,
-           Qt::AlignCenter);
+      Caption(p, label,
+              QString::fromUtf8(side == 0 ? words[static_cast<size_t>(i)] : pairs[i].right), 16,
+              true, kNavy, Qt::AlignCenter);
     }
     p.setPen(Stroke(edge, 2));
     p.drawLine(QPointF(300, top + 20), QPointF(400, top + 20));
@@ -841,7 +922,7 @@ QImage PairsDiagram(const Drawn& drawn) {
                {5, QPointF(56, 522)}});
 }
 
-QImage MediaDiagram() {
+QImage MediaDiagram(const Course& course) {
   // The film window on the left, the recording bar on the right, in the media window's look.
   QImage image = Canvas(QSize(650, 344), kWhite);
   QPainter p(&image);
@@ -866,8 +947,8 @@ QImage MediaDiagram() {
   Text(p, QRectF(316, 0, 20, 18), QStringLiteral("✕"), 13, true, kWhite, Qt::AlignCenter);
   p.fillRect(QRectF(1, 20, 334, 280), Qt::black);
   DrawScene(p, QRectF(88, 40, 160, 200), Scene::Train);
-  Text(p, QRectF(1, 254, 334, 40), QStringLiteral("The next one leaves at ten fifteen."), 14, false,
-       kWhite, Qt::AlignCenter);
+  Caption(p, QRectF(1, 254, 334, 40), QString::fromUtf8(ExamplesOf(course).subtitle), 14, false,
+          kWhite, Qt::AlignCenter);
   button(QRectF(8, 308, 22, 22), Icon::Play);
   button(QRectF(32, 308, 22, 22), Icon::Stop);
   button(QRectF(56, 308, 22, 22), Icon::Pause);
@@ -895,7 +976,7 @@ QImage MediaDiagram() {
 // ---------------------------------------------------------------------------------------------
 // The banner of the contents page (a JPEG, as the course's photographs are) and the team.
 
-QImage Banner() {
+QImage Banner(const Course& course) {
   // Sand under the navy page title, with the letter tiles of the main window as its motif.
   QImage image = Canvas(QSize(630, 150), kSand);
   QPainter p(&image);
@@ -906,7 +987,7 @@ QImage Banner() {
   Text(p, QRectF(124, 32, 300, 40), QStringLiteral("Pomoc do kursu"), 30, true, kNavy);
   Text(p, QRectF(124, 72, 300, 24), QStringLiteral("Tessaron 5.0 · Rozumienie ze słuchu"), 16,
        false, kInk);
-  Text(p, QRectF(124, 96, 300, 20), QStringLiteral("Kurs języka angielskiego"), 14, false, kTeal);
+  Text(p, QRectF(124, 96, 300, 20), course.Name(0), 14, false, kTeal);
   const char* letters[] = {"A", "é", "ł", "ß", "ä", "Ж"};
   for (int i = 0; i < 6; ++i) {
     const QRectF letter(424 + (i % 3) * 64, 18 + (i / 3) * 60, 56, 54);
@@ -974,7 +1055,7 @@ QImage TopicIcon(Icon icon) {
 
 }  // namespace
 
-void PaintHelp(PictureFolder& folder, const QString& installation) {
+void PaintHelp(PictureFolder& folder, const QString& installation, const Course& course) {
   const Drawn drawn(installation);
   folder.SaveBmp(QStringLiteral("gfx_r\\pod_pasek_help.bmp"), HelpStrip());
 
@@ -987,20 +1068,20 @@ void PaintHelp(PictureFolder& folder, const QString& installation) {
   }
   png(QStringLiteral("okno_glowne.png"), MainWindowShot(drawn));
   png(QStringLiteral("okno_pomocy.png"), HelpWindowShot(drawn));
-  png(QStringLiteral("wybor_dzialu.png"), SectionChooserShot(drawn));
+  png(QStringLiteral("wybor_dzialu.png"), SectionChooserShot(drawn, course));
   png(QStringLiteral("logowanie.png"), LoginShot(drawn));
   png(QStringLiteral("nowy_uzytkownik.png"), NewUserShot(drawn));
   png(QStringLiteral("opcje.png"), OptionsShot(drawn));
-  png(QStringLiteral("cwiczenie.png"), ExerciseDiagram(drawn));
-  png(QStringLiteral("wybor_cwiczen.png"), LessonChooserDiagram(drawn));
-  png(QStringLiteral("wyniki.png"), ResultsDiagram(drawn));
-  png(QStringLiteral("rozmowa.png"), ConversationDiagram(drawn));
-  png(QStringLiteral("zdania.png"), SentencesDiagram(drawn));
-  png(QStringLiteral("rozumienie.png"), ComprehensionDiagram(drawn));
-  png(QStringLiteral("pary.png"), PairsDiagram(drawn));
-  png(QStringLiteral("odtwarzacz.png"), MediaDiagram());
+  png(QStringLiteral("cwiczenie.png"), ExerciseDiagram(drawn, course));
+  png(QStringLiteral("wybor_cwiczen.png"), LessonChooserDiagram(drawn, course));
+  png(QStringLiteral("wyniki.png"), ResultsDiagram(drawn, course));
+  png(QStringLiteral("rozmowa.png"), ConversationDiagram(drawn, course));
+  png(QStringLiteral("zdania.png"), SentencesDiagram(drawn, course));
+  png(QStringLiteral("rozumienie.png"), ComprehensionDiagram(drawn, course));
+  png(QStringLiteral("pary.png"), PairsDiagram(drawn, course));
+  png(QStringLiteral("odtwarzacz.png"), MediaDiagram(course));
   png(QStringLiteral("zespol.png"), TeamPicture());
-  folder.SaveJpeg(kImg + QStringLiteral("naglowek.jpg"), Banner());
+  folder.SaveJpeg(kImg + QStringLiteral("naglowek.jpg"), Banner(course));
   const std::pair<const char*, Icon> topics[] = {
       {"logowanie", Icon::Users}, {"menu", Icon::Headphones},     {"nauka", Icon::Exercises},
       {"filmy", Icon::Video},     {"zdania", Icon::Sentences},    {"rozmowy", Icon::Conversations},

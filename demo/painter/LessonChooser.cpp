@@ -1,7 +1,7 @@
-// The lesson and exercise chooser's background "wybor_cw_rozum_a.bmp" (800 x 600) in each
-// language folder: the navy title band, white panels exactly under the two lists and the
-// information text, a navy band under the lessons / whole material choice and, between them,
-// what the signs in the right list mean.
+// The lesson and exercise chooser's background "wybor_cw_rozum_<course letter>.bmp"
+// (800 x 600) in each language folder: the navy title band, white panels exactly under the two
+// lists and the information text, a navy band under the lessons / whole material choice and,
+// between them, what the signs in the right list mean.
 #include <array>
 #include <stdexcept>
 #include <utility>
@@ -158,9 +158,10 @@ QImage ChooserBackground(int language) {
 
 }  // namespace
 
-void PaintLessonChooser(PictureFolder& folder, int language) {
-  folder.SaveBmp(LangDir(language) + QStringLiteral("gfx_r\\wybor_cw_rozum_a.bmp"),
-                 ChooserBackground(language));
+void PaintLessonChooser(PictureFolder& folder, int language, const Course& course) {
+  folder.SaveBmp(
+      LangDir(language) + QStringLiteral("gfx_r\\wybor_cw_rozum_%1.bmp").arg(course.Letter()),
+      ChooserBackground(language));
 }
 
 }  // namespace tess::demo

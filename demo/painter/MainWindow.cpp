@@ -28,7 +28,7 @@ QRectF Tile(int left, int top, int columns = 1, int rows = 1) {
   return QRectF(left + 4, top + 4, columns * 100 - 8, rows * 100 - 8);
 }
 
-void Header(QPainter& p, int language) {
+void Header(QPainter& p, int language, const Course& course) {
   p.fillRect(QRect(0, 0, 800, kHeaderBottom), kNavy);
 
   const QRectF logo(24, 28, 68, 68);
@@ -40,7 +40,7 @@ void Header(QPainter& p, int language) {
   p.drawText(QRectF(112, 24, 400, 36), Qt::AlignLeft | Qt::AlignVCenter, kProductTitle);
   Caption(p, QRectF(112, 60, 400, 24), Say(say::kListening, language), 19, false, kSand,
           Qt::AlignLeft | Qt::AlignVCenter);
-  Caption(p, QRectF(112, 84, 400, 20), Say(say::kCourseName, language), 14, false, kTealOnNavy,
+  Caption(p, QRectF(112, 84, 400, 20), course.Name(language), 14, false, kTealOnNavy,
           Qt::AlignLeft | Qt::AlignVCenter);
 
   // The authors' click area.
@@ -78,20 +78,20 @@ void MotifTile(QPainter& p, const QRectF& tile, Icon icon) {
   DrawIcon(p, icon, tile.adjusted(48, 48, -48, -48), kTealPale, 3);
 }
 
-void CourseCard(QPainter& p, const QRectF& tile, int language) {
+void CourseCard(QPainter& p, const QRectF& tile, int language, const Course& course) {
   Panel(p, tile, kWhite, 8, kSandLine);
   const QRectF flag(tile.center().x() - 48, tile.top() + 34, 96, 64);
   p.save();
   QPainterPath rounded;
   rounded.addRoundedRect(flag, 6, 6);
   p.setClipPath(rounded);
-  DrawUnitedKingdomFlag(p, flag);
+  DrawCourseFlag(p, flag, course.language());
   p.restore();
 
   Caption(p, QRectF(tile.left() + 8, flag.bottom() + 16, tile.width() - 16, 18),
           Say(say::kCourseLanguage, language), 13, false, kMuted);
   Caption(p, QRectF(tile.left() + 8, flag.bottom() + 34, tile.width() - 16, 28),
-          Say(say::kEnglish, language), 22, true, kNavy);
+          course.LanguageName(language), 22, true, kNavy);
 }
 
 void HeadlineCard(QPainter& p, const QRectF& tile, int language) {
@@ -114,7 +114,7 @@ void HeadlineCard(QPainter& p, const QRectF& tile, int language) {
 
 // The band of 100-pixel cells where the animation shows its pictures; the cells that the
 // animation never uses carry the headline and the course card.
-void Wall(QPainter& p, int language) {
+void Wall(QPainter& p, int language, const Course& course) {
   const std::array<QPoint, 8> smallCells = {{{0, 124},
                                              {100, 124},
                                              {200, 124},
@@ -130,7 +130,7 @@ void Wall(QPainter& p, int language) {
   MotifTile(p, Tile(0, 224, 2, 2), Icon::Conversations);
   MotifTile(p, Tile(400, 124, 2, 2), Icon::Headphones);
   HeadlineCard(p, Tile(200, 324, 4, 1), language);
-  CourseCard(p, Tile(600, 224, 2, 2), language);
+  CourseCard(p, Tile(600, 224, 2, 2), language, course);
 }
 
 void MenuHeading(QPainter& p, int language) {
@@ -173,13 +173,13 @@ QImage MenuCaption(const QString& text) {
 
 }  // namespace
 
-void PaintMainWindow(PictureFolder& folder, int language) {
+void PaintMainWindow(PictureFolder& folder, int language, const Course& course) {
   QImage background = Canvas(QSize(800, 600), kSand);
   {
     QPainter p(&background);
     p.setRenderHint(QPainter::Antialiasing);
-    Header(p, language);
-    Wall(p, language);
+    Header(p, language, course);
+    Wall(p, language, course);
     MenuHeading(p, language);
     MenuBar(p, language);
   }

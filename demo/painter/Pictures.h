@@ -6,6 +6,8 @@
 
 #include <utility>
 
+#include "Course.h"
+
 namespace tess::demo {
 
 /// The installation folder; pictures are saved under it by their relative names, with "\" as
@@ -32,18 +34,19 @@ class PictureFolder {
 /// "Lang_r\n\" of an interface language.
 QString LangDir(int language);
 
-/// The shared skin strips in "but_r\" (words in Polish) and the two flags.
-void PaintSkins(PictureFolder& folder);
+/// The shared skin strips in "but_r\" (words in Polish), the course language's flag and the
+/// translation's.
+void PaintSkins(PictureFolder& folder, const Course& course);
 /// The skin strips with words on them, in the language's folder.
 void PaintLanguageSkins(PictureFolder& folder, int language);
 /// The main window's background and the captions of its menu buttons.
-void PaintMainWindow(PictureFolder& folder, int language);
+void PaintMainWindow(PictureFolder& folder, int language, const Course& course);
 /// The background of the message window.
 void PaintMessageWindow(PictureFolder& folder, int language);
 /// The backgrounds of the login, new-user and exit confirmation windows.
 void PaintUserWindows(PictureFolder& folder, int language);
 void PaintClassroomWindows(PictureFolder& folder);
-void PaintConversationPictures(PictureFolder& folder);
+void PaintConversationPictures(PictureFolder& folder, const Course& course);
 /// The background of the options window.
 void PaintOptionsWindow(PictureFolder& folder, int language);
 /// The help and translation backgrounds of the information window.
@@ -54,11 +57,11 @@ void PaintInformationIcons(PictureFolder& folder);
 /// "menu_sentences.bmp" and "menu_konwersacje.bmp".
 void PaintSectionBackgrounds(PictureFolder& folder, int language);
 /// The lesson chooser's background "gfx_r\wybor_cw_rozum_a.bmp".
-void PaintLessonChooser(PictureFolder& folder, int language);
+void PaintLessonChooser(PictureFolder& folder, int language, const Course& course);
 /// The exercise windows' pictures: the texts' backgrounds "Hdd\teksty\tlo_<n>.jpg" (and ".bmp"
 /// where a sorting exercise opens them), the right-hand panel, the tab icons "but_r\zakl\" and
 /// the multiple-choice stamps in "gfx_r\ikony\".
-void PaintExercisePictures(PictureFolder& folder);
+void PaintExercisePictures(PictureFolder& folder, const Course& course);
 /// The sentences window's backgrounds "Hdd\Zdania\Zdania1.jpg" to "Zdania5.jpg", its right strip
 /// "gfx_r\pod_pasek.bmp" and the record button's pictures "gfx_r\zdania\k_nag_a..c.bmp".
 void PaintSentencesWindow(PictureFolder& folder);
@@ -73,20 +76,20 @@ void PaintResultScreen(PictureFolder& folder, int language);
 void PaintChooserIcons(PictureFolder& folder);
 /// The main window's animation pictures "gfx_r\anim\maly_1..20", "duzy_1..5" and the running
 /// dot "gfx_r\kropka.avi".
-void PaintMainAnimation(PictureFolder& folder);
+void PaintMainAnimation(PictureFolder& folder, const Course& course);
 /// The programs' menu icons "icons\hicolor\<size>\apps\" (48, 128, 256 PNG and scalable SVG),
 /// which the package puts into the icon theme.
 void PaintAppIcons(PictureFolder& folder);
 /// The dictionary's skin strips and main window background in "but_slow_r\".
-void PaintDictionary(PictureFolder& folder);
+void PaintDictionary(PictureFolder& folder, const Course& course);
 /// The help window's strip "gfx_r\pod_pasek_help.bmp" and the pictures of the help pages in
 /// "Htm_r\img\". Drawn last: it puts windows together from the pictures already written to
 /// `installation`.
-void PaintHelp(PictureFolder& folder, const QString& installation);
+void PaintHelp(PictureFolder& folder, const QString& installation, const Course& course);
 
 /// The frames of a film from the timeline the sound maker left ("film_<n>.txt": start, end,
 /// scene and subtitle of each segment), one picture a segment, and the list "frames.ffconcat"
 /// that tells ffmpeg how long each stands.
-void PaintFilmFrames(const QString& timeline, const QString& outDir);
+void PaintFilmFrames(const QString& timeline, const QString& outDir, const Course& course);
 
 }  // namespace tess::demo

@@ -237,30 +237,78 @@ QImage SectionBackground(const Section& section, int language) {
 // The wall's tile within its cell, as the main window's background draws it.
 QRectF TileIn(int cells) { return QRectF(4, 4, cells * 100 - 8, cells * 100 - 8); }
 
-QImage SmallPicture(int n) {
+struct Greeting {
+  const char* text;
+  const char* language;
+};
+using Greetings = std::array<Greeting, 10>;
+
+// Hellos and thanks of the languages around the course, the course language's own first.
+const Greetings kEnglishGreetings = {{{"Hello!", "English"},
+                                      {"Hallo!", "Deutsch"},
+                                      {"Bonjour!", "Français"},
+                                      {"Cześć!", "Polski"},
+                                      {"Привет!", "Русский"},
+                                      {"Hola!", "Español"},
+                                      {"Ciao!", "Italiano"},
+                                      {"Thanks!", "English"},
+                                      {"Danke!", "Deutsch"},
+                                      {"Merci!", "Français"}}};
+const Greetings kGermanGreetings = {{{"Hallo!", "Deutsch"},
+                                     {"Hello!", "English"},
+                                     {"Bonjour!", "Français"},
+                                     {"Cześć!", "Polski"},
+                                     {"Привет!", "Русский"},
+                                     {"Hola!", "Español"},
+                                     {"Ciao!", "Italiano"},
+                                     {"Danke!", "Deutsch"},
+                                     {"Thanks!", "English"},
+                                     {"Merci!", "Français"}}};
+const Greetings kFrenchGreetings = {{{"Bonjour!", "Français"},
+                                     {"Hello!", "English"},
+                                     {"Hallo!", "Deutsch"},
+                                     {"Cześć!", "Polski"},
+                                     {"Привет!", "Русский"},
+                                     {"Hola!", "Español"},
+                                     {"Ciao!", "Italiano"},
+                                     {"Merci!", "Français"},
+                                     {"Thanks!", "English"},
+                                     {"Danke!", "Deutsch"}}};
+
+// The words of the large pictures: a short exchange, its motto and the four promises.
+struct Slogans {
+  const char* question;
+  const char* answer;
+  const char* motto;
+  std::array<const char*, 4> promises;
+};
+const Slogans kEnglishSlogans = {
+    "How are you?",
+    "Fine, thanks!",
+    "Talk with confidence",
+    {"Listen and understand", "Watch the story", "Learn new words", "See your progress"}};
+const Slogans kGermanSlogans = {
+    "Wie geht's?",
+    "Gut, danke!",
+    "Sicher sprechen",
+    {"Hören und verstehen", "Die Geschichte sehen", "Neue Wörter lernen", "Fortschritte sehen"}};
+const Slogans kFrenchSlogans = {
+    "Ça va\u00A0?",
+    "Bien, merci\u00A0!",
+    "Parler sans hésiter",
+    {"Écouter, comprendre", "Regarder l'histoire", "Apprendre des mots", "Voir vos progrès"}};
+
+QImage SmallPicture(int n, const Course& course) {
   QImage image = Canvas(QSize(100, 100), kSand);
   QPainter p(&image);
   p.setRenderHint(QPainter::Antialiasing);
   const QRectF tile = TileIn(1);
-  struct Word {
-    const char* text;
-    const char* language;
-  };
-  static const std::array<Word, 10> kWords = {{{"Hello!", "English"},
-                                               {"Hallo!", "Deutsch"},
-                                               {"Bonjour!", "Français"},
-                                               {"Cześć!", "Polski"},
-                                               {"Привет!", "Русский"},
-                                               {"Hola!", "Español"},
-                                               {"Ciao!", "Italiano"},
-                                               {"Thanks!", "English"},
-                                               {"Danke!", "Deutsch"},
-                                               {"Merci!", "Français"}}};
+  const Greetings& words = course.Pick(kEnglishGreetings, kGermanGreetings, kFrenchGreetings);
   static const std::array<Icon, 10> kIcons = {
       Icon::Headphones,    Icon::Speaker,   Icon::Microphone, Icon::Book,  Icon::Film,
       Icon::Conversations, Icon::Sentences, Icon::Globe,      Icon::Check, Icon::Play};
   if (n <= 10) {
-    const Word& word = kWords[static_cast<size_t>(n - 1)];
+    const Greeting& word = words[static_cast<size_t>(n - 1)];
     const QColor fill = n % 2 == 1 ? kTeal : kNavy;
     Panel(p, tile, fill, 8);
     Caption(p, QRectF(tile.left() + 6, tile.top() + 22, tile.width() - 12, 30),
@@ -279,13 +327,14 @@ QImage SmallPicture(int n) {
   return image;
 }
 
-QImage LargePicture(int n) {
+QImage LargePicture(int n, const Course& course) {
   QImage image = Canvas(QSize(200, 200), kSand);
   QPainter p(&image);
   p.setRenderHint(QPainter::Antialiasing);
   const QRectF tile = TileIn(2);
   Panel(p, tile, kWhite, 8, kSandLine);
   const QRectF caption(tile.left() + 12, tile.bottom() - 44, tile.width() - 24, 30);
+  const Slogans& words = course.Pick(kEnglishSlogans, kGermanSlogans, kFrenchSlogans);
   if (n == 1) {
     // Two people talking.
     const QRectF first(tile.left() + 16, tile.top() + 22, 130, 44);
@@ -305,20 +354,19 @@ QImage LargePicture(int n) {
     tailB.lineTo(second.right() - 32, second.bottom() - 1);
     p.setBrush(kNavy);
     p.drawPath(tailB);
-    Caption(p, first, QStringLiteral("How are you?"), 16, true, kWhite);
-    Caption(p, second, QStringLiteral("Fine, thanks!"), 16, true, kWhite);
-    Caption(p, caption, QStringLiteral("Talk with confidence"), 16, true, kNavy);
+    Caption(p, first, QString::fromUtf8(words.question), 16, true, kWhite);
+    Caption(p, second, QString::fromUtf8(words.answer), 16, true, kWhite);
+    Caption(p, caption, QString::fromUtf8(words.motto), 16, true, kNavy);
     return image;
   }
   struct Scene {
     Icon icon;
-    const char* words;
     QColor fill;
   };
-  static const std::array<Scene, 4> kScenes = {{{Icon::Headphones, "Listen and understand", kTeal},
-                                                {Icon::Video, "Watch the story", kNavy},
-                                                {Icon::Book, "Learn new words", kLeaf},
-                                                {Icon::Results, "See your progress", kCoral}}};
+  static const std::array<Scene, 4> kScenes = {{{Icon::Headphones, kTeal},
+                                                {Icon::Video, kNavy},
+                                                {Icon::Book, kLeaf},
+                                                {Icon::Results, kCoral}}};
   const Scene& scene = kScenes[static_cast<size_t>(n - 2)];
   const QRectF circle(tile.center().x() - 52, tile.top() + 22, 104, 104);
   p.setPen(Qt::NoPen);
@@ -329,7 +377,8 @@ QImage LargePicture(int n) {
   p.setBrush(Qt::NoBrush);
   p.setPen(QPen(Lighter(scene.fill, 0.6), 2));
   p.drawEllipse(circle.adjusted(-8, -8, 8, 8));
-  Caption(p, caption, QString::fromLatin1(scene.words), 16, true, kNavy);
+  Caption(p, caption, QString::fromUtf8(words.promises[static_cast<size_t>(n - 2)]), 16, true,
+          kNavy);
   return image;
 }
 
@@ -378,12 +427,12 @@ void PaintSectionBackgrounds(PictureFolder& folder, int language) {
   }
 }
 
-void PaintMainAnimation(PictureFolder& folder) {
+void PaintMainAnimation(PictureFolder& folder, const Course& course) {
   for (int n = 1; n <= 20; ++n) {
-    folder.SaveBmp(QStringLiteral("gfx_r\\anim\\maly_%1.bmp").arg(n), SmallPicture(n));
+    folder.SaveBmp(QStringLiteral("gfx_r\\anim\\maly_%1.bmp").arg(n), SmallPicture(n, course));
   }
   for (int n = 1; n <= 5; ++n) {
-    folder.SaveBmp(QStringLiteral("gfx_r\\anim\\duzy_%1.bmp").arg(n), LargePicture(n));
+    folder.SaveBmp(QStringLiteral("gfx_r\\anim\\duzy_%1.bmp").arg(n), LargePicture(n, course));
   }
   folder.SaveFile(QStringLiteral("gfx_r\\kropka.avi"), UncompressedAvi(DotFrames(), 100));
 }

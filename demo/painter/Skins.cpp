@@ -205,7 +205,7 @@ const std::vector<Skin>& SkinList() {
 }
 
 // The flags are small pictures with a hairline edge, so white stays apart from white.
-QImage Flag(void (*draw)(QPainter&, const QRectF&)) {
+QImage Flag(const std::function<void(QPainter&, const QRectF&)>& draw) {
   const QSize size(30, 20);
   QImage image = Canvas(size, colour::kWhite);
   QPainter p(&image);
@@ -220,13 +220,16 @@ QImage Flag(void (*draw)(QPainter&, const QRectF&)) {
 
 }  // namespace
 
-void PaintSkins(PictureFolder& folder) {
+void PaintSkins(PictureFolder& folder, const Course& course) {
   const std::vector<Skin>& skins = SkinList();
   if (skins.size() != 51) throw std::logic_error("the skin list holds 51 strips");
   for (const Skin& skin : skins) {
     folder.SaveBmp(QString::fromLatin1(skin.name), skin.paint(0));
   }
-  folder.SaveJpeg(QStringLiteral("but_r\\flaga_1.jpg"), Flag(DrawUnitedKingdomFlag));
+  folder.SaveJpeg(QStringLiteral("but_r\\flaga_1.jpg"),
+                  Flag([&course](QPainter& p, const QRectF& field) {
+                    DrawCourseFlag(p, field, course.language());
+                  }));
   folder.SaveJpeg(QStringLiteral("but_r\\flaga_tlum.jpg"), Flag(DrawPolishFlag));
 }
 

@@ -1,62 +1,107 @@
-// Draws every picture of the demo installation into the folder given as the only argument.
+// Draws every picture of the demo installation of one course into the folder given.
 #include <QGuiApplication>
 
 #include <cstdio>
 #include <exception>
+#include <stdexcept>
 
 #include "Captions.h"
+#include "Course.h"
 #include "Look.h"
 #include "Pictures.h"
+
+namespace {
+
+constexpr char kUsage[] =
+    "usage: tess_demo_painter [--course en|de|fr] [--course-dir DIR] INSTALLATION_FOLDER\n"
+    "       tess_demo_painter [--course en|de|fr] --film-frames WORK/film_<n>.txt FRAME_FOLDER\n";
+
+struct Options {
+  tess::demo::CourseLanguage course = tess::demo::CourseLanguage::English;
+  QString courseDir;  // the course's sources, where its titles are read
+  bool filmFrames = false;
+  QStringList folders;
+};
+
+Options Parse(QStringList arguments) {
+  Options options;
+  arguments.removeFirst();
+  while (!arguments.isEmpty()) {
+    const QString argument = arguments.takeFirst();
+    const auto value = [&]() {
+      if (arguments.isEmpty()) throw std::runtime_error(argument.toStdString() + " needs a value");
+      return arguments.takeFirst();
+    };
+    if (argument == QLatin1String("--course")) {
+      options.course = tess::demo::Course::LanguageOf(value());
+    } else if (argument == QLatin1String("--course-dir")) {
+      options.courseDir = value();
+    } else if (argument == QLatin1String("--film-frames")) {
+      options.filmFrames = true;
+    } else if (argument.startsWith(QLatin1String("--"))) {
+      throw std::runtime_error("unknown option " + argument.toStdString());
+    } else {
+      options.folders << argument;
+    }
+  }
+  if (options.folders.size() != (options.filmFrames ? 2 : 1)) {
+    throw std::runtime_error("wrong number of arguments");
+  }
+  return options;
+}
+
+void PaintInstallation(const QString& root, const tess::demo::Course& course) {
+  using namespace tess::demo;
+  PictureFolder folder(root);
+  PaintSkins(folder, course);
+  PaintInformationIcons(folder);
+  PaintChooserIcons(folder);
+  PaintMainAnimation(folder, course);
+  PaintExercisePictures(folder, course);
+  PaintClassroomWindows(folder);
+  PaintConversationPictures(folder, course);
+  PaintSentencesWindow(folder);
+  PaintComprehensionWindow(folder);
+  for (int language = 0; language < kInterfaceLanguages; ++language) {
+    PaintLanguageSkins(folder, language);
+    PaintMainWindow(folder, language, course);
+    PaintSectionBackgrounds(folder, language);
+    PaintLessonChooser(folder, language, course);
+    PaintMessageWindow(folder, language);
+    PaintUserWindows(folder, language);
+    PaintOptionsWindow(folder, language);
+    PaintInformationWindow(folder, language);
+    PaintAnswerWindow(folder, language);
+    PaintResultScreen(folder, language);
+  }
+  PaintDictionary(folder, course);
+  PaintAppIcons(folder);
+  PaintHelp(folder, root, course);
+  std::printf("tess_demo_painter: %d pictures\n", folder.saved());
+}
+
+}  // namespace
 
 int main(int argc, char** argv) {
   if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
   QGuiApplication app(argc, argv);
-  const QStringList arguments = QGuiApplication::arguments();
-  // The films' frames are drawn on their own, once the sounds have fixed their timing.
-  if (arguments.size() == 4 && arguments.at(1) == QLatin1String("--film-frames")) {
-    try {
-      tess::demo::RequireFonts();
-      tess::demo::PaintFilmFrames(arguments.at(2), arguments.at(3));
-    } catch (const std::exception& error) {
-      std::fprintf(stderr, "tess_demo_painter: %s\n", error.what());
-      return 1;
-    }
-    return 0;
-  }
-  if (arguments.size() != 2) {
-    std::fprintf(stderr,
-                 "usage: tess_demo_painter INSTALLATION_FOLDER\n"
-                 "       tess_demo_painter --film-frames WORK/film_<n>.txt FRAME_FOLDER\n");
+  Options options;
+  try {
+    options = Parse(QGuiApplication::arguments());
+  } catch (const std::exception& error) {
+    std::fprintf(stderr, "tess_demo_painter: %s\n%s", error.what(), kUsage);
     return 1;
   }
   try {
     tess::demo::RequireFonts();
-    tess::demo::PictureFolder folder(arguments.at(1));
-    tess::demo::PaintSkins(folder);
-    tess::demo::PaintInformationIcons(folder);
-    tess::demo::PaintChooserIcons(folder);
-    tess::demo::PaintMainAnimation(folder);
-    tess::demo::PaintExercisePictures(folder);
-    tess::demo::PaintClassroomWindows(folder);
-    tess::demo::PaintConversationPictures(folder);
-    tess::demo::PaintSentencesWindow(folder);
-    tess::demo::PaintComprehensionWindow(folder);
-    for (int language = 0; language < tess::demo::kInterfaceLanguages; ++language) {
-      tess::demo::PaintLanguageSkins(folder, language);
-      tess::demo::PaintMainWindow(folder, language);
-      tess::demo::PaintSectionBackgrounds(folder, language);
-      tess::demo::PaintLessonChooser(folder, language);
-      tess::demo::PaintMessageWindow(folder, language);
-      tess::demo::PaintUserWindows(folder, language);
-      tess::demo::PaintOptionsWindow(folder, language);
-      tess::demo::PaintInformationWindow(folder, language);
-      tess::demo::PaintAnswerWindow(folder, language);
-      tess::demo::PaintResultScreen(folder, language);
+    tess::demo::Course course(options.course);
+    if (!options.courseDir.isEmpty()) course.ReadTitles(options.courseDir);
+    // The films' frames are drawn on their own, once the sounds have fixed their timing.
+    if (options.filmFrames) {
+      tess::demo::PaintFilmFrames(options.folders.at(0), options.folders.at(1), course);
+    } else {
+      PaintInstallation(options.folders.at(0), course);
     }
-    tess::demo::PaintDictionary(folder);
-    tess::demo::PaintAppIcons(folder);
-    tess::demo::PaintHelp(folder, arguments.at(1));
-    std::printf("tess_demo_painter: %d pictures\n", folder.saved());
   } catch (const std::exception& error) {
     std::fprintf(stderr, "tess_demo_painter: %s\n", error.what());
     return 1;
