@@ -2,14 +2,20 @@
 """Checks the dictionary's files in an assembled installation, read the way the dictionary
 reads them.
 
-usage: check_dictionary.py INSTALL_DIR        (exit code 1 on a failure)
+usage: check_dictionary.py [LANG] INSTALL_DIR        (exit code 1 on a failure)
 
-The word list "sba_s.txt" and the sentence list "zda.txt": cp1250 with CR LF, the fixed columns
-numeric, the separator blank before the first "=" of a word, every field present, word-class
-tags as tokens of their own, at most 14000 words and 15000 entries in all, no entry number
-twice. The descriptor files lead to the recordings folder, and every recording number has a
-readable WAV file at the path the dictionary computes. The skin strips and the background are
-readable pictures of the sizes the window needs.
+LANG is en (the default), de or fr: the installation's dictionary language. The word list
+("sba_s.txt", "sbn_r.txt", "sbf_s.txt") and the sentence list ("zda.txt", "zdn.txt",
+"zdf.txt"): CR LF line ends, the fixed columns numeric, the separator blank before the first
+"=" of a word, every field present, word-class tags as tokens of their own, at most 14000 words
+and 15000 entries in all, no entry number twice. English and German lists are cp1250; in the
+French ones the French side is cp1252 and the Polish side cp1250, and a letter that only one
+code page has belongs to that side's language (a Polish letter in a French word would read as
+another character, and the other way round). German nouns carry their article and the noun
+tag, French nouns their gender. tess_50_slow.txt names the language; the descriptor files, or
+for French ts50.ini, lead to the recordings folder, and every recording number has a readable
+WAV file at the path the dictionary computes. The skin strips and the background are readable
+pictures of the sizes the window needs.
 """
 import os
 import re
@@ -23,6 +29,20 @@ MIN_RECORDINGS = 2000
 FIELDS = 8  # headword, translation, plural, synonyms, comment, recording, flag, level mark
 SKIN_STRIPS = ["minim.bmp", "zamknij_rog.bmp", "ok2.bmp", "nowy_user.bmp"]
 BACKGROUND = ("slownik_t.bmp", (600, 320))
+
+# number in tess_50_slow.txt, word list, sentence list, database folder (None: the recordings
+# folder is the one of ts50.ini)
+LANGUAGES = {
+    "en": (1, "sba_s.txt", "zda.txt", "db/eng_34"),
+    "de": (2, "sbn_r.txt", "zdn.txt", "db/niem_1234"),
+    "fr": (3, "sbf_s.txt", "zdf.txt", None),
+}
+SHARED_LETTERS = frozenset(
+    ch for ch in bytes(range(256)).decode("cp1252", errors="ignore")
+    if ch.encode("cp1250", errors="ignore") == ch.encode("cp1252"))
+FRENCH_LETTERS = frozenset("àâæçéèêëîïôœùûüÿÀÂÆÇÉÈÊËÎÏÔŒÙÛÜŸ")
+POLISH_LETTERS = frozenset("ąćęłńóśźżĄĆĘŁŃÓŚŹŻ")
+GENDER_MARKS = ("(m)", "(f)")
 
 errors = []
 
@@ -43,17 +63,18 @@ def resolve(root, windows_path):
     return os.path.join(root, *parts)
 
 
-def read_cp1250_lines(root, name):
-    """The lines of a cp1250 file with CR LF line ends, or None when it is missing."""
+def read_cp1250_lines(root, name, code_page="cp1250"):
+    """The lines of a cp1250 file with CR LF line ends, or None when it is missing. With the
+    code page "latin-1" each byte stays one character, for a file of two code pages."""
     path = resolve(root, name)
     if not check(os.path.isfile(path), name, "missing"):
         return None
     with open(path, "rb") as f:
         data = f.read()
     try:
-        text = data.decode("cp1250")
+        text = data.decode(code_page)
     except UnicodeDecodeError as error:
-        fail(name, f"byte {data[error.start]:#04x} at {error.start} is not cp1250")
+        fail(name, f"byte {data[error.start]:#04x} at {error.start} is not {code_page}")
         return None
     check(text.endswith("\r\n"), name, "the last line must end with CR LF")
     lines = text.split("\r\n")
@@ -101,17 +122,19 @@ def parse_entry(line, where, word_list):
     if not check(len(fields) >= FIELDS, where, f"{FIELDS - 1} fields after the headword, each "
                  "ending with '=', expected"):
         return None
-    translation, _plural, _synonyms, _comment, recording, flag, level = \
+    translation, plural, synonyms, comment, recording, flag, level = \
         (f.strip() for f in fields[:FIELDS - 1])
     check(translation != "", where, "empty translation")
     check(flag in ("", "0", "1"), where, f"flag {flag!r}")
     check(level in ("", "0", "1"), where, f"level mark {level!r}")
     return dict(values, headword=headword, translation=translation, recording=recording,
-                level=level)
+                level=level, plural=plural, synonyms=synonyms, comment=comment)
 
 
-def check_tags(entry, where):
-    """Word-class tags are tokens of their own, and the word class agrees with the first."""
+def check_tags(entry, where, language="en"):
+    """Word-class tags are tokens of their own, and the word class agrees with the first. A
+    German noun is "Hund, der" with the tag [1]; a French noun is marked by its gender, since a
+    French dictionary would show "[1]" as it is."""
     tokens = entry["translation"].split()
     tags = []
     for token in tokens:
@@ -119,9 +142,38 @@ def check_tags(entry, where):
             if check(re.fullmatch(r"\[[1-9]\]", token) is not None, where,
                      f"{token!r} in the translation: only the tags [1] to [9] belong there"):
                 tags.append(token)
-    expected = {"[1]": 1, "[2]": 2, "[3]": 3}.get(tags[0] if tags else "", 4)
+        elif language == "fr" and token in GENDER_MARKS:
+            tags.append(token)
+    first = tags[0] if tags else None
+    expected = {"[1]": 1, "[2]": 2, "[3]": 3, "(m)": 1, "(f)": 1}.get(first or "", 4)
+    if language == "fr":
+        check("[1]" not in tags, where, "the tag [1] in a French translation: give the gender")
+        if first is None and entry["class"] == 1:
+            expected = 1  # a noun whose gender the dictionary does not give
     check(entry["class"] == expected, where,
-          f"word class {entry['class']} but the first tag is {tags[0] if tags else 'none'}")
+          f"word class {entry['class']} but the first tag is {first or 'none'}")
+    if language == "de" and re.search(r", (der|die|das)$", entry["headword"]):
+        check(first == "[1]" and entry["class"] == 1, where,
+              "a noun with its article needs the word class 1 and the tag [1] first")
+
+
+def check_code_pages(entry, where):
+    """The French side of a French list reads as cp1252, the Polish side as cp1250; each holds
+    no letter that only the other code page has."""
+    sides = (("headword", "cp1252", FRENCH_LETTERS), ("plural", "cp1252", FRENCH_LETTERS),
+             ("synonyms", "cp1252", FRENCH_LETTERS), ("translation", "cp1250", POLISH_LETTERS),
+             ("comment", "cp1250", POLISH_LETTERS))
+    for name, code_page, own in sides:
+        raw = entry[name].encode("latin-1")
+        try:
+            text = raw.decode(code_page)
+        except UnicodeDecodeError as error:
+            fail(where, f"{name}: byte {raw[error.start]:#04x} is not {code_page}")
+            continue
+        entry[name] = text
+        strange = sorted({ch for ch in text if ch not in SHARED_LETTERS and ch not in own})
+        check(not strange, where, f"{name} {text!r} holds {''.join(strange)!r}: a letter of "
+              f"the other language, written in the wrong code page")
 
 
 def check_wav(path, where):
@@ -171,35 +223,51 @@ def check_pictures(root):
         check(picture[:2] == size, f"but_slow_r\\{name}", f"size {picture[:2]}, not {size}")
 
 
-def recordings_root(root):
+def recordings_root(root, language="en"):
     """The folder the dictionary takes its recordings from, as it reads its descriptors."""
+    number, _, _, database = LANGUAGES[language]
     slow = read_cp1250_lines(root, "tess_50_slow.txt")
     if slow is not None:
-        check(len(slow) >= 2 and slow[1].strip() == "1", "tess_50_slow.txt",
-              "line 2 must be 1 (English)")
-    check(os.path.isfile(resolve(root, "db/eng_34/tess_s.txt")), "db/eng_34/tess_s.txt",
+        check(len(slow) >= 2 and slow[1].strip() == str(number), "tess_50_slow.txt",
+              f"line 2 must be {number}, the dictionary language {language}")
+    if database is None:
+        install = read_cp1250_lines(root, "ts50.ini")
+        if install is None or not check(len(install) >= 2, "ts50.ini", "fewer than 2 lines"):
+            return None
+        folder = install[1].strip()
+        path = resolve(root, folder)
+        check(os.path.isdir(path), "ts50.ini", f"line 2 names {folder!r}, not a folder")
+        return path
+    check(os.path.isfile(resolve(root, f"{database}/tess_s.txt")), f"{database}/tess_s.txt",
           "missing: without it the recordings root of ts50.ini is used")
-    descriptor = read_cp1250_lines(root, "db/eng_34/tess_r.txt")
-    if descriptor is None or not check(len(descriptor) >= 16, "db/eng_34/tess_r.txt",
+    descriptor = read_cp1250_lines(root, f"{database}/tess_r.txt")
+    if descriptor is None or not check(len(descriptor) >= 16, f"{database}/tess_r.txt",
                                        "fewer than 16 lines"):
         return None
     folder = descriptor[8].strip()
-    check(descriptor[15].strip() != "1", "db/eng_34/tess_r.txt",
+    check(descriptor[15].strip() != "1", f"{database}/tess_r.txt",
           "line 16 must not be 1: the folder is relative to the program folder")
     path = resolve(root, folder)
-    check(os.path.isdir(path), "db/eng_34/tess_r.txt", f"line 9 names {folder!r}, not a folder")
+    check(os.path.isdir(path), f"{database}/tess_r.txt", f"line 9 names {folder!r}, not a folder")
     return path
 
 
 def main(argv):
-    if len(argv) != 2:
+    args = argv[1:]
+    if len(args) == 1:
+        args = ["en"] + args
+    if len(args) != 2 or args[0] not in LANGUAGES:
         sys.stderr.write(__doc__)
         return 2
-    root = argv[1]
-    words = read_cp1250_lines(root, "sba_s.txt") or []
-    sentences = read_cp1250_lines(root, "zda.txt") or []
+    language, root = args
+    _, word_list_name, sentence_list_name, _ = LANGUAGES[language]
+    two_code_pages = language == "fr"
+    code_page = "latin-1" if two_code_pages else "cp1250"
+    words = read_cp1250_lines(root, word_list_name, code_page) or []
+    sentences = read_cp1250_lines(root, sentence_list_name, code_page) or []
     entries = []
-    for name, lines, word_list in (("sba_s.txt", words, True), ("zda.txt", sentences, False)):
+    for name, lines, word_list in ((word_list_name, words, True),
+                                   (sentence_list_name, sentences, False)):
         for number, line in enumerate(lines, 1):
             where = f"{name}:{number}"
             entry = parse_entry(line, where, word_list)
@@ -207,11 +275,13 @@ def main(argv):
                 continue
             entry["where"] = where
             entry["word"] = word_list
+            if two_code_pages:
+                check_code_pages(entry, where)
             if word_list:
-                check_tags(entry, where)
+                check_tags(entry, where, language)
             entries.append(entry)
-    check(len(words) <= MAX_WORDS, "sba_s.txt", f"{len(words)} words, at most {MAX_WORDS}")
-    check(len(words) + len(sentences) <= CAPACITY, "sba_s.txt + zda.txt",
+    check(len(words) <= MAX_WORDS, word_list_name, f"{len(words)} words, at most {MAX_WORDS}")
+    check(len(words) + len(sentences) <= CAPACITY, f"{word_list_name} + {sentence_list_name}",
           f"{len(words) + len(sentences)} entries, the dictionary holds {CAPACITY}")
     seen = {}
     for entry in entries:
@@ -221,7 +291,7 @@ def main(argv):
               f"entry number {entry['entry']} is also in {earlier}")
 
     recordings = os.path.join(root, "Hdd", "Slownik")
-    root_folder = recordings_root(root)
+    root_folder = recordings_root(root, language)
     if root_folder is not None:
         recordings = root_folder
     recorded = 0
@@ -235,7 +305,7 @@ def main(argv):
         path = resolve(recordings, relative)
         if check(os.path.isfile(path), where, f"no recording file {relative}"):
             check_wav(path, f"{where} ({relative})")
-    check(recorded >= MIN_RECORDINGS, "sba_s.txt",
+    check(recorded >= MIN_RECORDINGS, word_list_name,
           f"{recorded} entries have a recording, at least {MIN_RECORDINGS} wanted")
     check_wav(os.path.join(root, "klik.wav"), "klik.wav")
     check_pictures(root)

@@ -1,11 +1,13 @@
 #!/usr/bin/env python3
 """Speaks the dictionary's recordings with espeak-ng and puts them where the dictionary looks.
 
-usage: make_recordings.py RECORDINGS_LIST INSTALL_DIR WORK_DIR
+usage: make_recordings.py LANG RECORDINGS_LIST INSTALL_DIR WORK_DIR
+       make_recordings.py RECORDINGS_LIST INSTALL_DIR WORK_DIR       (English)
 
-RECORDINGS_LIST has a line "number<TAB>what to say" for each recording (made by
-make_wordlist.py). Recording n goes to INSTALL_DIR/Hdd/Slownik/D_xx/dd_xxx/nnnnn.wav, where
-nnnnn is n with leading zeros to five digits, xx its first two and xxx its first three digits.
+LANG (en, de or fr) chooses the espeak-ng voice. RECORDINGS_LIST has a line
+"number<TAB>what to say" for each recording (made by make_wordlist.py). Recording n goes to
+INSTALL_DIR/Hdd/Slownik/D_xx/dd_xxx/nnnnn.wav, where nnnnn is n with leading zeros to five
+digits, xx its first two and xxx its first three digits.
 Also writes the dictionary's click sound INSTALL_DIR/klik.wav.
 
 What was spoken is kept in WORK_DIR/cache by what was said and how, so a second run only links
@@ -18,7 +20,7 @@ import shutil
 import subprocess
 import sys
 
-VOICE = "en-gb+m3"
+VOICES = {"en": "en-gb+m3", "de": "de+m3", "fr": "fr-fr+m3"}
 WORDS_PER_MINUTE = 130
 RATE = 16000  # ample for speech, and half the size of the course's 22050 Hz
 # Trims espeak-ng's leading and trailing silence to a short, even margin, then normalises.
@@ -63,11 +65,11 @@ def read_list(path):
     return recordings
 
 
-def speak(text, cached, tmp_dir):
+def speak(voice, text, cached, tmp_dir):
     """Speaks `text` into the cache file `cached` (written whole or not at all)."""
     base = os.path.join(tmp_dir, os.path.basename(cached))
     raw, trimmed = base + ".raw.wav", base + ".wav"
-    subprocess.run(["espeak-ng", "-v", VOICE, "-s", str(WORDS_PER_MINUTE), "-w", raw, "--", text],
+    subprocess.run(["espeak-ng", "-v", voice, "-s", str(WORDS_PER_MINUTE), "-w", raw, "--", text],
                    check=True, capture_output=True)
     subprocess.run(["sox", "-q", raw, "-r", str(RATE), "-c", "1", "-b", "16", trimmed]
                    + SOX_EFFECTS, check=True, capture_output=True)
@@ -110,12 +112,16 @@ def remove_stale(root, wanted):
 
 
 def main(argv):
-    if len(argv) != 4:
+    args = argv[1:]
+    if len(args) == 3:
+        args = ["en"] + args
+    if len(args) != 4 or args[0] not in VOICES:
         sys.stderr.write(__doc__)
         return 2
-    list_path, install_dir, work_dir = argv[1:]
+    language, list_path, install_dir, work_dir = args
+    voice = VOICES[language]
     recordings = read_list(list_path)
-    recipe = "\n".join([tool_version("espeak-ng"), tool_version("sox"), VOICE,
+    recipe = "\n".join([tool_version("espeak-ng"), tool_version("sox"), voice,
                         str(WORDS_PER_MINUTE), str(RATE)] + SOX_EFFECTS)
     cache_dir = os.path.join(work_dir, "cache")
     tmp_dir = os.path.join(work_dir, "tmp")
@@ -133,7 +139,8 @@ def main(argv):
             missing[cached] = text
     if missing:
         with concurrent.futures.ThreadPoolExecutor(PARALLEL) as pool:
-            jobs = [pool.submit(speak, text, cached, tmp_dir) for cached, text in missing.items()]
+            jobs = [pool.submit(speak, voice, text, cached, tmp_dir)
+                    for cached, text in missing.items()]
             for job in jobs:
                 try:
                     job.result()

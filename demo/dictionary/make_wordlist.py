@@ -1,27 +1,35 @@
 #!/usr/bin/env python3
-"""Makes the dictionary's word list and sentence list from FreeDict's English-Polish dictionary.
+"""Makes the dictionary's word list and sentence list from a FreeDict dictionary.
 
-usage: make_wordlist.py DICTD_BASE DATA_DIR OUT_DIR
+usage: make_wordlist.py LANG DICTD_BASE DATA_DIR OUT_DIR
+       make_wordlist.py DICTD_BASE DATA_DIR OUT_DIR          (English)
 
-DICTD_BASE is the dictd database without its suffixes (for example
-/usr/share/dictd/freedict-eng-pol, from the Debian package dict-freedict-eng-pol); its
-".index" and ".dict.dz" are read. DATA_DIR holds our own material beside this script:
-common_words.txt (themes and levels of common words), own_entries.txt (common words the
-dictionary lacks), irregular_verbs.txt and sentences.txt. Written to OUT_DIR, in UTF-8 with LF
-line ends (the build converts them to cp1250 with CR LF):
+LANG is en, de or fr. DICTD_BASE is the dictd database without its suffixes, from the Debian
+packages dict-freedict-eng-pol, dict-freedict-deu-pol and dict-freedict-fra-pol (for example
+/usr/share/dictd/freedict-deu-pol); its ".index" and ".dict.dz" are read. DATA_DIR holds our
+own material for the language: common_words.txt (themes and levels of common words),
+own_entries.txt (common words the dictionary lacks), irregular_verbs.txt, sentences.txt and,
+for German, plurals.txt. Written to OUT_DIR, in UTF-8 with LF line ends (the build converts
+them with CR LF line ends):
 
-  sba_s.txt       the word list, sorted alphabetically, entries numbered from 1
-  zda.txt         the sentence list, numbered on after the word list
+  word list       sba_s.txt, sbn_r.txt or sbf_s.txt: sorted alphabetically, numbered from 1
+  sentence list   zda.txt, zdn.txt or zdf.txt: numbered on after the word list
   recordings.txt  "number<TAB>what to say" for every entry that has a recording
 
-Every character of a written line is one that cp1250 has: a letter it lacks is replaced by its
-unaccented form, and an entry that still cannot be written is left out.
+English and German lines hold only characters that cp1250 has. In the French lists the French
+side (headword, plural, synonyms, sentence) holds only characters of cp1252 and the Polish side
+only those of cp1250, and neither a letter that only the other code page has: the build writes
+each character in cp1250 where cp1250 has it and in cp1252 otherwise. A letter that does not
+belong is replaced by its unaccented form; an entry that still cannot be written is left out.
 """
 import gzip
 import os
 import re
 import sys
 import unicodedata
+
+sys.dont_write_bytecode = True  # nothing of the build is left in the source folder
+import wikdict  # noqa: E402
 
 MAX_WORDS = 14000        # the sentence list must fit beside it into the 15000 entries
 CAPACITY = 15000
@@ -74,7 +82,7 @@ def b64_number(text):
     return value
 
 
-def read_definitions(base):
+def read_definitions(base, package="dict-freedict-eng-pol"):
     """The distinct definitions of the database in index order (several index words may name
     one definition: spelling variants)."""
     try:
@@ -83,8 +91,7 @@ def read_definitions(base):
         with open(base + ".index", encoding="utf-8") as f:
             index = f.read().splitlines()
     except OSError as error:
-        fail(f"cannot read the dictionary {base}: {error} "
-             "(Debian package dict-freedict-eng-pol)")
+        fail(f"cannot read the dictionary {base}: {error} (Debian package {package})")
     seen = set()
     definitions = []
     for line in index:
@@ -120,6 +127,8 @@ class Block:
         self.pos = pos
         self.headword = headword  # a compound or phrasal verb inside another word's entry
         self.senses = []
+        self.gender = None        # of a noun, where the dictionary gives it
+        self.weight = 0           # how many meanings the part covers
 
 
 def parse_definition(text):
@@ -224,6 +233,10 @@ def strip_sub_letter(sense):
 class Entry:
     def __init__(self, headword):
         self.headword = headword
+        self.lemma = headword   # the word itself, without a German noun's article
+        self.article = ""       # "der", "die" or "das" of a German noun
+        self.plural = ""
+        self.name = False       # a place or a person: wanted only when a list of ours names it
         self.translation = ""
         self.word_class = 4
         self.synonyms = []
@@ -290,7 +303,13 @@ def block_text(block, used_items):
     return ", ".join(chosen), items, labels, valencies
 
 
-def entry_of(headword, blocks, synonyms):
+def english_marks(block):
+    """The tag of a part of speech and the word class it gives; None for both when unknown."""
+    tag = TAG_OF_POS.get(block.pos or "")
+    return tag, (CLASS_OF_TAG.get(tag, 4) if tag else None)
+
+
+def entry_of(headword, blocks, synonyms, marks=english_marks):
     """An entry from the blocks of one word, or None when no translation is left."""
     entry = Entry(headword)
     entry.synonyms = synonyms
@@ -298,30 +317,32 @@ def entry_of(headword, blocks, synonyms):
     used_items = []
     labels = []
     valencies = []
-    first_tag = None
+    first_class = None
+    tagged = False  # whether the last part ends with its tag
     for block in blocks:
         text, items, block_labels, block_valencies = block_text(block, used_items)
         if not text:
             continue
         if parts and len(" ".join(parts)) + len(text) > TRANSLATION_BUDGET:
             break
-        tag = TAG_OF_POS.get(block.pos or "")
+        tag, word_class = marks(block)
         if tag and parts and parts[-1].endswith(" " + tag):
             # "skrzydło [1] błotnik [1]" reads better as "skrzydło, błotnik [1]".
             parts[-1] = parts[-1][:-len(tag)].rstrip() + ", " + text + " " + tag
         else:
-            if parts and not parts[-1].endswith("]"):
+            if parts and not tagged:
                 parts[-1] += ","
             parts.append(text + (" " + tag if tag else ""))
+        tagged = bool(tag)
         used_items.extend(items)
         labels.extend(block_labels)
         valencies.extend(block_valencies)
-        if first_tag is None and tag:
-            first_tag = tag
+        if first_class is None and word_class:
+            first_class = word_class
     if not parts:
         return None
     entry.translation = " ".join(parts)
-    entry.word_class = CLASS_OF_TAG.get(first_tag or "", 4)
+    entry.word_class = first_class or 4
     entry.polysemy = sum(len(b.senses) for b in blocks) + 2 * (len(blocks) - 1)
     notes = []
     for note in labels + valencies:
@@ -358,9 +379,178 @@ def entries_from_dictionary(definitions):
     return entries
 
 
+# ------------------------------------------------------------------ the languages
+
+# Letters each side of the French lists may hold besides those cp1250 and cp1252 share: a
+# character only one of them has must belong to the side's own language.
+SHARED_LETTERS = frozenset(
+    ch for ch in bytes(range(256)).decode("cp1252", errors="ignore")
+    if ch.encode("cp1250", errors="ignore") == ch.encode("cp1252"))
+FRENCH_LETTERS = frozenset("àâæçéèêëîïôœùûüÿÀÂÆÇÉÈÊËÎÏÔŒÙÛÜŸ")
+POLISH_LETTERS = frozenset("ąćęłńóśźżĄĆĘŁŃÓŚŹŻ")
+STROKED_LETTERS = str.maketrans("ŁłØøĐđĦħ", "LlOoDdHh")
+
+# Fields of a gloss: the thematic group of an entry that no theme of ours claims.
+GERMAN_DOMAINS = {
+    "Medizin": 2, "Anatomie": 2, "Zoologie": 12, "Ornithologie": 12, "Ichthyologie": 12,
+    "Entomologie": 12, "Botanik": 11, "Geologie": 11, "Meteorologie": 11, "Astronomie": 11,
+    "Geografie": 11, "Sport": 14, "Musik": 14, "Tanz": 14, "Technik": 15, "Informatik": 15,
+    "EDV": 15, "Recht": 19, "Militär": 19, "Religion": 19, "Christentum": 19, "Theologie": 19,
+    "Politik": 19, "Chemie": 21, "Mathematik": 21, "Physik": 21, "Biologie": 21,
+    "Linguistik": 21, "Grammatik": 21, "Wirtschaft": 20, "Gastronomie": 4, "Kleidung": 5,
+    "Architektur": 3}
+FRENCH_DOMAINS = {
+    "Médecine": 2, "Anatomie": 2, "Zoologie": 12, "Entomologie": 12, "Ornithologie": 12,
+    "Ichtyologie": 12, "Botanique": 11, "Astronomie": 11, "Géographie": 11, "Géologie": 11,
+    "Météorologie": 11, "Sport": 14, "Musique": 14, "Danse": 14, "Informatique": 15,
+    "Technique": 15, "Droit": 19, "Militaire": 19, "Religion": 19, "Théologie": 19,
+    "Politique": 19, "Chimie": 21, "Mathématiques": 21, "Physique": 21, "Biologie": 21,
+    "Linguistique": 21, "Grammaire": 21, "Géométrie": 21, "Économie": 20, "Finance": 20,
+    "Commerce": 20, "Cuisine": 4, "Habillement": 5, "Architecture": 3}
+GERMAN_DOMAIN = re.compile(r"^([A-ZÄÖÜ][\wäöüß]+)[:,]")
+FRENCH_DOMAIN = re.compile(r"^\(([A-ZÉ][^()]*)\)")
+
+# Glosses of places and people: such entries come last unless a list of ours names them.
+GERMAN_NAME_GLOSS = re.compile(
+    r"\b(?:(?:Haupt|Groß|Klein|Hafen)?[Ss]tadt|Gemeinde|Ortsteil|Insel|Inselgruppe|Fluss|"
+    r"Nebenfluss|Bundesstaat|Staat|Bundesland|Landkreis|Kanton|Provinz|Region|Gebirge|"
+    r"Stadtteil|Ort|Ortes|Dorf) (?:in|im|von|an|der|des|auf|am)\b|Vorname\b|Familienname\b|"
+    r"Nachname\b|\bName (?:des|der|eines|einer)\b")
+FRENCH_NAME_GLOSS = re.compile(
+    r"^(?:Ville|Commune|Pays|Capitale|Prénom|Nom de famille|Île|Fleuve|Rivière|Région|"
+    r"Département|Province|Comté|Canton|État|Localité|Village)\b")
+
+# WikDict's parts of speech, as FreeDict's English-Polish dictionary names them.
+POS_OF_WIKDICT = {
+    "n": "N", "pn": "N", "abbreviation": "N", "adj": "Adj", "v": "V",
+    "adv": "Adv", "Adverb": "Adv", "pronominalAdverb": "Adv",
+    "preposition": "Prep", "postposition": "Prep", "numeral": "Num", "interjection": "Inter",
+    "article": "Det", "particle": "Conj", "indefinitePronoun": "Pron",
+    "demonstrativePronoun": "Pron", "personalPronoun": "Pron", "possessivePronoun": "Pron",
+    "interrogativePronoun": "Pron", "relativePronoun": "Pron", "pronoun": "Pron", "conj": "Conj",
+    "conjunction": "Conj"}
+SKIPPED_POS = {"prefix", "suffix", "affix", "infix"}
+POS_ORDER = {"V": 0, "Adj": 1, "Adv": 2, "N": 3}  # of a word's parts that weigh the same
+ARTICLES = {"masc": "der", "fem": "die", "neut": "das"}
+GENDER_MARKS = {"masc": "(m)", "fem": "(f)"}
+CLASS_OF_MARK = {"[1]": 1, "[2]": 2, "[3]": 3, "(m)": 1, "(f)": 1}
+
+
+class Language:
+    """What differs between the dictionaries: files, the reading of the database, the marks of
+    the parts of speech and the code pages."""
+
+    def __init__(self, code, package, word_list, sentence_list, wikdict_layout=False,
+                 articles=False, genders=False, domains=None, domain=None, name_gloss=None):
+        self.code = code
+        self.package = package
+        self.word_list = word_list
+        self.sentence_list = sentence_list
+        self.wikdict_layout = wikdict_layout
+        self.articles = articles  # German nouns: "Hund, der", spoken "der Hund"
+        self.genders = genders    # French nouns: "(m)" or "(f)" after the Polish noun
+        self.domains = domains or {}
+        self.domain = domain
+        self.name_gloss = name_gloss
+        # Tags, and French gender marks, as tokens of a translation.
+        self.marker = re.compile(r"\[\d\]|\([mf]\)" if genders else r"\[\d\]")
+
+    def marks(self, block):
+        if block.pos == "N" and self.genders:
+            return GENDER_MARKS.get(block.gender), 1
+        return english_marks(block)
+
+
+LANGUAGES = {
+    "en": Language("en", "dict-freedict-eng-pol", "sba_s.txt", "zda.txt"),
+    "de": Language("de", "dict-freedict-deu-pol", "sbn_r.txt", "zdn.txt", wikdict_layout=True,
+                   articles=True, domains=GERMAN_DOMAINS, domain=GERMAN_DOMAIN,
+                   name_gloss=GERMAN_NAME_GLOSS),
+    "fr": Language("fr", "dict-freedict-fra-pol", "sbf_s.txt", "zdf.txt", wikdict_layout=True,
+                   genders=True, domains=FRENCH_DOMAINS, domain=FRENCH_DOMAIN,
+                   name_gloss=FRENCH_NAME_GLOSS),
+}
+
+
+def german_noun(headword):
+    """(word, article) of "Hund, der"; (headword, "") for anything else."""
+    m = re.fullmatch(r"(.+), (der|die|das)", headword)
+    return (m.group(1), m.group(2)) if m else (headword, "")
+
+
+def is_name(definition, language):
+    if definition.pos == "pn" or (definition.pos is None and definition.gender):
+        return True  # a proper noun, or a first name ("Adrien <masc>")
+    return any(language.name_gloss.search(gloss) for gloss in definition.glosses[:2])
+
+
+def distinct_items(text):
+    """"rabbi, Rabbi" says one thing twice."""
+    items = []
+    for item in items_of(text):
+        if item.lower() not in (i.lower() for i in items):
+            items.append(item)
+    return ", ".join(items)
+
+
+def entries_from_wikdict(definitions, language):
+    """One entry per headword, and per article of a German noun ("See, der" is a lake, "See,
+    die" the sea); the parts of speech of a headword weightiest first."""
+    words = {}
+    for text in definitions:
+        definition = wikdict.parse_definition(text)
+        if definition is None or not definition.senses or definition.pos in SKIPPED_POS:
+            continue
+        word = definition.word.replace("’", "'")
+        # A first name has only a gender ("Adrien <masc>").
+        pos = "N" if definition.pos is None and definition.gender else \
+            POS_OF_WIKDICT.get(definition.pos or "")
+        if word[:1].isdigit() or (definition.pos == "abbreviation" and not word[:1].isupper()):
+            continue  # "2. Korintherbrief", "10e", units such as "a" (Ar)
+        article = ARTICLES.get(definition.gender, "") if language.articles and pos == "N" else ""
+        words.setdefault((word, article), []).append((definition, pos))
+
+    entries = []
+    for (word, article), found in words.items():
+        blocks = []
+        for definition, pos in found:
+            block = Block(pos)
+            block.gender = definition.gender
+            block.weight = sum(sense.weight for sense in definition.senses)
+            block.senses = [Sense(distinct_items(sense.translation))
+                            for sense in definition.senses]
+            blocks.append(block)
+        # A French noun of unknown gender has no mark: it goes last, so that the first mark
+        # still tells the word class.
+        unmarked = [language.genders and b.pos == "N" and not GENDER_MARKS.get(b.gender)
+                    for b in blocks]
+        order = sorted(range(len(blocks)), key=lambda i: (
+            unmarked[i], -blocks[i].weight, POS_ORDER.get(blocks[i].pos, 4), i))
+        blocks = [blocks[i] for i in order]
+        entry = entry_of(f"{word}, {article}" if article else word, blocks, [], language.marks)
+        if entry is None:
+            continue
+        entry.lemma = word
+        entry.article = article
+        entry.polysemy = sum(b.weight for b in blocks) + 2 * (len(blocks) - 1)
+        entry.name = any(is_name(definition, language) for definition, _ in found)
+        for definition, _ in found:
+            # The field a gloss starts with: "Medizin: ...", "(Médecine) ...".
+            field_label = definition.glosses and language.domain.match(definition.glosses[0])
+            if field_label and field_label.group(1) in language.domains:
+                entry.group = language.domains[field_label.group(1)]
+                break
+        entries.append(entry)
+    # "Freitag" is also a family name: the weekday alone is the word.
+    words_of_their_own = {e.lemma for e in entries if not e.name}
+    return [e for e in entries if not e.name or e.lemma not in words_of_their_own]
+
+
 # ------------------------------------------------------------------ our own material
 
-def data_lines(path):
+def data_lines(path, required=True):
+    if not required and not os.path.exists(path):
+        return
     try:
         with open(path, encoding="utf-8") as f:
             for number, line in enumerate(f, 1):
@@ -393,25 +583,40 @@ def read_common_words(path):
     return words
 
 
-def read_own_entries(path):
-    """Common words the dictionary lacks: headword<TAB>translation with its word-class tags."""
+def read_own_entries(path, language=LANGUAGES["en"]):
+    """Common words the dictionary lacks: headword<TAB>translation with its word-class tags
+    (and French gender marks); a German noun is written "Hund, der"."""
     entries = []
     for number, line in data_lines(path):
         headword, _, translation = (part.strip() for part in line.partition("\t"))
-        tags = [t for t in translation.split() if re.fullmatch(r"\[\d\]", t)]
+        tags = [t for t in translation.split() if language.marker.fullmatch(t)]
         if not headword or not translation or not tags:
             fail(f"{path}:{number}: expected 'headword<TAB>translation [tag]'")
         entry = Entry(headword)
+        if language.articles:
+            entry.lemma, entry.article = german_noun(headword)
         entry.translation = re.sub(r"\s+", " ", translation)
-        entry.word_class = CLASS_OF_TAG.get(tags[0], 4)
+        entry.word_class = CLASS_OF_MARK.get(tags[0], 4)
         entry.polysemy = 3
         entries.append(entry)
     return entries
 
 
+def read_plurals(path):
+    """German noun -> its plural; "-" for a noun without one."""
+    plurals = {}
+    for number, line in data_lines(path, required=False):
+        parts = line.split()
+        if len(parts) != 2:
+            fail(f"{path}:{number}: expected 'noun plural'")
+        plurals[parts[0]] = "" if parts[1] == "-" else parts[1]
+    return plurals
+
+
 def read_irregular_verbs(path):
-    """(base, past forms, participle forms, meaning or ""); "was/were" lists two forms, and a
-    meaning after "|" stands where the dictionary's first verb sense is another verb's."""
+    """(base, past forms, participle forms, meaning or ""); "was/were" lists two forms, "-"
+    none, and a meaning after "|" stands where the dictionary's first verb sense is another
+    verb's."""
     verbs = []
     for number, line in data_lines(path):
         forms, _, meaning = (part.strip() for part in line.partition("|"))
@@ -423,7 +628,7 @@ def read_irregular_verbs(path):
 
 
 def read_sentences(path):
-    """(group, level, English, Polish)."""
+    """(group, level, foreign sentence, Polish)."""
     sentences = []
     group = level = None
     for number, line in data_lines(path):
@@ -431,18 +636,18 @@ def read_sentences(path):
         if m:
             group, level = int(m.group(1)), int(m.group(2))
             continue
-        english, bar, polish = (part.strip() for part in line.partition("|"))
-        if group is None or not bar or not english or not polish:
-            fail(f"{path}:{number}: expected '@NN LEVEL theme' or 'English | Polish'")
-        sentences.append((group, level, english, polish))
+        foreign, bar, polish = (part.strip() for part in line.partition("|"))
+        if group is None or not bar or not foreign or not polish:
+            fail(f"{path}:{number}: expected '@NN LEVEL theme' or 'sentence | Polish'")
+        sentences.append((group, level, foreign, polish))
     return sentences
 
 
-def verb_meaning(translation):
+def verb_meaning(translation, marker=LANGUAGES["en"].marker):
     """The first Polish word of the verb part of a translation ("[3]"), or ""."""
     words = []
     for token in translation.split():
-        if re.fullmatch(r"\[\d\]", token):
+        if marker.fullmatch(token):
             if token == "[3]":
                 return " ".join(words).split(",")[0].strip()
             words = []
@@ -451,7 +656,7 @@ def verb_meaning(translation):
     return ""
 
 
-def add_irregular_forms(entries, verbs):
+def add_irregular_forms(entries, verbs, language=LANGUAGES["en"]):
     """Past tense and past participle of irregular verbs, shown with the verb's meaning and the
     tags "[7]" and "[8]"; a form that is also a word of its own gets them added."""
     by_headword = {e.headword: e for e in entries}
@@ -460,7 +665,7 @@ def add_irregular_forms(entries, verbs):
         verb = by_headword.get(base)
         if verb is None:
             continue
-        meaning = meaning or verb_meaning(verb.translation)
+        meaning = meaning or verb_meaning(verb.translation, language.marker)
         if not meaning:
             continue
         forms = {}
@@ -469,7 +674,7 @@ def add_irregular_forms(entries, verbs):
         for form in participles:
             forms.setdefault(form, []).append(PAST_PARTICIPLE)
         for form, tags in forms.items():
-            if form == base:
+            if form == base or form == "-":
                 continue
             text = meaning + " " + " ".join(tags)
             existing = by_headword.get(form)
@@ -489,12 +694,13 @@ def add_irregular_forms(entries, verbs):
 
 # ------------------------------------------------------------------ ranking and numbering
 
-def rank(entries, common):
+def rank(entries, common, language=LANGUAGES["en"]):
     """Levels, groups and difficulty from the common words; a usefulness score for choosing
     what stays and what is recorded."""
     for entry in entries:
         # A past form is as common as its verb; "August" and "august" are different words.
-        found = common.get(entry.irregular_of.headword if entry.irregular_of else entry.headword)
+        word = entry.irregular_of or entry
+        found = common.get(word.headword) or common.get(word.lemma)
         if found:
             group, level = found
             entry.group = group
@@ -502,20 +708,23 @@ def rank(entries, common):
             entry.level_mark = 1 if level <= 2 else 0
             entry.difficulty = min(level, 2)
         else:
-            entry.difficulty = 2 if entry.polysemy >= 6 and len(entry.headword) <= 9 else 3
+            entry.difficulty = 2 if entry.polysemy >= 6 and len(entry.lemma) <= 9 else 3
 
     def score(entry):
         if entry.level:
             value = 10000 - 1000 * entry.level
         else:
             value = 1000 + 40 * min(entry.polysemy, 20)
-        longest = max(len(word) for word in re.split(r"[ -]", entry.headword))
+            if entry.name:
+                value -= 800
+        longest = max(len(word) for word in re.split(r"[ -]", entry.lemma))
         value -= 15 * max(0, longest - 6)
-        if " " in entry.headword:
+        if " " in entry.lemma:
             value -= 60
-        if "-" in entry.headword:
+        if "-" in entry.lemma:
             value -= 100
-        if entry.headword[:1].isupper():
+        # German nouns are written with a capital letter.
+        if entry.lemma[:1].isupper() and not (language.articles and entry.word_class == 1):
             value -= 200
         if entry.irregular_of:
             value -= 50
@@ -529,6 +738,14 @@ def sort_key(entry):
     folded = unicodedata.normalize("NFKD", entry.headword.lower())
     folded = "".join(ch for ch in folded if not unicodedata.combining(ch))
     return (re.sub(r"[^a-z0-9 ]", "", folded), folded, entry.headword)
+
+
+def folded_sort_key(entry):
+    """German and French order: accents and the article do not count, ß is ss."""
+    text = entry.lemma.lower().replace("ß", "ss").replace("œ", "oe").replace("æ", "ae")
+    folded = unicodedata.normalize("NFKD", text)
+    folded = "".join(ch for ch in folded if not unicodedata.combining(ch))
+    return (re.sub(r"[^a-z0-9 ]", "", folded), folded, entry.lemma, entry.headword)
 
 
 # ------------------------------------------------------------------ writing
@@ -552,6 +769,32 @@ def cp1250_text(text):
     return result
 
 
+def side_text(text, own_letters):
+    """The text with each character that neither both code pages nor the side's own letters
+    hold replaced by its unaccented form; None when even then something does not fit."""
+    out = []
+    for ch in text:
+        if ch in SHARED_LETTERS or ch in own_letters:
+            out.append(ch)
+        else:
+            # "Ł" and "ø" have no accent to take away, only a stroke.
+            ch = ch.translate(STROKED_LETTERS)
+            out.append("".join(c for c in unicodedata.normalize("NFKD", ch)
+                               if not unicodedata.combining(c)))
+    result = "".join(out)
+    if any(ch not in SHARED_LETTERS and ch not in own_letters for ch in result):
+        return None
+    return result
+
+
+def french_text(text):
+    return side_text(text.replace("’", "'"), FRENCH_LETTERS)
+
+
+def polish_text(text):
+    return side_text(text, POLISH_LETTERS)
+
+
 def field(text):
     """A field never holds the separator or a line end."""
     return re.sub(r"[=\s]+", " ", text).strip()
@@ -563,19 +806,41 @@ def list_line(group, number, difficulty, word_class, headword, fields, separator
             + "=".join(fields) + "=")
 
 
-def writable(entry):
-    parts = [entry.headword, entry.translation, ", ".join(entry.synonyms), entry.comment]
-    converted = [cp1250_text(field(p)) for p in parts]
+def converters(language):
+    """How the foreign side and the Polish side are made writable."""
+    if language.genders:
+        return french_text, polish_text
+    return cp1250_text, cp1250_text
+
+
+def writable(entry, language=LANGUAGES["en"]):
+    """(headword, translation, synonyms, comment, plural) as they can be written, or None."""
+    foreign, polish = converters(language)
+    parts = [(entry.headword, foreign), (entry.translation, polish),
+             (", ".join(entry.synonyms), foreign), (entry.comment, polish),
+             (entry.plural, foreign)]
+    converted = [convert(field(p)) for p, convert in parts]
     if any(c is None for c in converted) or not converted[0] or not converted[1]:
         return None
     return converted
 
 
+def spoken(entry, converted, language):
+    """What the recording of an entry says: a German noun with its article."""
+    if entry.article:
+        return language_text(f"{entry.article} {entry.lemma}", language)
+    return converted[0]
+
+
+def language_text(text, language):
+    return converters(language)[0](field(text))
+
+
 def word_line(entry, converted):
-    headword, translation, synonyms, comment = converted
+    headword, translation, synonyms, comment, plural = converted
     recording = str(entry.number) if entry.recorded else ""
     return list_line(entry.group, entry.number, entry.difficulty, entry.word_class, headword,
-                     [translation, "", synonyms, comment, recording, "0",
+                     [translation, plural, synonyms, comment, recording, "0",
                       "1" if entry.level_mark else "0"], " ")
 
 
@@ -585,40 +850,58 @@ def write_lines(path, lines):
             f.write(line + "\n")
 
 
+def dictionary_entries(base, language):
+    definitions = read_definitions(base, language.package)
+    if language.wikdict_layout:
+        return entries_from_wikdict(definitions, language)
+    return entries_from_dictionary(definitions)
+
+
 def main(argv):
-    if len(argv) != 4:
+    args = argv[1:]
+    if len(args) == 3 and args[0] not in LANGUAGES:
+        args = ["en"] + args  # the English form of before there were other languages
+    if len(args) != 4 or args[0] not in LANGUAGES:
         sys.stderr.write(__doc__)
         return 2
-    base, data_dir, out_dir = argv[1:]
+    code, base, data_dir, out_dir = args
+    language = LANGUAGES[code]
     common = read_common_words(os.path.join(data_dir, "common_words.txt"))
-    own = read_own_entries(os.path.join(data_dir, "own_entries.txt"))
+    own = read_own_entries(os.path.join(data_dir, "own_entries.txt"), language)
     verbs = read_irregular_verbs(os.path.join(data_dir, "irregular_verbs.txt"))
     sentences = read_sentences(os.path.join(data_dir, "sentences.txt"))
+    plurals = read_plurals(os.path.join(data_dir, "plurals.txt")) if language.articles else {}
 
-    entries = entries_from_dictionary(read_definitions(base))
+    entries = dictionary_entries(base, language)
     # Our own entries fill gaps; where the dictionary has the word after all, ours stand.
     own_headwords = {e.headword for e in own}
-    entries = [e for e in entries if e.headword not in own_headwords]
+    own_nouns = {e.lemma for e in own if e.article}  # "Monat, der" stands for a bare "Monat"
+    entries = [e for e in entries if e.headword not in own_headwords
+               and (e.article or e.lemma not in own_nouns)]
     # One entry per headword: the first, which is the word's own rather than a compound.
     unique = {}
     for entry in own + entries:
         unique.setdefault(entry.headword, entry)
     entries = list(unique.values())
-    add_irregular_forms(entries, verbs)
+    add_irregular_forms(entries, verbs, language)
+    for entry in entries:
+        if entry.article:
+            entry.plural = plurals.get(entry.lemma, "")
 
-    # What cannot be written in cp1250 stays out before anything is counted.
+    # What cannot be written stays out before anything is counted.
     written = []
     for entry in entries:
-        converted = writable(entry)
+        converted = writable(entry, language)
         if converted and not converted[0].endswith("."):  # abbreviations such as "Rd."
             written.append((entry, converted))
-    rank([e for e, _ in written], common)
+    rank([e for e, _ in written], common, language)
 
     by_use = sorted(written, key=lambda pair: -pair[0].score)
     kept = by_use[:max(0, min(MAX_WORDS, CAPACITY - len(sentences)))]
     for position, (entry, _) in enumerate(by_use):
         entry.recorded = entry.level_mark == 1 or position < MIN_RECORDINGS
-    kept.sort(key=lambda pair: sort_key(pair[0]))
+    key = folded_sort_key if language.wikdict_layout else sort_key
+    kept.sort(key=lambda pair: key(pair[0]))
 
     lines = []
     recordings = []
@@ -626,19 +909,20 @@ def main(argv):
         entry.number = number
         lines.append(word_line(entry, converted))
         if entry.recorded:
-            recordings.append(f"{number}\t{converted[0]}")
+            recordings.append(f"{number}\t{spoken(entry, converted, language)}")
     os.makedirs(out_dir, exist_ok=True)
-    write_lines(os.path.join(out_dir, "sba_s.txt"), lines)
+    write_lines(os.path.join(out_dir, language.word_list), lines)
     write_lines(os.path.join(out_dir, "recordings.txt"), recordings)
 
+    foreign_side, polish_side = converters(language)
     sentence_lines = []
-    for offset, (group, level, english, polish) in enumerate(sentences, 1):
-        english_text, polish_text = cp1250_text(field(english)), cp1250_text(field(polish))
-        if not english_text or not polish_text:
-            fail(f"sentence {offset} has a character cp1250 lacks")
-        sentence_lines.append(list_line(group, len(kept) + offset, level, 4, english_text,
-                                        [polish_text, "", "", "", "", "0", "0"], ""))
-    write_lines(os.path.join(out_dir, "zda.txt"), sentence_lines)
+    for offset, (group, level, foreign, polish) in enumerate(sentences, 1):
+        foreign_text, polish_text_ = foreign_side(field(foreign)), polish_side(field(polish))
+        if not foreign_text or not polish_text_:
+            fail(f"sentence {offset} has a character its code page lacks")
+        sentence_lines.append(list_line(group, len(kept) + offset, level, 4, foreign_text,
+                                        [polish_text_, "", "", "", "", "0", "0"], ""))
+    write_lines(os.path.join(out_dir, language.sentence_list), sentence_lines)
     print(f"make_wordlist: {len(kept)} words ({len(recordings)} recorded), "
           f"{len(sentence_lines)} sentences")
     return 0
