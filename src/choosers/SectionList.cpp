@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <utility>
 
+#include "core/Catalogue.h"
 #include "core/ExerciseList.h"
 #include "core/KindCode.h"
 #include "shared/Paths.h"
@@ -29,8 +30,9 @@ const char* KindDigit(int kind) {
 }
 
 std::string RecordTitle(const ResultRecord& record, int interfaceLanguage) {
-  if (interfaceLanguage < 0 || interfaceLanguage > 2) return {};
-  return Trim(CutFields(record.Title, '=', 3)[static_cast<size_t>(interfaceLanguage)]);
+  const int language = NamesLanguage(interfaceLanguage);
+  if (language < 0 || language > 2) return {};
+  return Trim(CutFields(record.Title, '=', 3)[static_cast<size_t>(language)]);
 }
 
 bool ItemDone(const ResultsStore& store, int position) {

@@ -53,10 +53,14 @@ std::string GroupList::ShortName(int g) const {
   return entry ? entry->ShortName : std::string();
 }
 
+int NamesLanguage(int interfaceLanguage) {
+  return interfaceLanguage == 3 ? 0 : interfaceLanguage;
+}
+
 std::string GroupList::LongName(int g, int interfaceLanguage) const {
   const GroupEntry* entry = At(g);
   if (!entry) return {};
-  switch (interfaceLanguage) {
+  switch (NamesLanguage(interfaceLanguage)) {
     case 0:
       return entry->LongNamePl;
     case 1:
@@ -76,7 +80,7 @@ bool TextCatalogue::Add(TextEntry entry) { return AddBelow(entries_, std::move(e
 
 std::string ComprehensionExercise::Name(int interfaceLanguage) const {
   const auto fields = CutFields(NamesLine, '=', 3);
-  switch (interfaceLanguage) {
+  switch (NamesLanguage(interfaceLanguage)) {
     case 0:
       return fields[0];
     case 1:

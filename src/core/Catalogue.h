@@ -34,6 +34,7 @@ class GroupList {
   /// Empty when there is no group g.
   std::string ShortName(int g) const;
   /// Field 5 for interface language 0, field 3 for 1, field 4 for 2, empty for any other.
+  /// In the names' language of the interface language (see NamesLanguage).
   std::string LongName(int g, int interfaceLanguage) const;
 
   void Clear() { entries_.clear(); }
@@ -183,6 +184,10 @@ struct CourseCatalogue {
   ComprehensionCatalogue Comprehension;
   ComprehensionItems Items;
 };
+
+/// The catalogues name sections, texts and exercises in Polish (0), English (1) and German (2)
+/// only; the Russian interface (3) shows the Polish names rather than none at all.
+int NamesLanguage(int interfaceLanguage);
 
 /// File names in ProgramDir, by course letter.
 std::string GroupListFile(std::string_view courseLetter);

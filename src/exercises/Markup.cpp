@@ -55,7 +55,8 @@ std::vector<TextRun> LayoutMarkedUpText(std::string_view text, const MarkupLayou
 
 std::string InstructionForLangDir(std::string_view langDir, const std::string& instrDeutsch,
                                   const std::string& instrPolski, const std::string& instrEnglish) {
-  if (langDir == "Lang_r\\0\\") return instrPolski;
+  // The exercises carry no Russian instruction; the Russian interface shows the Polish one.
+  if (langDir == "Lang_r\\0\\" || langDir == "Lang_r\\3\\") return instrPolski;
   if (langDir == "Lang_r\\2\\") return instrDeutsch;
   if (langDir == "Lang_r\\1\\") return instrEnglish;
   return {};

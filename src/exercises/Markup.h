@@ -44,8 +44,8 @@ struct MarkupLayout {
 std::vector<TextRun> LayoutMarkedUpText(std::string_view text, const MarkupLayout& layout,
                                         const TextMeasurer& measurer, TextStyle style = {});
 
-/// Instruction for the interface folder: field 5 for "Lang_r\0\", 4 for "Lang_r\2\", 6 for
-/// "Lang_r\1\", empty for any other folder.
+/// Instruction for the interface folder: field 5 for "Lang_r\0\" and "Lang_r\3\", 4 for
+/// "Lang_r\2\", 6 for "Lang_r\1\", empty for any other folder.
 std::string InstructionForLangDir(std::string_view langDir, const std::string& instrDeutsch,
                                   const std::string& instrPolski, const std::string& instrEnglish);
 

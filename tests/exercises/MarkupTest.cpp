@@ -112,7 +112,8 @@ TEST(MarkupTest, InstructionFollowsTheInterfaceFolder) {
       {"polski", "Lang_r\\0\\", "Polecenie "},
       {"english", "Lang_r\\1\\", "Instruction "},
       {"deutsch", "Lang_r\\2\\", "Anweisung "},
-      {"russki shows nothing", "Lang_r\\3\\", ""},
+      {"russki shows the Polish one", "Lang_r\\3\\", "Polecenie "},
+      {"another folder shows nothing", "Lang_r\\4\\", ""},
   };
   for (const Row& row : rows) {
     SCOPED_TRACE(row.name);
