@@ -99,7 +99,10 @@ SentenceVerdict SentenceDrill::CheckDictation(const std::string& typed,
   verdict.Answer = Trim(sentence.Variants[variants - 1]);
   verdict.InfoText =
       verdict.Right ? sentence_text::kDictationRight : sentence_text::kDictationWrong;
-  if (!verdict.Right) lastWrong_ = typed;
+  if (!verdict.Right) {
+    lastWrong_ = typed;
+    verdict.Why = DictationMistake(typed, sentence.Variants, variants, options, equivalences);
+  }
   Counted(verdict.Right);
   return verdict;
 }

@@ -57,6 +57,7 @@ struct SentenceVerdict {
   bool Right = false;
   int InfoText = 0;    ///< interface text of the verdict line
   std::string Answer;  ///< the answer line
+  Mistake Why;         ///< a wrong dictation: what kind of mistake it holds
 };
 
 /// What a mode leaves in the results store when it was worked on.

@@ -99,4 +99,19 @@ bool DictationMatches(std::string_view typed, const std::string* variants, int v
   return false;
 }
 
+Mistake DictationMistake(std::string_view typed, const std::string* variants, int variantCount,
+                         const DictationOptions& options, const EquivalenceList& equivalences) {
+  std::vector<std::string> answers;
+  for (int v = 0; v < variantCount; ++v) {
+    const std::string written = NormalizeSentence(variants[v]);
+    if (written.empty()) continue;
+    answers.push_back(written);
+    for (const std::string& form : AlternativeForms(written, equivalences)) {
+      answers.push_back(NormalizeSentence(form));
+    }
+  }
+  return ClassifyMistake(NormalizeSentence(typed), answers,
+                         {options.CaseSensitive, options.KeepPunctuation, options.CourseLanguage});
+}
+
 }  // namespace tess

@@ -1,11 +1,13 @@
 #pragma once
 // The dictation's view of a sentence: the spacing every typed and expected text is brought to,
-// the forms the equivalence pairs allow, and the comparison of a typed answer with a sentence.
+// the forms the equivalence pairs allow, the comparison of a typed answer with a sentence, and
+// what kind of mistake a wrong one holds.
 #include <string>
 #include <string_view>
 #include <vector>
 
 #include "core/Equivalences.h"
+#include "exercises/MistakeKind.h"
 
 namespace tess {
 
@@ -33,5 +35,10 @@ struct DictationOptions {
 /// alternative form of it.
 bool DictationMatches(std::string_view typed, const std::string* variants, int variantCount,
                       const DictationOptions& options, const EquivalenceList& equivalences);
+
+/// What kind of mistake `typed` holds against the nearest of the variants and their forms,
+/// all spaced alike and compared under the options, as the check compares them.
+Mistake DictationMistake(std::string_view typed, const std::string* variants, int variantCount,
+                         const DictationOptions& options, const EquivalenceList& equivalences);
 
 }  // namespace tess

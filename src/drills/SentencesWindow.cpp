@@ -16,6 +16,7 @@
 #include "core/SkinTable.h"
 #include "core/UiText.h"
 #include "drills/AnswerWindow.h"
+#include "exercises/MistakeLine.h"
 #include "media/SoundService.h"
 #include "platform/Clock.h"
 #include "platform/Fonts.h"
@@ -45,6 +46,8 @@ constexpr QRect kInfo{32, 20, 601, 60};
 constexpr QRect kArea{36, 152, 601, 121};
 constexpr QRect kMemo{32, 124, 601, 32};
 constexpr QRect kAnswer{32, 124, 601, 105};
+// Right under the answer line, above the check button.
+constexpr QRect kMistake{32, 232, 601, 24};
 constexpr int kCheckLeft = 300;
 constexpr int kCheckTop = 300;
 constexpr int kPlayLeft = 722;
@@ -196,6 +199,15 @@ SentencesWindow::SentencesWindow(SentencesServices services, QWidget* parent)
   lbl_odp->setStyleSheet(
       palette::Styled(QStringLiteral("color: {navy}; background: transparent;")));
 
+  lbl_blad = new QLabel(this);
+  lbl_blad->setObjectName("lbl_blad");
+  lbl_blad->setGeometry(kMistake);
+  lbl_blad->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+  lbl_blad->setFont(PointFont("Arial", 11));
+  lbl_blad->setStyleSheet(
+      QStringLiteral("color: %1; background: transparent;").arg(palette::kVerdictRed.name()));
+  lbl_blad->hide();
+
   SkinStrips& skins = services_.Skins;
   btn_sprawdz = SkinnedButton(this, "btn_sprawdz", skins, SkinIndex(CourseSkin::SentenceCheck),
                               kCheckLeft, kCheckTop);
@@ -249,10 +261,12 @@ SentencesWindow::SentencesWindow(SentencesServices services, QWidget* parent)
   Image1 = new HoverLabel(this);
   Image1->setObjectName("Image1");
   Image1->setCursor(Qt::PointingHandCursor);
+  Image1->SetRole(ControlRole::PageTab);
   connect(Image1, &HoverLabel::Click, this, [this] { ImageClick(kPuzzleTab); });
   Image2 = new HoverLabel(this);
   Image2->setObjectName("Image2");
   Image2->setCursor(Qt::PointingHandCursor);
+  Image2->SetRole(ControlRole::PageTab);
   connect(Image2, &HoverLabel::Click, this, [this] { ImageClick(kDictationTab); });
 
   btn_play =
@@ -395,6 +409,7 @@ void SentencesWindow::ShowTabs() {
     const QPixmap shown =
         picture.isNull() ? DrawnTab(caption, selected) : TransparentPixmap(picture);
     HoverLabel* tab = tabs[static_cast<size_t>(tag - 1)];
+    tab->SetChecked(selected);
     tab->setPixmap(shown);
     tab->resize(shown.size());
     tab->move(kTabLeft, kTabTop + (tag - 1) * kTabStep);
@@ -420,6 +435,7 @@ void SentencesWindow::EnterSentence() {
   dragging_ = false;
   k_play_nagrane->hide();
   lbl_odp->hide();
+  lbl_blad->hide();
   HideMarks();
   if (!drill_.HasSentence()) {
     pb_tresc->hide();
@@ -604,6 +620,8 @@ void SentencesWindow::btn_sprawdzClick() {
   }
   lbl_odp->setText(ForeignText(services_.State, verdict.Answer));
   lbl_odp->show();
+  lbl_blad->setText(MistakeLine(verdict.Why, ForeignCodePage(state)));
+  lbl_blad->setVisible(!lbl_blad->text().isEmpty());
   SetInfo(verdict.InfoText, !verdict.Right);
   ShowTally();
   if (!verdict.Right && services_.State.Options.SentenceHintPending) {

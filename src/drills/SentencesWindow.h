@@ -106,6 +106,8 @@ class SentencesWindow : public QWidget {
   PaintBox* pb_tresc;
   QLineEdit* Memo2;
   QLabel* lbl_odp;
+  /// Under the answer line after a wrong dictation: what kind of mistake it held.
+  QLabel* lbl_blad;
   SkinButton* btn_sprawdz;
   RelayLabel* Shape2;
   RelayLabel* shape1;

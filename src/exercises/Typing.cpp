@@ -145,7 +145,8 @@ const std::vector<TypingDrawItem>& Typing::Paint() {
           items_.push_back({TypingDrawItem::Kind::Exclamation, x - kMarkLeft, y, {}, false, false});
           marks_.push_back({word.Gap,
                             {x, y, kMarkWidth, kMarkHeight},
-                            Trim(gap.WrongEntry).empty() ? "-" : gap.WrongEntry});
+                            Trim(gap.WrongEntry).empty() ? "-" : gap.WrongEntry,
+                            gap.Why});
           x += kMarkWidth;
         }
       }
@@ -250,7 +251,7 @@ bool Typing::PointerOverGap(int x, int y) const {
 
 const TypingMark* Typing::MarkAt(int x, int y) const { return checked_ ? MarkHit(x, y) : nullptr; }
 
-void Typing::Check(bool caseSensitive) {
+void Typing::Check(bool caseSensitive, int courseLanguage) {
   if (checked_) return;
   touched_ = true;
   checkVisible_ = false;
@@ -272,6 +273,9 @@ void Typing::Check(bool caseSensitive) {
       gap.Right = true;
       ++good_;
     } else {
+      std::vector<std::string> answers{Expected(k)};
+      if (!Trim(alternative).empty()) answers.push_back(alternative);
+      gap.Why = ClassifyMistake(entry, answers, {caseSensitive, true, courseLanguage});
       gap.WrongEntry = std::move(entry);
       entry.clear();
     }

@@ -1,12 +1,14 @@
 #pragma once
 // Typing ("WP"): a text with gaps. The learner opens a gap (click, Tab or Enter), types into an
 // entry box laid over it and checks; wrong gaps get their expected answer and a mark whose
-// hint shows what was typed. The gap text, its layout, the entry box's gap and text, scrolling,
-// the check and the score; the window only draws what this gives and moves the entry box.
+// hint shows what was typed and why it is wrong. The gap text, its layout, the entry box's gap and
+// text, scrolling, the check and the score; the window only draws what this gives and moves the
+// entry box.
 #include <string>
 #include <vector>
 
 #include "exercises/GapText.h"
+#include "exercises/MistakeKind.h"
 #include "shared/TextMeasurer.h"
 
 namespace tess {
@@ -40,6 +42,7 @@ struct TypingMark {
   int Gap = 0;
   TypingBox Box;
   std::string Hint;  ///< what the learner had typed, "-" for nothing
+  Mistake Why;       ///< what kind of mistake it was, against the nearer answer
 };
 
 class Typing {
@@ -106,8 +109,9 @@ class Typing {
   const TypingMark* MarkAt(int x, int y) const;
   const std::vector<TypingMark>& Marks() const { return marks_; }
 
-  /// The check button. Does nothing a second time.
-  void Check(bool caseSensitive);
+  /// The check button. Does nothing a second time. `courseLanguage` tells the foreign
+  /// letters a wrong entry is explained by (1, English, has none).
+  void Check(bool caseSensitive, int courseLanguage = 1);
 
   bool ExerciseTouched() const { return touched_; }
   bool ExerciseChecked() const { return checked_; }
@@ -131,6 +135,7 @@ class Typing {
     TypingBox Box;
     bool Right = false;
     std::string WrongEntry;
+    Mistake Why;
   };
 
   std::string& EntryOf(int k) { return words_.at(static_cast<size_t>(gaps_[k - 1].Word - 1)).Text; }

@@ -9,6 +9,7 @@
 #include "core/CourseState.h"
 #include "core/SkinTable.h"
 #include "core/UiText.h"
+#include "exercises/MistakeLine.h"
 #include "platform/Fonts.h"
 #include "platform/QtTextMeasurer.h"
 #include "shared/Text.h"
@@ -169,7 +170,13 @@ void TypingWindow::DXRamkaMouseMove(QPoint point) {
   DXRamka->setCursor(exercise_.PointerOverGap(point.x(), point.y()) ? Qt::PointingHandCursor
                                                                     : Qt::ArrowCursor);
   const TypingMark* mark = exercise_.MarkAt(point.x(), point.y());
-  DXRamka->setToolTip(mark ? Decode(mark->Hint, TextCodePage()) : QString());
+  QString hint;
+  if (mark) {
+    hint = Decode(mark->Hint, TextCodePage());
+    const QString why = MistakeLine(mark->Why, TextCodePage());
+    if (!why.isEmpty()) hint += '\n' + why;
+  }
+  DXRamka->setToolTip(hint);
 }
 
 void TypingWindow::DXRamkaMouseDown(QPoint point) {
@@ -193,7 +200,8 @@ bool TypingWindow::eventFilter(QObject* watched, QEvent* event) {
 }
 
 void TypingWindow::btn_sprawdzClick() {
-  exercise_.Check(Services().State.Options.CaseSensitive);
+  const CourseState& state = Services().State;
+  exercise_.Check(state.Options.CaseSensitive, state.Install.CourseLanguage);
   ShowEntryBox();
   DXRamka->update();
   ShowCheckResult(btn_sprawdz);

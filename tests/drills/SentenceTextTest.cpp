@@ -111,5 +111,38 @@ TEST(SentenceTextTest, DictationMatches) {
   }
 }
 
+// The mistake is found against the nearest of the variants and their equivalence forms, all
+// spaced as the check spaces them and under the same options.
+TEST(SentenceTextTest, DictationMistake) {
+  const std::string variants[2] = {"I am not hungry.", "I'm not hungry."};
+  const EquivalenceList none;
+  struct Row {
+    const char* name;
+    const char* typed;
+    int count;
+    DictationOptions options;
+    Mistake expected;
+  };
+  const DictationOptions plain;
+  const DictationOptions strict{true, true, 1};
+  const Row rows[] = {
+      {"accepted when spaced alike", "I am  not hungry .", 2, plain, {}},
+      {"typo", "I am not hungy", 2, plain, {MistakeKind::Typo, "hungry", ""}},
+      {"nearer variant", "I'm hungry", 2, plain, {MistakeKind::MissingWord, "not", ""}},
+      {"variant not in use", "I'm hungry", 1, plain, {MistakeKind::Other, "", ""}},
+      {"mark kept", "I am not hungry!", 2, strict, {MistakeKind::Punctuation, "", ""}},
+      {"order", "Hungry I am not", 2, plain, {MistakeKind::WordOrder, "", ""}},
+  };
+  for (const Row& row : rows) {
+    SCOPED_TRACE(row.name);
+    EXPECT_EQ(DictationMistake(row.typed, variants, row.count, row.options, none), row.expected);
+  }
+  // Against an equivalence form: "I don't know" is the nearest.
+  const std::string knowing[1] = {"I do not know."};
+  EXPECT_EQ(DictationMistake("I dont know", knowing, 1, plain, none).Kind, MistakeKind::Other);
+  EXPECT_EQ(DictationMistake("I dont know", knowing, 1, plain, Pairs({{"do not", "don't"}})).Kind,
+            MistakeKind::Punctuation);
+}
+
 }  // namespace
 }  // namespace tess

@@ -14,11 +14,11 @@
 #include <string>
 #include <vector>
 
-#include "drills/DrillInstallation.h"
 #include "core/Catalogue.h"
 #include "core/CourseState.h"
 #include "core/Equivalences.h"
 #include "drills/AnswerWindow.h"
+#include "drills/DrillInstallation.h"
 #include "media/SoundService.h"
 #include "platform/FakeSound.h"
 #include "platform/Fakes.h"
@@ -321,6 +321,36 @@ TEST_F(SentencesWindowTest, FrenchDictationComparesAndShowsInTheFrenchCodePage) 
   EXPECT_EQ(window_.Drill().Tally().Right, rightBefore + 1);
   EXPECT_TRUE(window_.lbl_odp->text().contains(QStringLiteral("Tr\u00E8s bien.")))
       << window_.lbl_odp->text().toStdString();
+}
+
+// A wrong dictation gets one more line under the answer line: why it is wrong, the Polish in
+// cp1250 and the quoted letter in the French code page. A right one and the next sentence
+// have none.
+TEST_F(SentencesWindowTest, WrongDictationTellsTheKindOfMistake) {
+  state_.Install.CourseLanguage = 3;
+  UsePackage({"Tr\xE8s bien."});
+  window_.ShowPackage(1);
+  Click(window_.Image2);
+  ASSERT_EQ(window_.Drill().Mode(), sentence_mode::kDictation);
+  EXPECT_FALSE(window_.lbl_blad->isVisible());
+  Type(window_.Memo2, "tres bien");
+  Key(window_.Memo2, Qt::Key_Return);
+  EXPECT_EQ(window_.lbl_info->text(), "T79");
+  EXPECT_EQ(window_.lbl_odp->text(), QStringLiteral("Tr\u00E8s bien."));
+  EXPECT_TRUE(window_.lbl_blad->isVisible());
+  EXPECT_EQ(window_.lbl_blad->text(),
+            QStringLiteral("B\u0142\u0105d: brak litery \u00E8 (wpisano e)"));
+  EXPECT_GE(window_.lbl_blad->y(), window_.lbl_odp->geometry().bottom());
+  EXPECT_LT(window_.lbl_blad->geometry().bottom(), window_.btn_sprawdz->y());
+
+  Key(window_.Memo2, Qt::Key_Return);  // the same sentence again
+  EXPECT_FALSE(window_.lbl_blad->isVisible());
+  Type(window_.Memo2, "tr");
+  Key(window_.Memo2, Qt::Key_T, Qt::ControlModifier, QStringLiteral("\x14"));
+  Type(window_.Memo2, "s bien");
+  Key(window_.Memo2, Qt::Key_Return);
+  EXPECT_EQ(window_.lbl_info->text(), "T78");
+  EXPECT_FALSE(window_.lbl_blad->isVisible());
 }
 
 TEST_F(SentencesWindowTest, DictationWithGermanLettersRecordedOnTabChange) {

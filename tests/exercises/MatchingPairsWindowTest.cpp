@@ -196,8 +196,10 @@ TEST_F(MatchingPairsWindowTest, AClickDuringThePauseAndContentThatCannotBeShown)
 // the Polish instruction stays cp1250.
 TEST_F(MatchingPairsWindowTest, TheFrenchCourseShowsItsLettersInTheirCodePage) {
   state_.Install.CourseLanguage = 3;
-  exercises_.Add({"f01_1#1#tlo_1#H\xF6r zu.#Po\xB3\xB9cz w pary.#Match.#####",
-                  "HH#tr\xE8s*tr\xE8s bien#o\xF9*l\xE0-bas#", "=========="});
+  exercises_.Add(
+      {"f01_1#1#tlo_1#H\xF6r zu.#Po\xB3\xB9"
+       "cz w pary.#Match.#####",
+       "HH#tr\xE8s*tr\xE8s bien#o\xF9*l\xE0-bas#", "=========="});
   results_.Append([] {
     ResultRecord record;
     record.Name = "tek_1";

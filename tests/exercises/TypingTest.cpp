@@ -247,6 +247,23 @@ TEST_F(TypingTest, WrongGapsGetTheExpectedAnswerAndAMark) {
   EXPECT_EQ(exercise_.EntryGap(), 0);
 }
 
+// Each wrong gap's mark knows its mistake, against the nearer of its two answers and with the
+// course's foreign letters and the case option.
+TEST_F(TypingTest, MarksTellTheKindOfMistake) {
+  Load("&flat/\\apartment &gr\xFCn &Berlin &dry", 400);
+  Type(1, "apartmnt");
+  Type(2, "grun");
+  Type(3, "berlin");
+  exercise_.Check(true, 2);  // gap 4 left empty
+  exercise_.Paint();
+  ASSERT_EQ(exercise_.Marks().size(), 4u);
+  EXPECT_EQ(exercise_.Marks()[0].Why, (Mistake{MistakeKind::Typo, "apartment", ""}));
+  EXPECT_EQ(exercise_.Marks()[1].Why, (Mistake{MistakeKind::ForeignLetter, "\xFC", "u"}));
+  EXPECT_EQ(exercise_.Marks()[2].Why.Kind, MistakeKind::Case);
+  EXPECT_EQ(exercise_.Marks()[3].Why.Kind, MistakeKind::Other);
+  EXPECT_EQ(exercise_.Marks()[3].Hint, "-");
+}
+
 TEST_F(TypingTest, CheckWithTheBoxOpenAndLoadAgain) {
   Load("&one &two &three");
   Type(2, "two");

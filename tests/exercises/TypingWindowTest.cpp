@@ -46,12 +46,14 @@ class TypingWindowTest : public testing::ExerciseRig {
     std::filesystem::create_directories(folder_ / "Wpisywania");
     WriteGapText("wp_1", kGlossary, "We live in a &flat/\\apartment.\r\nIt is &warm and &sunny.");
     WriteGapText("wp_de", "", "Das Haus ist &gr\xFCn und &\xC4pfel sind rot.");
+    WriteGapText("wp_fr", "", "C'est &tr\xE8s bien.");  // cp1252
     exercises_.Add({kHeader, "WP#wp_1", "=========="});
     exercises_.Add({kHeader, "MC#Who?=T_Anna.=Mark.#", "=========="});
     exercises_.Add({kHeader, "MC#Where?=T_Bath.=Leeds.#", "=========="});
     exercises_.Add({kHeader, "MC#When?=T_Now.=Later.#", "=========="});
     exercises_.Add({kHeader, "WP#wp_de", "=========="});
     exercises_.Add({kHeader, "WP#missing", "=========="});
+    exercises_.Add({kHeader, "WP#wp_fr", "=========="});
     for (int item = 1; item <= 4; ++item) {
       ResultRecord record;
       record.Name = "tek_3";
@@ -152,6 +154,25 @@ TEST_F(TypingWindowTest, GermanLettersWithCtrlGoWhereTheCaretIs) {
   ClickAt(window.btn_sprawdz, QPoint(3, 3));
   EXPECT_EQ(window.lbl_proc->text(), "100");
   EXPECT_EQ(window.lbl_komentarz->text(), "T66");
+}
+
+// The mark's hint adds why the entry is wrong; the Polish is cp1250, the quoted French letters
+// cp1252 ("è" is "č" at the same code in cp1250).
+TEST_F(TypingWindowTest, MarkHintTellsTheKindOfMistake) {
+  state_.Install.CourseLanguage = 3;
+  launcher_.BeginLesson({7}, {2}, 1, {-1, -1, -1, -1});
+  TypingWindow& window = Window();
+  ASSERT_EQ(window.Exercise().GapCount(), 1);
+  ClickGap(1);
+  Type(window.Edit1, "tres");
+  ClickAt(window.btn_sprawdz, QPoint(3, 3));
+  window.DXRamka->repaint();
+  ASSERT_EQ(window.Exercise().Marks().size(), 1u);
+  const TypingBox mark = window.Exercise().Marks()[0].Box;
+  testing::SendMouse(window.DXRamka, QEvent::MouseMove, QPoint(mark.Left + 4, mark.Top + 4),
+                     Qt::NoButton, Qt::NoButton);
+  EXPECT_EQ(window.DXRamka->toolTip(),
+            QStringLiteral("tres\nB\u0142\u0105d: brak litery \u00E8 (wpisano e)"));
 }
 
 TEST_F(TypingWindowTest, GlossaryButtonShowsTheGlossary) {
