@@ -12,9 +12,7 @@ using conversation_mode::kListeningComprehension;
 using conversation_mode::kSpeaking;
 using conversation_mode::kTranslation;
 
-std::string TooShortMessage() {
-  return "Ta rozmowa jest za kr\xF3tka na to \xE6wiczenie.";
-}
+std::string TooShortMessage() { return "Ta rozmowa jest za kr\xF3tka na to \xE6wiczenie."; }
 
 }  // namespace
 
@@ -177,6 +175,11 @@ TextClick ConversationSession::ClickText(Point areaPoint) {
   TextClick click;
   if (mode_ == kDragDrop) return click;
   const int k = picture_.PhraseAt(scroll_.ToContent(areaPoint));
+  const int looped = walk_.LoopedPhrase();
+  if (looped != 0) {
+    EndLoop(click);
+    if (k == looped) return click;
+  }
   if (k == 0) return click;
   if (Studying()) tally_.UsedInFull();
   if (mode_ == kListeningComprehension) {
@@ -207,8 +210,29 @@ TextClick ConversationSession::ClickText(Point areaPoint) {
   } else {
     click.Step = walk_.PlayPhrase(k);
   }
-  click.Repaint = click.Step.What != WalkStep::Kind::None;
+  click.Repaint = click.Repaint || click.Step.What != WalkStep::Kind::None;
   return click;
+}
+
+TextClick ConversationSession::LoopText(Point areaPoint) {
+  TextClick click;
+  if (mode_ == kDragDrop || mode_ == kListeningComprehension) return click;
+  const int k = picture_.PhraseAt(scroll_.ToContent(areaPoint));
+  if (k == 0 || (mode_ == kTranslation && k == drawn_)) return click;
+  if (walk_.LoopedPhrase() == k) {
+    EndLoop(click);
+    return click;
+  }
+  if (Studying()) tally_.UsedInFull();
+  click.Step = walk_.LoopPhrase(k);
+  click.Repaint = true;
+  return click;
+}
+
+void ConversationSession::EndLoop(TextClick& click) {
+  walk_.Stop();
+  click.Cues.push_back({SoundCue::Kind::StopPlayer, {}, false});
+  click.Repaint = true;
 }
 
 TextHover ConversationSession::HoverText(Point areaPoint) const {

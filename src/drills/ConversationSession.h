@@ -53,8 +53,8 @@ struct ModeControls {
   bool Next = false;               ///< "Wylosuj jeszcze raz"
   bool Replay = false;             ///< "Powtórz nagranie"
   bool WordPanel = false;
-  bool RecordButtons = false;      ///< a record button and a switch for every phrase
-  int DrawnRecordButton = 0;       ///< the one record button of the phrase to translate
+  bool RecordButtons = false;  ///< a record button and a switch for every phrase
+  int DrawnRecordButton = 0;   ///< the one record button of the phrase to translate
 };
 
 /// What a click in the text area does.
@@ -144,7 +144,12 @@ class ConversationSession {
   };
   RolePress PlayRole(int role);
 
+  /// A left click; while a phrase loops it first ends the loop, and a click on that phrase
+  /// or beside every phrase does nothing more.
   TextClick ClickText(Point areaPoint);
+  /// A right click: the phrase under the point plays again and again (modes 1 to 3, not the
+  /// phrase to translate); on the phrase already looping it ends the loop.
+  TextClick LoopText(Point areaPoint);
   TextHover HoverText(Point areaPoint) const;
 
   /// The record button of phrase k went down (left button): playback stops, and true when
@@ -164,8 +169,7 @@ class ConversationSession {
   WalkStep Replay();
 
   /// Homes of the word labels in the panel (the window measured each caption).
-  const std::vector<Point>& PlaceLabels(DropArea panel, const std::vector<int>& widths,
-                                        int height);
+  const std::vector<Point>& PlaceLabels(DropArea panel, const std::vector<int>& widths, int height);
   const std::vector<Point>& LabelHomes() const { return homes_; }
   /// Label i is shown in the panel or being dragged.
   bool LabelShown(int i) const;
@@ -176,6 +180,8 @@ class ConversationSession {
 
  private:
   void Prepare(int mode);
+  /// The looped phrase stops: highlight, mode text and the sound.
+  void EndLoop(TextClick& click);
   void Layout();
   bool Studying() const {
     return mode_ == conversation_mode::kListening || mode_ == conversation_mode::kSpeaking;

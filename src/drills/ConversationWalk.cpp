@@ -19,6 +19,7 @@ void ConversationWalk::Reset(std::vector<int> roles, std::vector<int> textLength
   ++chain_;
   running_ = false;
   leading_ = false;
+  looping_ = false;
 }
 
 bool ConversationWalk::Stop() {
@@ -26,6 +27,7 @@ bool ConversationWalk::Stop() {
   ++chain_;
   running_ = false;
   leading_ = false;
+  looping_ = false;
   const bool repaint = current_ >= 1 && current_ <= Count();
   if (repaint) highlighted_ = 0;
   return repaint;
@@ -33,11 +35,16 @@ bool ConversationWalk::Stop() {
 
 std::string ConversationWalk::RoleMode(int role) {
   switch (role) {
-    case 1: return playback_mode::kRoleA;
-    case 2: return playback_mode::kRoleB;
-    case 3: return playback_mode::kRoleC;
-    case 4: return playback_mode::kRoleD;
-    default: return {};
+    case 1:
+      return playback_mode::kRoleA;
+    case 2:
+      return playback_mode::kRoleB;
+    case 3:
+      return playback_mode::kRoleC;
+    case 4:
+      return playback_mode::kRoleD;
+    default:
+      return {};
   }
 }
 
@@ -96,6 +103,13 @@ WalkStep ConversationWalk::PlayOwnThenLecturer(int k) {
   return step;
 }
 
+WalkStep ConversationWalk::LoopPhrase(int k) {
+  if (k < 1 || k > Count()) return {};
+  WalkStep step = Begin(playback_mode::kSinglePhrase, k);
+  looping_ = true;
+  return step;
+}
+
 WalkStep ConversationWalk::PlayQuestion(int k) {
   if (k < 1 || k > Count()) return {};
   WalkStep step = Begin(playback_mode::kNothing, k);
@@ -125,6 +139,15 @@ WalkStep ConversationWalk::StepAt(int k) {
 }
 
 WalkStep ConversationWalk::AfterWait(const WalkStep& step) {
+  if (looping_ && IsCurrent(step) && step.What == WalkStep::Kind::WaitThrough) {
+    // The mode text is still "dialog": the next end comes back to SinglePhraseEnded.
+    WalkStep again;
+    again.What = WalkStep::Kind::Play;
+    again.Phrase = current_;
+    again.Sound = sounds_.SoundOf(current_);
+    again.Chain = chain_;
+    return again;
+  }
   if (!IsCurrent(step) || step.What != WalkStep::Kind::WaitThrough || Role() == 0) return {};
   highlighted_ = 0;
   if (step.Phrase >= Count()) {
@@ -164,10 +187,19 @@ WalkStep ConversationWalk::Continue() {
   return step;
 }
 
-void ConversationWalk::SinglePhraseEnded() {
+WalkStep ConversationWalk::SinglePhraseEnded() {
+  if (looping_ && running_) {
+    WalkStep pause;
+    pause.What = WalkStep::Kind::WaitThrough;
+    pause.Phrase = current_;
+    pause.Slices = WalkStep::kLoopPauseSlices;
+    pause.Chain = chain_;
+    return pause;
+  }
   highlighted_ = 0;
   mode_.clear();
   running_ = false;
+  return {};
 }
 
 }  // namespace tess

@@ -19,6 +19,8 @@ struct WalkStep {
     End,          ///< the chain is over: repaint
   };
   static constexpr int kSliceMs = 70;
+  /// Between two rounds of a looped phrase: 700 ms to take a breath.
+  static constexpr int kLoopPauseSlices = 10;
 
   Kind What = Kind::None;
   int Phrase = 0;
@@ -52,14 +54,18 @@ class ConversationWalk {
   WalkStep PlayOwnThenLecturer(int k);
   /// Mode 4's question: played without a highlight.
   WalkStep PlayQuestion(int k);
+  /// Phrase k as a single phrase that starts again after a short pause each time it ends,
+  /// until the walk is stopped or another playback begins.
+  WalkStep LoopPhrase(int k);
 
   /// A WaitThrough step was waited out: the next step of its chain (None when the chain was
   /// stopped or replaced meanwhile).
   WalkStep AfterWait(const WalkStep& step);
   /// The end of a sound in a whole-conversation or role mode: the next step.
   WalkStep Continue();
-  /// The end of a single phrase: its highlight goes, the mode text is emptied.
-  void SinglePhraseEnded();
+  /// The end of a single phrase: its highlight goes, the mode text is emptied. A looped
+  /// phrase instead keeps both and waits its pause; AfterWait then plays it again.
+  WalkStep SinglePhraseEnded();
 
   /// The step's chain still runs: no stop and no new playback since it was made.
   bool IsCurrent(const WalkStep& step) const { return step.Chain == chain_ && running_; }
@@ -68,6 +74,8 @@ class ConversationWalk {
   /// The phrase drawn in blue, 0 when none.
   int Highlighted() const { return highlighted_; }
   int Count() const { return static_cast<int>(roles_.size()); }
+  /// The phrase played in a loop, 0 when none.
+  int LoopedPhrase() const { return looping_ ? current_ : 0; }
   /// Some phrase from `from` on has this role.
   bool RoleAhead(int role, int from = 1) const;
 
@@ -88,6 +96,7 @@ class ConversationWalk {
   unsigned chain_ = 0;
   bool running_ = false;
   bool leading_ = false;  // a role walk before its first phrase of the role
+  bool looping_ = false;  // the single phrase starts again when it ends
 };
 
 }  // namespace tess

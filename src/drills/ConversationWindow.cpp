@@ -5,6 +5,8 @@
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPointer>
+#include <QPolygonF>
+#include <algorithm>
 
 #include "core/CourseState.h"
 #include "core/SkinTable.h"
@@ -47,6 +49,7 @@ constexpr int kBoxLabelWidth = 646;
 constexpr int kPanelTop = TextArea::kTop + TextArea::kHeight + 2;
 constexpr int kPanelHeight = 600 - kPanelTop - 2;
 constexpr int kRecordingTailMs = 300;
+constexpr int kLoopSignSize = 12;
 const QColor kPlayingBlue{0, 0, 255};
 
 QFont TextFont() { return PointFont("Arial CE", 10); }
@@ -82,6 +85,23 @@ QPixmap DrawnMark() {
   painter.setFont(font);
   painter.drawText(QRect(0, 0, 18, 18), Qt::AlignCenter, QStringLiteral("?"));
   return picture;
+}
+
+// Beside a looped phrase: a circling arrow in the colour of the phrase being played.
+void PaintLoopSign(QPainter& painter, const QRect& box) {
+  painter.save();
+  painter.setRenderHint(QPainter::Antialiasing);
+  const QRectF ring = QRectF(box).adjusted(1.5, 1.5, -1.5, -1.5);
+  painter.setPen(QPen(kPlayingBlue, 1.6, Qt::SolidLine, Qt::RoundCap));
+  painter.setBrush(Qt::NoBrush);
+  painter.drawArc(ring, 100 * 16, 290 * 16);
+  // The arrow's head where the arc begins, at the top.
+  const QPointF tip(ring.center().x() - 0.5, ring.top());
+  painter.setPen(Qt::NoPen);
+  painter.setBrush(kPlayingBlue);
+  painter.drawPolygon(
+      QPolygonF({tip + QPointF(3.5, 0), tip + QPointF(-1, -3), tip + QPointF(-1, 3)}));
+  painter.restore();
 }
 
 QPixmap DrawnBox(int height) {
@@ -141,6 +161,8 @@ ConversationWindow::ConversationWindow(ConversationServices services, QWidget* p
   PaintBox1->Paint = [this](QPainter& painter) { PaintText(painter); };
   PaintBox1->MouseDown = [this](QPoint at) { TextDown(at); };
   PaintBox1->MouseMove = [this](QPoint at) { TextMove(at); };
+  // The right button loops a phrase.
+  PaintBox1->installEventFilter(this);
 
   SkinStrips& skins = services_.Skins;
   btn_up = SkinnedButton(this, "btn_up", skins, SkinIndex(CourseSkin::ArrowUp), 0, 0);
@@ -170,6 +192,7 @@ ConversationWindow::ConversationWindow(ConversationServices services, QWidget* p
     auto* tab = new HoverLabel(this);
     tab->setObjectName(QStringLiteral("Image%1").arg(mode));
     tab->setCursor(Qt::PointingHandCursor);
+    tab->SetRole(ControlRole::PageTab);
     tab->hide();
     connect(tab, &HoverLabel::Click, this, [this, mode] { ImageClick(mode); });
     Image[static_cast<size_t>(mode - 1)] = tab;
@@ -252,8 +275,11 @@ void ConversationWindow::ShowConversation(const Conversation& conversation) {
   SoundService& sound = services_.Sound;
   sound.SetConversationHooks(ConversationHooks{[this] { RefreshText(); },
                                                [this] {
-                                                 session_.Walk().SinglePhraseEnded();
+                                                 // A looped phrase goes on after its pause.
+                                                 const WalkStep again =
+                                                     session_.Walk().SinglePhraseEnded();
                                                  RefreshText();
+                                                 RunChain(again);
                                                },
                                                [this] { RunChain(session_.Walk().Continue()); }});
 
@@ -331,6 +357,7 @@ void ConversationWindow::ShowTabs() {
         ProgramDir() + TabPicture(place.Position, mode == session_.Mode())));
     tab->setPixmap(picture);
     tab->resize(picture.isNull() ? QSize(96, 24) : picture.size());
+    tab->SetChecked(mode == session_.Mode());
     tab->move(kTabLeft, place.Top);
     tab->show();
   }
@@ -439,6 +466,13 @@ void ConversationWindow::PaintText(QPainter& painter) {
   for (const MarkPicture& mark : picture.Marks) {
     painter.drawPixmap(mark.At.X, scroll.AreaY(mark.At.Y), mark_);
   }
+  const int looped = session_.Walk().LoopedPhrase();
+  if (looped >= 1 && looped <= static_cast<int>(picture.Phrases.size())) {
+    const DropArea& hit = picture.Phrases[static_cast<size_t>(looped - 1)].Hit;
+    const int left = std::min(hit.Right + 3, PaintBox1->width() - kLoopSignSize - 1);
+    PaintLoopSign(painter, QRect(left, scroll.AreaY(hit.Bottom) - kLoopSignSize - 2, kLoopSignSize,
+                                 kLoopSignSize));
+  }
 }
 
 void ConversationWindow::TextDown(QPoint at) {
@@ -446,6 +480,18 @@ void ConversationWindow::TextDown(QPoint at) {
   const TextClick click = session_.ClickText({at.x(), at.y()});
   if (click.Repaint) RefreshText();
   PlayCues(click.Cues);
+  if (click.Step.What != WalkStep::Kind::None) {
+    StopPlayer();
+    RunChain(click.Step);
+  }
+  ApplyControls();
+}
+
+void ConversationWindow::TextLoop(QPoint at) {
+  HideTranslation();
+  const TextClick click = session_.LoopText({at.x(), at.y()});
+  PlayCues(click.Cues);
+  if (click.Repaint) RefreshText();
   if (click.Step.What != WalkStep::Kind::None) {
     StopPlayer();
     RunChain(click.Step);
@@ -477,6 +523,14 @@ void ConversationWindow::HideTranslation() {
 }
 
 bool ConversationWindow::eventFilter(QObject* watched, QEvent* event) {
+  if (watched == PaintBox1 &&
+      (event->type() == QEvent::MouseButtonPress || event->type() == QEvent::MouseButtonDblClick)) {
+    const auto* mouse = static_cast<QMouseEvent*>(event);
+    if (mouse->button() == Qt::RightButton) {
+      TextLoop(mouse->position().toPoint());
+      return true;
+    }
+  }
   if (watched == img_tlo && event->type() == QEvent::MouseMove) {
     HideTranslation();
     PaintBox1->setCursor(Qt::ArrowCursor);

@@ -133,6 +133,8 @@ class ConversationWindow : public QWidget {
   void PaintText(QPainter& painter);
   void TextDown(QPoint at);
   void TextMove(QPoint at);
+  /// The right button on the text: loop a phrase, or end its loop.
+  void TextLoop(QPoint at);
   void HideTranslation();
   void LabelDropped(int label, Point windowPoint);
 

@@ -6,6 +6,7 @@
 #include <QPainter>
 #include <QPainterPath>
 #include <QPixmap>
+#include <algorithm>
 
 #include "platform/MediaPlayer.h"
 #include "widgets/Palette.h"
@@ -16,6 +17,8 @@ namespace tess {
 namespace {
 
 constexpr int kTimerMs = 100;
+// Closer than this to B the loop is checked on time rather than by the progress timer.
+constexpr int kLoopCheckFloorMs = 10;
 
 QFont PixelFont(int pixels, bool bold) {
   QFont font(QStringLiteral("Arial"));
@@ -52,10 +55,43 @@ MediaButton::MediaButton(Glyph glyph, QWidget* parent, int number)
   setAttribute(Qt::WA_Hover);
 }
 
+void MediaButton::SetLit(bool lit) {
+  if (lit == lit_) return;
+  lit_ = lit;
+  update();
+}
+
+// The loop's buttons: a letter, or a cross for clearing, on a quiet face (coral while lit).
+void MediaButton::PaintLoop(QPainter& p, const QRectF& face) {
+  QColor fill = lit_ ? palette::kCoral : palette::kNavyPanel;
+  if (Hovered()) fill = fill.lighter(118);
+  if (Held() && Hovered()) fill = fill.darker(112);
+  p.setPen(QPen(lit_ ? palette::kCoral : palette::kTealOnNavy, 1));
+  p.setBrush(fill);
+  const qreal radius = std::min<qreal>(5, face.height() / 3);
+  p.drawRoundedRect(face, radius, radius);
+  const QPointF c = face.center();
+  if (glyph_ == GlyphLoopClear) {
+    const qreal arm = std::min(face.width(), face.height()) / 5;
+    p.setPen(QPen(palette::kWhite, 1.6, Qt::SolidLine, Qt::RoundCap));
+    p.drawLine(QPointF(c.x() - arm, c.y() - arm), QPointF(c.x() + arm, c.y() + arm));
+    p.drawLine(QPointF(c.x() - arm, c.y() + arm), QPointF(c.x() + arm, c.y() - arm));
+    return;
+  }
+  p.setPen(palette::kWhite);
+  p.setFont(PixelFont(std::max(9, static_cast<int>(face.height() * 0.45)), true));
+  p.drawText(face, Qt::AlignCenter,
+             glyph_ == GlyphLoopA ? QStringLiteral("A") : QStringLiteral("B"));
+}
+
 void MediaButton::paintEvent(QPaintEvent*) {
   QPainter p(this);
   p.setRenderHint(QPainter::Antialiasing);
   const QRectF face = QRectF(rect()).adjusted(0.5, 0.5, -0.5, -0.5);
+  if (glyph_ == GlyphLoopA || glyph_ == GlyphLoopB || glyph_ == GlyphLoopClear) {
+    PaintLoop(p, face);
+    return;
+  }
   const bool mark = glyph_ == GlyphMark;
   QColor fill = mark ? palette::kSand : palette::kTeal;
   if (Hovered()) fill = fill.lighter(mark ? 104 : 118);
@@ -89,6 +125,10 @@ void MediaButton::paintEvent(QPaintEvent*) {
     case GlyphStop:
       p.drawRoundedRect(QRectF(c.x() - 5, c.y() - 5, 10, 10), 1.5, 1.5);
       break;
+    case GlyphLoopA:
+    case GlyphLoopB:
+    case GlyphLoopClear:
+      break;
     case GlyphMark:
       // A small flag over the mark's number.
       p.setBrush(palette::kTeal);
@@ -108,6 +148,13 @@ MediaShape::MediaShape(Kind kind, QWidget* parent) : QWidget(parent), kind_(kind
   setCursor(Qt::PointingHandCursor);
 }
 
+void MediaShape::SetStretch(int from, int to) {
+  if (from == from_ && to == to_) return;
+  from_ = from;
+  to_ = to;
+  update();
+}
+
 void MediaShape::paintEvent(QPaintEvent*) {
   QPainter p(this);
   p.setRenderHint(QPainter::Antialiasing);
@@ -116,6 +163,11 @@ void MediaShape::paintEvent(QPaintEvent*) {
     p.setPen(Qt::NoPen);
     p.setBrush(QColor(255, 255, 255, 80));
     p.drawRoundedRect(r, r.height() / 2, r.height() / 2);
+    if (from_ >= 0) {
+      p.setBrush(palette::kCoral);
+      const qreal right = to_ >= 0 ? to_ + 1 : from_ + 2;
+      p.drawRect(QRectF(from_, 0, std::max<qreal>(2, right - from_), height()));
+    }
   } else {
     p.setPen(QPen(palette::kTeal, 1));
     p.setBrush(palette::kWhite);
@@ -171,6 +223,25 @@ MediaWindow::MediaWindow(FilmPlayer& player, MessageBox& messages, QWidget* pare
   btn_play->setToolTip(QStringLiteral("Odtwórz"));
   btn_stop->setToolTip(QStringLiteral("Zatrzymaj"));
   btn_pause->setToolTip(QStringLiteral("Pauza"));
+
+  btn_loopA = new MediaButton(MediaButton::GlyphLoopA, this);
+  btn_loopA->setObjectName(QStringLiteral("btn_loopA"));
+  btn_loopA->setToolTip(QStringLiteral("Początek powtarzanego fragmentu (klawisz A)"));
+  btn_loopB = new MediaButton(MediaButton::GlyphLoopB, this);
+  btn_loopB->setObjectName(QStringLiteral("btn_loopB"));
+  btn_loopB->setToolTip(
+      QStringLiteral("Koniec fragmentu: od tej chwili odtwarzany w kółko (klawisz B)"));
+  btn_loopClear = new MediaButton(MediaButton::GlyphLoopClear, this);
+  btn_loopClear->setObjectName(QStringLiteral("btn_loopClear"));
+  btn_loopClear->setToolTip(QStringLiteral("Usuń znaczniki A i B (klawisz Delete)"));
+  connect(btn_loopA, &MediaButton::Click, this, [this] { LoopKey(Qt::Key_A); });
+  connect(btn_loopB, &MediaButton::Click, this, [this] { LoopKey(Qt::Key_B); });
+  connect(btn_loopClear, &MediaButton::Click, this, [this] { LoopKey(Qt::Key_Delete); });
+  loopCheck_.setSingleShot(true);
+  connect(&loopCheck_, &QTimer::timeout, this, [this] {
+    logic_.TimerTick();
+    UpdateKnob();
+  });
 
   Timer1.setInterval(kTimerMs);
   connect(&Timer1, &QTimer::timeout, this, [this] {
@@ -247,8 +318,10 @@ void MediaWindow::ApplyLayout() {
   SHAPE1->setGeometry(ToRect(layout.Track));
   Shape2->setGeometry(ToRect(layout.Knob));
   Shape2->raise();
-  lbl_czas->setGeometry(layout.Track.Left, layout.Track.Top + layout.Track.Height + 3,
-                        layout.Track.Width, 13);
+  lbl_czas->setGeometry(ToRect(layout.Time));
+  btn_loopA->setGeometry(ToRect(layout.LoopA));
+  btn_loopB->setGeometry(ToRect(layout.LoopB));
+  btn_loopClear->setGeometry(ToRect(layout.LoopClear));
   for (int k = 0; k < kJumpMarks; ++k) {
     marks_[k]->setGeometry(ToRect(layout.Marks[k]));
     marks_[k]->setVisible(logic_.MarkShown[k]);
@@ -270,12 +343,58 @@ void MediaWindow::UpdateKnob() {
   const std::int64_t length = player_.LengthMs();
   lbl_czas->setText(length > 0 ? Clock(player_.PositionMs()) + QStringLiteral(" / ") + Clock(length)
                                : QString());
+  UpdateLoop();
+}
+
+void MediaWindow::UpdateLoop() {
+  const PhraseLoop& loop = logic_.Loop;
+  btn_loopA->SetLit(loop.HasA());
+  btn_loopB->SetLit(loop.HasB());
+  const int from = loop.HasA() ? logic_.TrackX(loop.A()) : -1;
+  const int to = loop.HasB() ? logic_.TrackX(loop.B()) : -1;
+  if (from != SHAPE1->StretchFrom() || to != SHAPE1->StretchTo()) {
+    SHAPE1->SetStretch(from, to);
+    update();  // the marks' ticks beside the track
+  }
+  const std::int64_t left =
+      player_.State() == PlayerState::Playing ? loop.MsUntilB(player_.PositionMs()) : -1;
+  if (left >= 0 && left < kTimerMs) {
+    loopCheck_.start(static_cast<int>(std::max<std::int64_t>(left, kLoopCheckFloorMs)));
+  } else {
+    loopCheck_.stop();
+  }
+}
+
+bool MediaWindow::LoopKey(int key) {
+  switch (key) {
+    case Qt::Key_A:
+    case Qt::Key_BracketLeft:
+      logic_.LoopAClicked();
+      break;
+    case Qt::Key_B:
+    case Qt::Key_BracketRight:
+      logic_.LoopBClicked();
+      break;
+    case Qt::Key_Delete:
+    case Qt::Key_Backspace:
+      logic_.LoopClearClicked();
+      break;
+    default:
+      return false;
+  }
+  Sync();
+  return true;
 }
 
 bool MediaWindow::event(QEvent* event) {
   // Every shortcut key pressed in the window is swallowed.
   if (event->type() == QEvent::ShortcutOverride || event->type() == QEvent::KeyPress ||
       event->type() == QEvent::KeyRelease) {
+    if (event->type() == QEvent::KeyPress) {
+      const auto* key = static_cast<QKeyEvent*>(event);
+      const Qt::KeyboardModifiers chords = Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier;
+      if (!key->isAutoRepeat() && (key->modifiers() & chords) == 0) LoopKey(key->key());
+    }
     event->accept();
     return true;
   }
@@ -296,6 +415,12 @@ void MediaWindow::paintEvent(QPaintEvent*) {
   p.setPen(QPen(palette::kNavyEdge, 1));
   p.setBrush(Qt::NoBrush);
   p.drawRect(rect().adjusted(0, 0, -1, -1));
+  // The loop's marks stand out above and below the track.
+  const QRect track = SHAPE1->geometry();
+  for (const int x : {SHAPE1->StretchFrom(), SHAPE1->StretchTo()}) {
+    if (x < 0) continue;
+    p.fillRect(QRect(track.left() + x, track.top() - 3, 2, track.height() + 6), palette::kCoral);
+  }
 }
 
 void MediaWindow::showEvent(QShowEvent* event) {

@@ -13,18 +13,32 @@
 #include "media/MediaWindowLogic.h"
 #include "widgets/Clickable.h"
 
+class QPainter;
+class QRectF;
+
 namespace tess {
 
 class FilmPlayer;
 class MessageBox;
 
-/// A small button drawn in the look of the course: a glyph on a teal face, or the number of
-/// a jump mark on a sand face.
+/// A small button drawn in the look of the course: a glyph on a teal face, the number of a
+/// jump mark on a sand face, or a loop mark (A, B, clear) on a quiet face that turns coral
+/// while its mark stands.
 class MediaButton : public Clickable {
   Q_OBJECT
  public:
-  enum Glyph { GlyphPlay, GlyphPause, GlyphStop, GlyphMark };
+  enum Glyph {
+    GlyphPlay,
+    GlyphPause,
+    GlyphStop,
+    GlyphMark,
+    GlyphLoopA,
+    GlyphLoopB,
+    GlyphLoopClear
+  };
   MediaButton(Glyph glyph, QWidget* parent, int number = 0);
+  void SetLit(bool lit);
+  bool Lit() const { return lit_; }
 
  protected:
   void paintEvent(QPaintEvent* event) override;
@@ -34,8 +48,11 @@ class MediaButton : public Clickable {
   void OnRelease() override { update(); }
 
  private:
+  void PaintLoop(QPainter& p, const QRectF& face);
+
   Glyph glyph_;
   int number_;
+  bool lit_ = false;
 };
 
 /// A plain shape that reports where it was pressed (the track and its knob).
@@ -44,6 +61,11 @@ class MediaShape : public QWidget {
  public:
   enum Kind { TrackShape, KnobShape };
   MediaShape(Kind kind, QWidget* parent);
+  /// The track's loop stretch in its own pixels; `to` -1 while only A stands, `from` -1 for
+  /// none.
+  void SetStretch(int from, int to);
+  int StretchFrom() const { return from_; }
+  int StretchTo() const { return to_; }
 
  Q_SIGNALS:
   void Pressed(int x);
@@ -54,6 +76,8 @@ class MediaShape : public QWidget {
 
  private:
   Kind kind_;
+  int from_ = -1;
+  int to_ = -1;
 };
 
 class MediaWindow : public QWidget {
@@ -74,6 +98,8 @@ class MediaWindow : public QWidget {
   /// The window is open (the help window shows it again after its own showing when true).
   bool MediaShown() const { return logic_.MediaShown; }
   MediaWindowLogic& Logic() { return logic_; }
+  /// Runs when B is nearer than the next progress tick.
+  const QTimer& LoopCheck() const { return loopCheck_; }
 
   QLabel* img_up;
   QLabel* Label1;
@@ -88,7 +114,10 @@ class MediaWindow : public QWidget {
   MediaButton* mark_2;
   MediaButton* mark_3;
   MediaButton* mark_4;
-  QLabel* lbl_czas;  ///< position and length, under the track
+  QLabel* lbl_czas;            ///< position and length, under the track
+  MediaButton* btn_loopA;      ///< the loop's start: key A or [
+  MediaButton* btn_loopB;      ///< its end: key B or ]
+  MediaButton* btn_loopClear;  ///< no loop: key Delete or Backspace
   QTimer Timer1;
 
  protected:
@@ -103,10 +132,16 @@ class MediaWindow : public QWidget {
   /// The timer runs exactly when the logic says so; the knob follows the position.
   void Sync();
   void UpdateKnob();
+  /// The loop's buttons and stretch as the marks stand, and a check just when B comes.
+  void UpdateLoop();
+  /// A key of the loop; false for every other key.
+  bool LoopKey(int key);
 
   FilmPlayer& player_;
   MediaWindowLogic logic_;
   std::array<MediaButton*, kJumpMarks> marks_{};
+  // The progress timer is too coarse to leave a stretch at its B.
+  QTimer loopCheck_;
   QPointer<QWidget> mainWindow_;
 };
 

@@ -19,6 +19,9 @@ constexpr int kButtonHeight = 30;
 constexpr int kTrackHeight = 5;
 constexpr int kKnobWidth = 7;
 constexpr int kKnobHeight = 13;
+// The recording bar's loop buttons share the row under the track with the time.
+constexpr int kSmallButtonWidth = 13;
+constexpr int kSmallButtonHeight = 13;
 
 }  // namespace
 
@@ -40,6 +43,11 @@ MediaLayout MediaLayoutFor(int kind, bool hasMarks) {
     layout.Knob = {100, 311, kKnobWidth, kKnobHeight};
     // The film's marks stand in a row between the picture and the buttons.
     for (int k = 0; k < kJumpMarks; ++k) layout.Marks[k] = button(8 + 24 * k, 275);
+    // The loop's buttons close the marks' row at its right end.
+    layout.LoopA = button(258, 275);
+    layout.LoopB = button(282, 275);
+    layout.LoopClear = button(306, 275);
+    layout.Time = {100, 323, 200, 13};
   } else {
     layout.Width = hasMarks ? 290 : 200;
     layout.Height = 33;
@@ -49,6 +57,13 @@ MediaLayout MediaLayoutFor(int kind, bool hasMarks) {
     layout.Track = {86, 10, 100, kTrackHeight};
     layout.Knob = {86, 6, kKnobWidth, kKnobHeight};
     for (int k = 0; k < kJumpMarks; ++k) layout.Marks[k] = button(190 + 24 * k, 1);
+    const auto small = [](int left) {
+      return MediaRect{left, 19, kSmallButtonWidth, kSmallButtonHeight};
+    };
+    layout.LoopA = small(145);
+    layout.LoopB = small(159);
+    layout.LoopClear = small(173);
+    layout.Time = {86, 18, layout.LoopA.Left - 1 - 86, 13};
   }
   layout.Title = {0, 0, layout.Width - kCloseWidth, kTitleHeight};
   layout.Close = {layout.Width - kCloseWidth, 0, kCloseWidth, kTitleHeight};
@@ -95,7 +110,11 @@ std::array<int, 2> MediaWindowOrigin(int mainLeft, int mainTop, int l1, int l2) 
 }
 
 MediaWindowLogic::MediaWindowLogic(MediaPlayer& player, MessageBox& messages)
-    : player_(player), messages_(messages) {}
+    : player_(player), messages_(messages) {
+  player_.SetDoneHandler([this](PlayResult result) { PlayEnded(result); });
+}
+
+MediaWindowLogic::~MediaWindowLogic() { player_.SetDoneHandler(nullptr); }
 
 void MediaWindowLogic::Attach(bool attach) {
   if (AttachDisplay) AttachDisplay(attach);
@@ -106,6 +125,7 @@ bool MediaWindowLogic::Open(int kind, const std::string& path) {
   for (int k = 0; k < kJumpMarks; ++k) MarkShown[k] = HasMarks && JumpTimes[k] != -1;
   TimerRunning = false;
   MediaPlaying = false;
+  Loop.Clear();
 
   if (!FileExists(path)) {
     messages_.ShowMessage(kind == kMediaFilm ? "Tutaj będzie film" : "Tutaj będzie nagranie");
@@ -149,6 +169,7 @@ void MediaWindowLogic::PauseClicked() {
 }
 
 void MediaWindowLogic::StopClicked() {
+  Loop.Clear();
   player_.Stop();
   player_.Seek(0);
   TimerRunning = false;
@@ -158,8 +179,10 @@ void MediaWindowLogic::StopClicked() {
 
 void MediaWindowLogic::TrackPressed(int x) {
   const std::int64_t length = player_.LengthMs();
-  const std::int64_t time = TrackPressTime(x, length, Layout.Track.Width, Layout.Knob.Width);
-  player_.Seek(std::clamp<std::int64_t>(time, 0, length));
+  const std::int64_t time = std::clamp<std::int64_t>(
+      TrackPressTime(x, length, Layout.Track.Width, Layout.Knob.Width), 0, length);
+  Loop.OnSeek(time);
+  player_.Seek(time);
   player_.Play();
   MediaPlaying = true;
   TimerRunning = true;
@@ -168,13 +191,47 @@ void MediaWindowLogic::TrackPressed(int x) {
 void MediaWindowLogic::MarkClicked(int k) {
   if (k < 1 || k > kJumpMarks || JumpTimes[k - 1] < 0) return;
   PauseClicked();
+  Loop.OnSeek(JumpTimes[k - 1]);
   player_.Seek(JumpTimes[k - 1]);
   player_.Play();
   TimerRunning = true;
 }
 
 void MediaWindowLogic::TimerTick() {
+  if (player_.State() == PlayerState::Playing) {
+    if (const std::optional<std::int64_t> back = Loop.OnPosition(player_.PositionMs())) {
+      player_.Seek(*back);
+      player_.Play();
+    }
+  }
   KnobLeft = KnobLeftFor(player_.PositionMs(), player_.LengthMs(), Layout.Track, Layout.Knob);
+}
+
+void MediaWindowLogic::PlayEnded(PlayResult result) {
+  if (result != PlayResult::Successful) return;
+  if (const std::optional<std::int64_t> back = Loop.OnEnd()) {
+    player_.Seek(*back);
+    player_.Play();
+  }
+}
+
+PhraseLoop::Mark MediaWindowLogic::LoopAClicked() {
+  if (!MediaShown || player_.State() == PlayerState::NotReady) return PhraseLoop::Mark::Refused;
+  return Loop.SetA(player_.PositionMs());
+}
+
+PhraseLoop::Mark MediaWindowLogic::LoopBClicked() {
+  if (!MediaShown || player_.State() == PlayerState::NotReady) return PhraseLoop::Mark::Refused;
+  const PhraseLoop::Mark mark = Loop.SetB(player_.PositionMs());
+  if (mark != PhraseLoop::Mark::Refused) TimerTick();
+  return mark;
+}
+
+void MediaWindowLogic::LoopClearClicked() { Loop.Clear(); }
+
+int MediaWindowLogic::TrackX(std::int64_t ms) const {
+  return KnobLeftFor(ms, player_.LengthMs(), Layout.Track, Layout.Knob) - Layout.Track.Left +
+         Layout.Knob.Width / 2;
 }
 
 void MediaWindowLogic::CloseClicked() {
@@ -183,6 +240,7 @@ void MediaWindowLogic::CloseClicked() {
 }
 
 void MediaWindowLogic::Hidden() {
+  Loop.Clear();
   if (player_.State() == PlayerState::Playing) player_.Stop();
   if (player_.State() == PlayerState::Open) player_.Close();
   TimerRunning = false;

@@ -7,10 +7,13 @@
 #include <functional>
 #include <string>
 
+#include "media/PhraseLoop.h"
+
 namespace tess {
 
 class MediaPlayer;
 class MessageBox;
+enum class PlayResult;
 
 constexpr int kMediaFilm = 1;
 constexpr int kMediaRecording = 2;
@@ -35,7 +38,10 @@ struct MediaLayout {
   MediaRect Play, Stop, Pause;
   MediaRect Track;  ///< `SHAPE1`
   MediaRect Knob;   ///< `Shape2`
+  MediaRect Time;   ///< position and length, under the track
   std::array<MediaRect, kJumpMarks> Marks;
+  /// The loop's marks A and B and its clear button, clear of every control above.
+  MediaRect LoopA, LoopB, LoopClear;
 };
 
 /// The film layout (336 x 344) or the recording bar (290 x 33 with marks, 200 x 33 without).
@@ -66,7 +72,11 @@ std::array<int, 2> MediaWindowOrigin(int mainLeft, int mainTop, int l1, int l2);
 /// The state of the media window and what its controls do to its own player.
 class MediaWindowLogic {
  public:
+  /// Hears the end of the player's sounds (to loop a stretch that reaches the end).
   MediaWindowLogic(MediaPlayer& player, MessageBox& messages);
+  ~MediaWindowLogic();
+  MediaWindowLogic(const MediaWindowLogic&) = delete;
+  MediaWindowLogic& operator=(const MediaWindowLogic&) = delete;
 
   /// Opens the window on a file; false when it stays closed (missing or unplayable file,
   /// reported in a message). A film starts at once.
@@ -80,8 +90,15 @@ class MediaWindowLogic {
   void TrackPressed(int x);
   /// Jump mark k (1..4).
   void MarkClicked(int k);
-  /// The progress timer's tick: moves the knob.
+  /// The progress timer's tick: moves the knob, and goes back to A once B is reached.
   void TimerTick();
+  /// Marks A or B at the player's position (refused while no file is open); a B reached at
+  /// once sends playing back to A.
+  PhraseLoop::Mark LoopAClicked();
+  PhraseLoop::Mark LoopBClicked();
+  void LoopClearClicked();
+  /// Where a time lies on the track: pixels from its left to the knob's middle there.
+  int TrackX(std::int64_t ms) const;
   /// The close label: as Hidden, and the window counts as closed.
   void CloseClicked();
   /// The window was hidden (by its close label, an exercise window or the help window).
@@ -100,12 +117,15 @@ class MediaWindowLogic {
   std::string Path;
   MediaLayout Layout = MediaLayoutFor(kMediaRecording, false);
   int KnobLeft = Layout.Knob.Left;
+  /// The A-B stretch; it ends with stop, hiding, closing, another file or a seek outside it.
+  PhraseLoop Loop;
 
   /// Lets the player draw into the film area (true) or detaches it (false).
   std::function<void(bool attach)> AttachDisplay;
 
  private:
   void Attach(bool attach);
+  void PlayEnded(PlayResult result);
 
   MediaPlayer& player_;
   MessageBox& messages_;

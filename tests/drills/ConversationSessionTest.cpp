@@ -108,9 +108,10 @@ TEST(ConversationSessionTest, ModesWithoutEnoughPhrasesSaySoAndDoNothing) {
 }
 
 TEST(ConversationSessionTest, TranslationShowsTheDrawnPhraseInPolishAndPlaysLearnerThenLecturer) {
-  SessionRig rig(MakeConversation({{1, "A: Good morning", "Dzie\xF1 dobry"}, {2, "B: Hi", ""},
-                                   {1, "A: Bye", ""}}),
-                 {2});
+  SessionRig rig(
+      MakeConversation(
+          {{1, "A: Good morning", "Dzie\xF1 dobry"}, {2, "B: Hi", ""}, {1, "A: Bye", ""}}),
+      {2});
   rig.session.ChangeMode(conversation_mode::kTranslation);
   ASSERT_EQ(rig.session.DrawnPhrase(), 2);
   EXPECT_EQ(rig.session.Controls().DrawnRecordButton, 2);
@@ -135,6 +136,79 @@ TEST(ConversationSessionTest, TranslationShowsTheDrawnPhraseInPolishAndPlaysLear
   EXPECT_EQ(click.Step.Sound, "save_2.wav");
   EXPECT_EQ(rig.mode, "PotemLektor:d1_2");
   EXPECT_EQ(rig.session.ClickText(rig.OnPhrase(1)).Step.Sound, "d1_1");
+}
+
+TEST(ConversationSessionTest, RightClickLoopsAPhraseInTheModesThatPlayOne) {
+  struct Row {
+    const char* name;
+    int mode;
+    int phrase;  // 0: beside every phrase
+    int looped;
+    bool counted;
+  };
+  const std::vector<Row> rows = {
+      {"listening", conversation_mode::kListening, 2, 2, true},
+      {"speaking", conversation_mode::kSpeaking, 3, 3, true},
+      {"translation, another phrase", conversation_mode::kTranslation, 1, 1, false},
+      {"translation, the phrase to translate", conversation_mode::kTranslation, 2, 0, false},
+      {"beside every phrase", conversation_mode::kListening, 0, 0, false},
+      {"listening comprehension", conversation_mode::kListeningComprehension, 3, 0, false},
+      {"drag and drop", conversation_mode::kDragDrop, 3, 0, false},
+  };
+  for (const Row& row : rows) {
+    SCOPED_TRACE(row.name);
+    SessionRig rig(WithRoles({1, 2, 1}), {2});
+    if (row.mode != conversation_mode::kListening) rig.session.ChangeMode(row.mode);
+    const Point at = row.phrase != 0 ? rig.OnPhrase(row.phrase) : Point{1, 400};
+    const TextClick click = rig.session.LoopText(at);
+    EXPECT_EQ(rig.session.Walk().LoopedPhrase(), row.looped);
+    EXPECT_EQ(click.Step.What, row.looped != 0 ? Kind::Play : Kind::None);
+    if (row.looped != 0) {
+      EXPECT_EQ(click.Step.Sound, "d1_" + std::to_string(row.looped));
+      EXPECT_EQ(rig.mode, "dialog");
+      EXPECT_TRUE(rig.session.Highlighted(row.looped));
+    }
+    if (row.mode != conversation_mode::kListeningComprehension) {
+      EXPECT_EQ(rig.session.Tally().Attempted, row.counted);
+    }
+  }
+}
+
+TEST(ConversationSessionTest, AClickOrASecondRightClickEndsTheLoop) {
+  const SoundCue stop{SoundCue::Kind::StopPlayer, {}, false};
+  SessionRig rig(WithRoles({1, 2, 1}));
+  const Point away{1, 400};
+
+  ASSERT_EQ(rig.session.LoopText(rig.OnPhrase(2)).Step.What, Kind::Play);
+  TextClick click = rig.session.LoopText(rig.OnPhrase(2));
+  EXPECT_EQ(click.Step.What, Kind::None);
+  EXPECT_EQ(click.Cues, std::vector<SoundCue>{stop});
+  EXPECT_TRUE(click.Repaint);
+  EXPECT_EQ(rig.session.Walk().LoopedPhrase(), 0);
+  EXPECT_EQ(rig.mode, "");
+
+  for (const Point at : {rig.OnPhrase(2), away}) {
+    rig.session.LoopText(rig.OnPhrase(2));
+    click = rig.session.ClickText(at);
+    EXPECT_EQ(click.Step.What, Kind::None) << "the click only ends the loop";
+    EXPECT_EQ(click.Cues, std::vector<SoundCue>{stop});
+    EXPECT_FALSE(rig.session.Highlighted(2));
+    EXPECT_EQ(rig.session.Walk().LoopedPhrase(), 0);
+  }
+
+  // A click on another phrase ends the loop and plays that phrase once.
+  rig.session.LoopText(rig.OnPhrase(2));
+  click = rig.session.ClickText(rig.OnPhrase(3));
+  EXPECT_EQ(click.Step.Sound, "d1_3");
+  EXPECT_EQ(rig.session.Walk().LoopedPhrase(), 0);
+  EXPECT_EQ(rig.session.Walk().SinglePhraseEnded().What, Kind::None);
+  // A right click on another phrase moves the loop there.
+  rig.session.LoopText(rig.OnPhrase(2));
+  EXPECT_EQ(rig.session.LoopText(rig.OnPhrase(1)).Step.Sound, "d1_1");
+  EXPECT_EQ(rig.session.Walk().LoopedPhrase(), 1);
+  // Without a loop, a click beside the phrases still does nothing at all.
+  rig.session.StopPlayback();
+  EXPECT_TRUE(rig.session.ClickText(away).Cues.empty());
 }
 
 TEST(ConversationSessionTest, SpeakingSwitchesBetweenLearnerAndLecturerUntilTheModeIsLeft) {
@@ -221,7 +295,8 @@ TEST(ConversationSessionTest, HoverShowsTheTranslationOnlyWhileListening) {
 
 TEST(ConversationSessionTest, DragAndDropFillsGapsAndCountsWrongDrops) {
   // Two phrases of four words: one gap each, the first word of each.
-  SessionRig rig(MakeConversation({{1, "A: one two three four", ""}, {2, "B: five six seven eight", ""}}));
+  SessionRig rig(
+      MakeConversation({{1, "A: one two three four", ""}, {2, "B: five six seven eight", ""}}));
   rig.session.ChangeMode(conversation_mode::kDragDrop);
   ASSERT_EQ(rig.session.Gaps().Count(), 2);
   EXPECT_EQ(rig.session.Texts()[0], "<!!TU>one two three four");

@@ -3,9 +3,9 @@
 #include <string>
 #include <vector>
 
+#include "drills/ConversationFixture.h"
 #include "drills/ConversationScript.h"
 #include "drills/ConversationWalk.h"
-#include "drills/ConversationFixture.h"
 #include "drills/OwnRecordings.h"
 
 namespace tess {
@@ -31,8 +31,12 @@ class WalkRig {
     std::vector<std::string> seen;
     for (int guard = 0; guard < 100; ++guard) {
       switch (step.What) {
-        case Kind::None: seen.push_back("-"); return seen;
-        case Kind::End: seen.push_back("E"); return seen;
+        case Kind::None:
+          seen.push_back("-");
+          return seen;
+        case Kind::End:
+          seen.push_back("E");
+          return seen;
         case Kind::Play:
           seen.push_back("P" + std::to_string(step.Phrase));
           EXPECT_EQ(walk.Highlighted(), step.Phrase);
@@ -174,6 +178,47 @@ TEST(ConversationWalkTest, PhrasesPlayTheLearnersRecordingWhileItIsSwitchedOn) {
   EXPECT_EQ(rig.walk.Continue().Sound, "save_2.wav");
   ASSERT_TRUE(rig.sounds.Toggle(2));
   EXPECT_EQ(rig.walk.PlayPhrase(2).Sound, "d1_2");
+}
+
+TEST(ConversationWalkTest, LoopedPhraseStartsAgainAfterItsPauseUntilStoppedOrReplaced) {
+  WalkRig rig({1, 2, 1});
+  const WalkStep first = rig.walk.LoopPhrase(2);
+  EXPECT_EQ(first.What, Kind::Play);
+  EXPECT_EQ(first.Sound, "d1_2");
+  EXPECT_EQ(rig.mode, "dialog") << "the end of each round comes back as a single phrase's";
+  EXPECT_EQ(rig.walk.LoopedPhrase(), 2);
+
+  for (int round = 1; round <= 2; ++round) {
+    SCOPED_TRACE(round);
+    const WalkStep pause = rig.walk.SinglePhraseEnded();
+    ASSERT_EQ(pause.What, Kind::WaitThrough);
+    EXPECT_EQ(pause.Slices, WalkStep::kLoopPauseSlices);
+    EXPECT_EQ(rig.walk.Highlighted(), 2) << "still blue during the pause";
+    EXPECT_EQ(rig.mode, "dialog");
+    const WalkStep again = rig.walk.AfterWait(pause);
+    ASSERT_EQ(again.What, Kind::Play);
+    EXPECT_EQ(again.Phrase, 2);
+    EXPECT_TRUE(rig.walk.IsCurrent(again));
+  }
+  // The learner's recording switched on meanwhile is heard from the next round.
+  ASSERT_TRUE(rig.sounds.Accept(2, 300, "/p/"));
+  EXPECT_EQ(rig.walk.AfterWait(rig.walk.SinglePhraseEnded()).Sound, "save_2.wav");
+
+  // A stop inside the pause ends the loop; so does any other playback.
+  const WalkStep pause = rig.walk.SinglePhraseEnded();
+  EXPECT_TRUE(rig.walk.Stop());
+  EXPECT_EQ(rig.walk.LoopedPhrase(), 0);
+  EXPECT_EQ(rig.walk.AfterWait(pause).What, Kind::None);
+  EXPECT_EQ(rig.walk.Highlighted(), 0);
+  rig.walk.LoopPhrase(1);
+  rig.walk.PlayPhrase(3);
+  EXPECT_EQ(rig.walk.LoopedPhrase(), 0);
+  EXPECT_EQ(rig.walk.SinglePhraseEnded().What, Kind::None) << "phrase 3 plays once";
+  EXPECT_EQ(rig.mode, "");
+  rig.walk.LoopPhrase(1);
+  rig.walk.PlayAll();
+  EXPECT_EQ(rig.walk.LoopedPhrase(), 0);
+  EXPECT_EQ(rig.walk.LoopPhrase(4).What, Kind::None);
 }
 
 }  // namespace

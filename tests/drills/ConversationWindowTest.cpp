@@ -1,12 +1,13 @@
 // The conversations window with the fake sound service: the chains play phrase after phrase
 // and stop cleanly, recordings switch between the learner and the lecturer, the exercises are
 // answered with the mouse, and every mode left or closed is recorded.
-#include "drills/DrillInstallation.h"
 #include "drills/ConversationWindow.h"
+#include "drills/DrillInstallation.h"
 
 #include <gtest/gtest.h>
 
 #include <QCoreApplication>
+#include <QDir>
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <string>
@@ -51,6 +52,12 @@ void Release(QWidget* widget, QPoint at = {3, 3}) {
 void Click(QWidget* widget, QPoint at = {3, 3}) {
   Press(widget, at);
   Release(widget, at);
+}
+
+/// Saves what the window shows when TESS_SCREENSHOT_DIR names a folder (for looking at it).
+void Keep(QWidget& window, const char* name) {
+  const QString folder = qEnvironmentVariable("TESS_SCREENSHOT_DIR");
+  if (!folder.isEmpty()) window.grab().save(QDir(folder).filePath(QString::fromLatin1(name)));
 }
 
 QPoint Centre(const DropArea& area) {
@@ -210,6 +217,60 @@ TEST_F(ConversationWindowTest, RoleWalkWaitsThroughOtherRolesAndEndsWhenReplaced
   EXPECT_EQ(messages_.messages.size(), 1u);
   player_.Finish();
   EXPECT_EQ(LastPlayed(), Lecturer(2));
+}
+
+TEST_F(ConversationWindowTest, RightClickLoopsAPhraseUntilAClickTabOrClose) {
+  Show(WithRoles({1, 2, 1}));
+  const auto loop = [this](int k) {
+    Send(window_.PaintBox1, QEvent::MouseButtonPress, PhrasePoint(k), Qt::RightButton,
+         Qt::RightButton);
+    Send(window_.PaintBox1, QEvent::MouseButtonRelease, PhrasePoint(k), Qt::RightButton,
+         Qt::NoButton);
+  };
+  loop(2);
+  ASSERT_EQ(Played(), std::vector<std::string>{Lecturer(2)});
+  EXPECT_EQ(sound_.PlaybackMode, "dialog");
+  for (int round = 2; round <= 3; ++round) {
+    player_.Finish();
+    // A breath between the rounds, then the same phrase, still blue.
+    EXPECT_EQ(waiter_.waits.size(), static_cast<size_t>(10 * (round - 1)));
+    EXPECT_EQ(Played(), std::vector<std::string>(static_cast<size_t>(round), Lecturer(2)));
+    EXPECT_TRUE(player_.Running());
+    EXPECT_TRUE(window_.Session().Highlighted(2));
+  }
+  Keep(window_, "conversation-loop.png");
+
+  // A click on the phrase stops it: no sound, no highlight, and its end brings nothing.
+  Click(window_.PaintBox1, PhrasePoint(2));
+  EXPECT_FALSE(player_.Running());
+  EXPECT_FALSE(window_.Session().Highlighted(2));
+  EXPECT_TRUE(sound_.PlaybackMode.empty());
+  player_.Finish();
+  EXPECT_EQ(Played().size(), 3u);
+
+  // A click during the pause ends the loop too, after that slice.
+  loop(1);
+  waiter_.waits.clear();
+  waiter_.duringWait = [&](int) {
+    waiter_.duringWait = nullptr;
+    Click(window_.PaintBox1, {1, 400});
+  };
+  player_.Finish();
+  EXPECT_EQ(waiter_.waits.size(), 1u);
+  EXPECT_EQ(Played().size(), 4u);
+  EXPECT_FALSE(window_.Session().Highlighted(1));
+
+  // A tab switch stops it, and so does closing: no sound after either.
+  loop(3);
+  Click(window_.Image[1]);
+  EXPECT_FALSE(player_.Running());
+  player_.Finish();
+  loop(3);
+  EXPECT_TRUE(window_.Session().Highlighted(3)) << "the speaking tab loops as well";
+  window_.close();
+  EXPECT_FALSE(player_.Running());
+  player_.Finish();
+  EXPECT_EQ(Played().size(), 6u);
 }
 
 TEST_F(ConversationWindowTest, MissingSoundEndsTheChainWithOneMessage) {
@@ -387,15 +448,17 @@ TEST_F(ConversationWindowTest, DragDropKeepsRightWordsAndSendsWrongOnesHome) {
 }
 
 TEST_F(ConversationWindowTest, TranslationShowsOverAPhraseAndHidesAwayOrOnAClick) {
-  Show(MakeConversation({{1, "A: good morning", "dzie\xF1 dobry"}, {2, "B: hello", "cze\x9C\xE6"}}));
+  Show(
+      MakeConversation({{1, "A: good morning", "dzie\xF1 dobry"}, {2, "B: hello", "cze\x9C\xE6"}}));
   Send(window_.PaintBox1, QEvent::MouseMove, PhrasePoint(2), Qt::NoButton, Qt::NoButton);
   ASSERT_TRUE(window_.lbl_tlumacz->isVisible());
   EXPECT_TRUE(window_.Image6->isVisible());
   EXPECT_EQ(window_.lbl_tlumacz->text(), QStringLiteral("cze\u015B\u0107"));
   EXPECT_EQ(window_.PaintBox1->cursor().shape(), Qt::PointingHandCursor);
 
-  Send(window_.PaintBox1, QEvent::MouseMove, {window_.PaintBox1->width() - 2,
-       window_.PaintBox1->height() - 2}, Qt::NoButton, Qt::NoButton);
+  Send(window_.PaintBox1, QEvent::MouseMove,
+       {window_.PaintBox1->width() - 2, window_.PaintBox1->height() - 2}, Qt::NoButton,
+       Qt::NoButton);
   EXPECT_FALSE(window_.lbl_tlumacz->isVisible());
   EXPECT_EQ(window_.PaintBox1->cursor().shape(), Qt::ArrowCursor);
 
@@ -419,8 +482,11 @@ TEST_F(ConversationWindowTest, HelpKeyAndButtonOpenTheModesPages) {
 TEST_F(ConversationWindowTest, ArrowsScrollALongConversationAndMoveThePhraseControls) {
   std::vector<Line> lines;
   for (int k = 1; k <= 25; ++k) {
-    lines.push_back({k % 2 + 1, "A: " + std::string(12, 'w') + " and a phrase long enough to "
-                                "take two lines of the text area, number " + std::to_string(k),
+    lines.push_back({k % 2 + 1,
+                     "A: " + std::string(12, 'w') +
+                         " and a phrase long enough to "
+                         "take two lines of the text area, number " +
+                         std::to_string(k),
                      ""});
   }
   Show(MakeConversation(lines));
@@ -446,7 +512,9 @@ TEST_F(ConversationWindowTest, ArrowsScrollALongConversationAndMoveThePhraseCont
 }
 
 TEST_F(ConversationWindowTest, TranslatingRecordsTheDrawnPhraseAndComparesWithTheLecturer) {
-  Show(MakeConversation({{1, "A: one", "jeden"}, {2, "B: two", "dwa"}, {1, "A: three", "trzy"},
+  Show(MakeConversation({{1, "A: one", "jeden"},
+                         {2, "B: two", "dwa"},
+                         {1, "A: three", "trzy"},
                          {2, "B: four", "cztery"}}));
   Click(window_.Image[2]);
   const ConversationSession& session = window_.Session();

@@ -100,6 +100,40 @@ TEST(MediaLayoutTest, SeekAndKnobArithmetic) {
   EXPECT_EQ(MediaWindowOrigin(100, 50, 600, 0), (std::array<int, 2>{700, 50}));
 }
 
+TEST(MediaLayoutTest, LoopButtonsStandClearOfTheOtherControls) {
+  const auto overlap = [](const MediaRect& a, const MediaRect& b) {
+    return a.Left < b.Left + b.Width && b.Left < a.Left + a.Width && a.Top < b.Top + b.Height &&
+           b.Top < a.Top + a.Height;
+  };
+  struct Row {
+    const char* name;
+    int kind;
+    bool marks;
+  };
+  for (const Row& row :
+       {Row{"film", kMediaFilm, true}, Row{"bar with marks", kMediaRecording, true},
+        Row{"bar", kMediaRecording, false}}) {
+    SCOPED_TRACE(row.name);
+    const MediaLayout layout = MediaLayoutFor(row.kind, row.marks);
+    std::vector<MediaRect> others = {layout.Play,  layout.Stop, layout.Pause,
+                                     layout.Track, layout.Knob, layout.Time};
+    if (layout.TitleShown) others.insert(others.end(), {layout.Title, layout.Close});
+    if (layout.PanelShown) others.push_back(layout.Panel);
+    if (row.marks) others.insert(others.end(), layout.Marks.begin(), layout.Marks.end());
+    const std::vector<MediaRect> loop = {layout.LoopA, layout.LoopB, layout.LoopClear};
+    for (size_t i = 0; i < loop.size(); ++i) {
+      const MediaRect& button = loop[i];
+      EXPECT_GE(button.Left, 0);
+      EXPECT_LE(button.Left + button.Width, layout.Width) << i;
+      EXPECT_LE(button.Top + button.Height, layout.Height) << i;
+      for (const MediaRect& other : others) {
+        EXPECT_FALSE(overlap(button, other)) << i << " on " << other.Left << "," << other.Top;
+      }
+      for (size_t j = i + 1; j < loop.size(); ++j) EXPECT_FALSE(overlap(button, loop[j]));
+    }
+  }
+}
+
 class MediaWindowLogicTest : public ::testing::Test {
  protected:
   void SetUp() override {
@@ -229,6 +263,90 @@ TEST_F(MediaWindowLogicTest, HidingStopsOrClosesAndTheCloseLabelClosesTheWindow)
   EXPECT_FALSE(logic_.MediaShown);
   logic_.Reshown();
   EXPECT_EQ(player_.State(), PlayerState::Open) << "shown again, the recording can be played";
+}
+
+TEST_F(MediaWindowLogicTest, AStretchLoopsUntilStopOrASeekOutsideIt) {
+  player_.defaultLength = 90000;
+  EXPECT_EQ(logic_.LoopAClicked(), PhraseLoop::Mark::Refused) << "no file open yet";
+  ASSERT_TRUE(logic_.Open(kMediaRecording, recording_));
+  logic_.PlayClicked();
+  player_.Advance(10000);
+  EXPECT_EQ(logic_.LoopAClicked(), PhraseLoop::Mark::Set);
+  player_.Advance(5000);
+  player_.calls.clear();
+  EXPECT_EQ(logic_.LoopBClicked(), PhraseLoop::Mark::Set);
+  // Marked while playing at B: back to A at once.
+  EXPECT_EQ(player_.calls, (std::vector<std::string>{"Seek 10000", "Play"}));
+  EXPECT_EQ(player_.State(), PlayerState::Playing);
+
+  player_.calls.clear();
+  player_.Advance(4900);
+  logic_.TimerTick();
+  EXPECT_TRUE(player_.calls.empty()) << "inside the stretch";
+  player_.Advance(150);  // the tick comes a little after B
+  logic_.TimerTick();
+  EXPECT_EQ(player_.calls, (std::vector<std::string>{"Seek 10000", "Play"}));
+  EXPECT_EQ(logic_.KnobLeft, KnobLeftFor(10000, 90000, logic_.Layout.Track, logic_.Layout.Knob));
+
+  // Paused, the loop waits; it goes on after the pause.
+  logic_.PauseClicked();
+  player_.position = 15500;
+  player_.calls.clear();
+  logic_.TimerTick();
+  EXPECT_TRUE(player_.calls.empty());
+  logic_.PauseClicked();
+  logic_.TimerTick();
+  EXPECT_EQ(player_.calls, (std::vector<std::string>{"Resume", "Seek 10000", "Play"}));
+
+  // A press on the track inside the stretch keeps it; outside it the loop is over.
+  logic_.TrackPressed(12);  // 12 x 967
+  EXPECT_TRUE(logic_.Loop.Active());
+  logic_.TrackPressed(60);
+  EXPECT_FALSE(logic_.Loop.HasA());
+  player_.calls.clear();
+  player_.Advance(20000);
+  logic_.TimerTick();
+  EXPECT_TRUE(player_.calls.empty());
+
+  // Stop ends the loop too.
+  logic_.LoopAClicked();
+  player_.Advance(2000);
+  logic_.LoopBClicked();
+  ASSERT_TRUE(logic_.Loop.Active());
+  logic_.StopClicked();
+  EXPECT_FALSE(logic_.Loop.HasA());
+}
+
+TEST_F(MediaWindowLogicTest, AStretchToTheEndStartsAgainAtA) {
+  ASSERT_TRUE(logic_.Open(kMediaFilm, film_));  // 60 s, playing
+  player_.Advance(58000);
+  logic_.LoopAClicked();
+  player_.Advance(1990);
+  logic_.LoopBClicked();
+  player_.calls.clear();
+  player_.Finish();  // the end came before the next tick saw B
+  EXPECT_EQ(player_.calls, (std::vector<std::string>{"Seek 58000", "Play"}));
+  EXPECT_EQ(player_.playedFrom.back(), 58000);
+
+  // A stopped or replaced sound is no end of the media; without a stretch the end is the end.
+  player_.calls.clear();
+  player_.Finish(PlayResult::Aborted);
+  EXPECT_TRUE(player_.calls.empty());
+  logic_.LoopClearClicked();
+  player_.Play();
+  player_.calls.clear();
+  player_.Finish();
+  EXPECT_TRUE(player_.calls.empty());
+  EXPECT_EQ(player_.State(), PlayerState::Stopped);
+
+  // Hiding the window, or another file, forgets the marks.
+  logic_.LoopAClicked();
+  logic_.Hidden();
+  EXPECT_FALSE(logic_.Loop.HasA());
+  logic_.Reshown();
+  logic_.LoopAClicked();
+  ASSERT_TRUE(logic_.Open(kMediaRecording, recording_));
+  EXPECT_FALSE(logic_.Loop.HasA());
 }
 
 }  // namespace

@@ -158,6 +158,72 @@ TEST_F(MediaWindowTest, MissingFilmGivesItsMessageAndNoWindow) {
   EXPECT_EQ(messages_.messages, std::vector<std::string>{"Tutaj będzie film"});
 }
 
+TEST_F(MediaWindowTest, MarksAAndBLoopTheStretchUntilStop) {
+  const auto key = [this](int code) {
+    QKeyEvent press(QEvent::KeyPress, code, Qt::NoModifier);
+    QCoreApplication::sendEvent(&form_, &press);
+    EXPECT_TRUE(press.isAccepted());
+  };
+  form_.SetJumpTimes({0, 30000, 75000, -1});
+  form_.ShowMediaWindow(kMediaRecording, recording_);
+  ASSERT_TRUE(form_.isVisible());
+  EXPECT_EQ(form_.size(), QSize(290, 33)) << "the loop's buttons take no room of their own";
+  EXPECT_TRUE(form_.btn_loopA->isVisible());
+  EXPECT_EQ(form_.btn_loopB->geometry(), Geometry(form_.Logic().Layout.LoopB));
+  EXPECT_FALSE(form_.btn_loopA->toolTip().isEmpty());
+
+  Click(form_.btn_play);
+  player_.Advance(10000);
+  Click(form_.btn_loopA);
+  EXPECT_TRUE(form_.btn_loopA->Lit());
+  EXPECT_FALSE(form_.btn_loopB->Lit());
+  EXPECT_EQ(form_.SHAPE1->StretchFrom(), form_.Logic().TrackX(10000));
+  EXPECT_EQ(form_.SHAPE1->StretchTo(), -1);
+
+  player_.Advance(2000);
+  key(Qt::Key_B);  // B at 12 s, where the recording is: back to A at once
+  EXPECT_TRUE(form_.btn_loopB->Lit());
+  EXPECT_EQ(player_.playedFrom.back(), 10000);
+  EXPECT_EQ(form_.SHAPE1->StretchTo(), form_.Logic().TrackX(12000));
+  Keep(form_, "media-recording-loop.png");
+
+  // The progress timer finds the player past B and sends it back to A.
+  const size_t plays = player_.playedFrom.size();
+  player_.Advance(2050);
+  Wait(150);
+  ASSERT_EQ(player_.playedFrom.size(), plays + 1);
+  EXPECT_EQ(player_.playedFrom.back(), 10000);
+  EXPECT_EQ(player_.State(), PlayerState::Playing);
+
+  // Close before B the check comes on time, not with the next tick.
+  player_.Advance(1960);
+  Wait(150);
+  EXPECT_EQ(player_.playedFrom.size(), plays + 1) << "still 40 ms before B";
+  ASSERT_TRUE(form_.LoopCheck().isActive());
+  EXPECT_LE(form_.LoopCheck().interval(), 40);
+  player_.Advance(40);
+  Wait(60);
+  EXPECT_EQ(player_.playedFrom.size(), plays + 2);
+
+  // Stop ends the loop: the marks go from the buttons and the track.
+  Click(form_.btn_stop);
+  EXPECT_FALSE(form_.btn_loopA->Lit());
+  EXPECT_EQ(form_.SHAPE1->StretchFrom(), -1);
+  Click(form_.btn_play);
+  player_.Advance(15000);
+  Wait(150);
+  EXPECT_EQ(player_.PositionMs(), 15000) << "no loop after stop";
+
+  // The keys [ and ] mark too, and Delete clears; other keys are still swallowed.
+  key(Qt::Key_BracketLeft);
+  player_.Advance(1000);
+  key(Qt::Key_BracketRight);
+  EXPECT_TRUE(form_.Logic().Loop.Active());
+  key(Qt::Key_Delete);
+  EXPECT_FALSE(form_.Logic().Loop.HasA());
+  key(Qt::Key_F1);
+}
+
 TEST(MediaWindowFilmTest, RealFilmPlaysInTheWindow) {
   if (QMediaDevices::defaultAudioOutput().isNull()) {
     GTEST_SKIP() << "no audio output device (scripts/test.sh starts a PulseAudio server)";
@@ -212,6 +278,81 @@ TEST(MediaWindowFilmTest, RealFilmPlaysInTheWindow) {
       << "played to its end";
   form.CloseMediaWindow();
   EXPECT_EQ(player.State(), PlayerState::Stopped);
+}
+
+// A test film of `seconds` with picture and sound, made by ffmpeg.
+bool MakeFilm(const std::string& path, int seconds) {
+  QProcess ffmpeg;
+  ffmpeg.start(QStringLiteral("ffmpeg"), {"-v",
+                                          "error",
+                                          "-y",
+                                          "-f",
+                                          "lavfi",
+                                          "-i",
+                                          "testsrc=size=320x240:rate=25",
+                                          "-f",
+                                          "lavfi",
+                                          "-i",
+                                          "sine=frequency=440",
+                                          "-t",
+                                          QString::number(seconds),
+                                          "-c:v",
+                                          "mpeg1video",
+                                          "-c:a",
+                                          "mp2",
+                                          "-f",
+                                          "mpeg",
+                                          QString::fromStdString(path)});
+  return ffmpeg.waitForFinished(30000) && ffmpeg.exitCode() == 0;
+}
+
+TEST(MediaWindowFilmTest, RealFilmLoopsItsStretch) {
+  if (QMediaDevices::defaultAudioOutput().isNull()) {
+    GTEST_SKIP() << "no audio output device (scripts/test.sh starts a PulseAudio server)";
+  }
+  if (QStandardPaths::findExecutable(QStringLiteral("ffmpeg")).isEmpty()) {
+    GTEST_SKIP() << "ffmpeg is not installed; it makes the test film";
+  }
+  TempFolder folder;
+  const std::string film = folder / "2.mpg";
+  ASSERT_TRUE(MakeFilm(film, 3));
+
+  QtFilmPlayer player;
+  QtMessageBox messages;
+  MediaWindow form(player, messages);
+  form.ShowMediaWindow(kMediaFilm, film);
+  ASSERT_TRUE(form.isVisible());
+  const auto waitFor = [](const std::function<bool()>& done) {
+    for (int i = 0; i < 200 && !done(); ++i) Wait(20);
+    return done();
+  };
+  const auto key = [&form](int code) {
+    QKeyEvent press(QEvent::KeyPress, code, Qt::NoModifier);
+    QCoreApplication::sendEvent(&form, &press);
+  };
+  ASSERT_TRUE(waitFor([&] { return player.PositionMs() >= 300; }));
+  key(Qt::Key_A);
+  const std::int64_t a = form.Logic().Loop.A();
+  ASSERT_TRUE(waitFor([&] { return player.PositionMs() >= a + 700; }));
+  key(Qt::Key_B);
+  const std::int64_t b = form.Logic().Loop.B();
+  ASSERT_TRUE(form.Logic().Loop.Active());
+
+  // Twice the film's rest: without the loop it would have ended meanwhile.
+  int rounds = 0;
+  std::int64_t last = player.PositionMs();
+  for (int i = 0; i < 80; ++i) {
+    Wait(50);
+    const std::int64_t now = player.PositionMs();
+    if (now + 300 < last) ++rounds;
+    last = now;
+    ASSERT_EQ(player.State(), PlayerState::Playing) << "at " << now << " ms";
+    EXPECT_LE(now, b + 300);
+  }
+  EXPECT_GE(rounds, 2);
+  Click(form.btn_stop);
+  EXPECT_FALSE(form.Logic().Loop.HasA());
+  form.CloseMediaWindow();
 }
 
 }  // namespace
