@@ -18,6 +18,8 @@
 #include "platform/QtTextMeasurer.h"
 #include "results/ResultsStore.h"
 #include "widgets/Centre.h"
+#include "widgets/Accessibility.h"
+#include "widgets/ControlNames.h"
 #include "widgets/SkinButton.h"
 #include "widgets/WindowKeys.h"
 #include "results/UserResults.h"
@@ -64,6 +66,18 @@ void DrawPercent(QPainter& painter, const ChooserIcons& icons, int percent, int 
   const QPixmap& bar = icons.Get(ChooserIcon::img_progress);
   const int width = std::min(LessonChoice::ProgressWidth(percent), bar.width());
   if (width > 0) painter.drawPixmap(backX + 2, backTop + 3, bar, 0, 0, width, bar.height());
+}
+
+// The kind of a row in the words of the legend beside the list, as its icon shows it.
+const ControlName* KindWord(int kind) {
+  if (KindCode::IsExercise(kind)) return &names::kRecordedText;
+  if (kind == KindCode::SentencePuzzle || kind == KindCode::SentenceDictation ||
+      kind == KindCode::SentenceLast) {
+    return &names::kSentenceWords;
+  }
+  if (kind == KindCode::Comprehension) return &names::kPictures;
+  if (KindCode::IsConversation(kind)) return &names::kConversation;
+  return nullptr;
 }
 
 }  // namespace
@@ -120,6 +134,27 @@ LessonChooserWindow::LessonChooserWindow(const CourseState& state, LessonChooser
     pb_paczki->setCursor(List.RightRowHasEntry(at.y()) ? Qt::PointingHandCursor : Qt::ArrowCursor);
   };
 
+  // The window's own keys move the focus between the two lists; Qt's focus follows it so that
+  // screen readers hear of it, and the lists see their keys before anyone else.
+  for (PaintBox* box : {pb_dzialy2, pb_paczki}) box->setFocusPolicy(Qt::TabFocus);
+  ExposeRows(*pb_dzialy2,
+             {[this] { return RowsShown(1); }, [this](int row) { return LeftRowText(row); },
+              [this](int row) { return List.LeftHighlightShown && List.LeftRow == row + 1; },
+              [](int row) { return QRect(0, kRowHeight * row, kLeftList.width(), kRowHeight); },
+              [this](int row) {
+                if (List.PressLeft(kRowHeight * row + 1, Sources())) Sync();
+              }});
+  ExposeRows(*pb_paczki,
+             {[this] { return RowsShown(2); }, [this](int row) { return RightRowText(row); },
+              [this](int row) { return List.RightHighlightShown && List.RightRow == row + 1; },
+              [](int row) { return QRect(0, kRowHeight * row, kRightList.width(), kRowHeight); },
+              [this](int row) {
+                if (List.PressRight(kRowHeight * row + 1, results_, state_.Install.CourseLanguage,
+                                    state_.Texts)) {
+                  Sync();
+                }
+              }});
+
   lbl_info = new QLabel(this);
   lbl_info->setObjectName("lbl_info");
   lbl_info->setGeometry(42, 473, 275, 96);
@@ -146,6 +181,7 @@ LessonChooserWindow::LessonChooserWindow(const CourseState& state, LessonChooser
   B_OK->hide();
   b_zamknij = SkinnedButton(this, "b_zamknij", skins_, SkinIndex(CourseSkin::Close), 775, 0);
   btn_help = SkinnedButton(this, "btn_help", skins_, SkinIndex(CourseSkin::Help), 2, 573);
+
   connect(B_OK, &SkinButton::Click, this, &LessonChooserWindow::B_OKClick);
   connect(b_zamknij, &SkinButton::Click, this, &QWidget::close);
   connect(btn_help, &SkinButton::Click, this, &LessonChooserWindow::btn_helpClick);
@@ -164,6 +200,15 @@ LessonChooserWindow::LessonChooserWindow(const CourseState& state, LessonChooser
   }
 
   keys_ = new WindowKeys(*this, [this](int key) { return HandleKey(key); });
+  keys_->Watch(*pb_dzialy2);
+  keys_->Watch(*pb_paczki);
+  // Tab belongs to the lists here: the buttons are reached by their keys (Enter, F1) and by
+  // screen readers' actions.
+  for (Clickable* control :
+       std::initializer_list<Clickable*>{B_OK, b_zamknij, btn_help, btn_up, btn_dn, L_btn_up,
+                                         L_btn_dn, cb_lekcje, cb_caly_material}) {
+    control->setFocusPolicy(Qt::NoFocus);
+  }
 
   // Nothing is shown yet and nobody is logged in: the lists start from the empty store.
   FollowState();
@@ -191,6 +236,8 @@ HoverLabel* LessonChooserWindow::MakeChoice(const char* name, int left, const ch
   picture->setObjectName(name);
   picture->move(left, kTop);
   picture->setCursor(Qt::PointingHandCursor);
+  picture->SetRole(ControlRole::RadioButton);
+  picture->setAccessibleName(QString::fromUtf8(caption));
   picture->hide();
   return picture;
 }
@@ -239,6 +286,7 @@ void LessonChooserWindow::Reactivated() {
 void LessonChooserWindow::FormShow() {
   setWindowTitle(CourseText(state_.Install.CourseTitle));
   FollowState();
+  NameControls();
   img_tlo->setPixmap(QPixmap::fromImage(pictures_.Load(
       state_.LangPath("gfx_r\\wybor_cw_rozum_" + state_.Install.CourseLetter + ".bmp"))));
   ReloadResults();
@@ -292,6 +340,8 @@ void LessonChooserWindow::Sync() {
   const QPixmap& normal = icons_.Get(ChooserIcon::img_normal);
   cb_lekcje->setPixmap(List.WholeMaterialChosen ? normal : checked);
   cb_caly_material->setPixmap(List.WholeMaterialChosen ? checked : normal);
+  cb_lekcje->SetChecked(!List.WholeMaterialChosen);
+  cb_caly_material->SetChecked(List.WholeMaterialChosen);
   for (QWidget* control :
        {static_cast<QWidget*>(cb_lekcje), static_cast<QWidget*>(cb_caly_material),
         static_cast<QWidget*>(Label1), static_cast<QWidget*>(Label2), static_cast<QWidget*>(Label3),
@@ -304,6 +354,62 @@ void LessonChooserWindow::Sync() {
 
   pb_dzialy2->update();
   pb_paczki->update();
+  PaintBox* keyList = List.FocusList == 1 ? pb_dzialy2 : pb_paczki;
+  if (isActiveWindow() && keyList->isVisible() && !keyList->hasFocus()) {
+    keyList->setFocus(Qt::OtherFocusReason);
+  }
+  RowsChanged(*pb_dzialy2);
+  RowsChanged(*pb_paczki);
+}
+
+void LessonChooserWindow::NameControls() {
+  const int language = state_.InterfaceLanguage;
+  NameControl(*pb_dzialy2, names::kSections, language);
+  NameControl(*pb_paczki, names::kExercises, language);
+  NameControl(*B_OK, names::kOk, language);
+  NameControl(*b_zamknij, names::kClose, language);
+  NameControl(*btn_help, names::kHints, language);
+  for (RepeatButton* up : {L_btn_up, btn_up}) NameControl(*up, names::kUp, language);
+  for (RepeatButton* down : {L_btn_dn, btn_dn}) NameControl(*down, names::kDown, language);
+}
+
+int LessonChooserWindow::RowsShown(int list) const {
+  const bool left = list == 1;
+  if (!(left ? List.LeftListShown : List.RightListShown)) return 0;
+  // The left box holds fewer rows than a page; rows below it are not drawn.
+  const int fit = (left ? kLeftList : kRightList).height() / kRowHeight;
+  int shown = 0;
+  for (int row = 1; row <= std::min(LessonChoice::kPageRows, fit); ++row) {
+    if (left ? !List.LeftAt(List.LeftTop + row) : !List.RightAt(List.RightTop + row)) break;
+    ++shown;
+  }
+  return shown;
+}
+
+QString LessonChooserWindow::LeftRowText(int row) const {
+  const LeftEntry* entry = List.LeftAt(List.LeftTop + row + 1);
+  if (!entry) return {};
+  QString text = CourseText(entry->Name);
+  if (List.LeftPercentShown()) text += QStringLiteral(", %1%").arg(entry->Percent);
+  return text;
+}
+
+QString LessonChooserWindow::RightRowText(int row) const {
+  const RightEntry* entry = List.RightAt(List.RightTop + row + 1);
+  if (!entry || entry->Position < 1 || entry->Position > results_.Count()) return {};
+  const ResultRecord& record = results_.At(entry->Position);
+  const int language = state_.InterfaceLanguage;
+  // What the icons of the row show, in the words of the legend beside the list.
+  QStringList parts{CourseText(RecordTitle(record, language)),
+                    NameIn(names::kLevel, language) + QStringLiteral(" %1").arg(record.Level)};
+  if (List.ChooserMode == 2) {
+    parts << QStringLiteral("%1%").arg(entry->Percent);
+  } else {
+    parts << NameIn(ItemDone(results_, entry->Position) ? names::kDone : names::kNotDoneYet,
+                    language);
+  }
+  if (const ControlName* kind = KindWord(record.Kind)) parts << NameIn(*kind, language);
+  return parts.join(QStringLiteral(", "));
 }
 
 void LessonChooserWindow::pb_dzialy2Paint(QPainter& painter) {

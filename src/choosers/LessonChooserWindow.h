@@ -116,6 +116,12 @@ class LessonChooserWindow : public QWidget {
   /// Shows the lists' state: highlights, frame, buttons, choice, information; repaints.
   void Sync();
   void ShowMessage(const std::string& cp1250Text);
+  /// Names the controls for screen readers in the interface language.
+  void NameControls();
+  /// The rows list 1 (left) or 2 (right) draws now, and what screen readers read of a row.
+  int RowsShown(int list) const;
+  QString LeftRowText(int row) const;
+  QString RightRowText(int row) const;
   void OpenSelectedItem();
   bool HandleKey(int key);
 

@@ -12,6 +12,8 @@
 #include "platform/Fonts.h"
 #include "platform/PictureLoader.h"
 #include "results/ResultsStore.h"
+#include "widgets/Accessibility.h"
+#include "widgets/ControlNames.h"
 #include "widgets/SkinButton.h"
 
 namespace tess {
@@ -52,6 +54,16 @@ SectionChooserWindow::SectionChooserWindow(const CourseState& state, ResultsStor
     pb1->setCursor(entry ? Qt::PointingHandCursor : Qt::ArrowCursor);
   };
 
+  // Focused, so that screen readers follow the selection the arrow keys move.
+  pb1->setFocusPolicy(Qt::TabFocus);
+  ExposeRows(*pb1, {[this] { return RowsShown(); }, [this](int row) { return RowText(row); },
+                    [this](int row) { return List.HighlightShown && List.SectionRow == row + 1; },
+                    [](int row) {
+                      return QRect(0, 1 + SectionList::kRowHeight * row, kList.width(),
+                                   SectionList::kRowHeight);
+                    },
+                    [this](int row) { pb1MouseDown(1 + SectionList::kRowHeight * row); }});
+
   lbl_info = new QLabel(this);
   lbl_info->setObjectName("lbl_info");
   lbl_info->setGeometry(46, 473, 271, 96);
@@ -69,6 +81,7 @@ SectionChooserWindow::SectionChooserWindow(const CourseState& state, ResultsStor
   btn_exit = SkinnedButton(this, "btn_exit", skins_, SkinIndex(CourseSkin::Close), 775, 0);
   B_OK = SkinnedButton(this, "B_OK", skins_, SkinIndex(CourseSkin::ChoiceOk), 655, 107);
   B_OK->hide();
+
   connect(btn_help, &SkinButton::Click, this, &SectionChooserWindow::btn_helpClick);
   connect(btn_exit, &SkinButton::Click, this, &QWidget::close);
   connect(B_OK, &SkinButton::Click, this, &SectionChooserWindow::B_OKClick);
@@ -94,6 +107,33 @@ void SectionChooserWindow::Sync() {
   B_OK->setVisible(List.OkShown);
   lbl_info->setVisible(List.InfoShown);
   pb1->update();
+  RowsChanged(*pb1);
+}
+
+int SectionChooserWindow::RowsShown() const {
+  int shown = 0;
+  while (shown < SectionList::kPageRows && List.PositionOfEntry(List.SectionTop + shown) != 0) {
+    ++shown;
+  }
+  return shown;
+}
+
+QString SectionChooserWindow::RowText(int row) const {
+  const int position = List.PositionOfEntry(List.SectionTop + row);
+  if (position == 0) return {};
+  const ResultRecord& record = results_.At(position);
+  const int language = state_.InterfaceLanguage;
+  // What the icons of the row show, in the words of the legend beside the list.
+  QStringList parts{
+      CourseText(RecordTitle(record, language)),
+      NameIn(names::kLevel, language) + QStringLiteral(" %1").arg(record.Level),
+      NameIn(ItemDone(results_, position) ? names::kDone : names::kNotDoneYet, language)};
+  if (List.SectionCode == kSectionSentences) {
+    parts << NameIn(
+        record.Kind == KindCode::Comprehension ? names::kPictureExercise : names::kPackage,
+        language);
+  }
+  return parts.join(QStringLiteral(", "));
 }
 
 void SectionChooserWindow::ShowInfo() {
@@ -164,10 +204,18 @@ void SectionChooserWindow::OpenSectionItem() {
 
 void SectionChooserWindow::showEvent(QShowEvent* event) {
   setWindowTitle(CourseText(state_.Install.CourseTitle));
+  const int language = state_.InterfaceLanguage;
+  NameControl(*pb1, names::kChooseFromList, language);
+  NameControl(*btn_help, names::kHints, language);
+  NameControl(*btn_exit, names::kClose, language);
+  NameControl(*B_OK, names::kOk, language);
+  NameControl(*btn_up, names::kUp, language);
+  NameControl(*btn_dn, names::kDown, language);
   List.ProgramDir = state_.Install.ProgramDir;
   List.InterfaceLanguage = state_.InterfaceLanguage;
   List.Show(results_, exercises_);
   Sync();
+  pb1->setFocus(Qt::OtherFocusReason);
   QWidget::showEvent(event);
 }
 

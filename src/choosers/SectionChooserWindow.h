@@ -74,6 +74,9 @@ class SectionChooserWindow : public QWidget {
   /// Shows the list state: buttons, highlight, frame and information, and repaints.
   void Sync();
   void ShowInfo();
+  /// The rows the list draws now, and what screen readers read of a row.
+  int RowsShown() const;
+  QString RowText(int row) const;
 
   const CourseState& state_;
   ResultsStore& results_;

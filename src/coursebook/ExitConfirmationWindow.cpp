@@ -7,6 +7,7 @@
 #include "core/UiText.h"
 #include "platform/ModalShower.h"
 #include "platform/PictureLoader.h"
+#include "widgets/ControlNames.h"
 #include "widgets/SkinButton.h"
 
 namespace tess {
@@ -31,6 +32,8 @@ void ExitConfirmationWindow::B_ZamknijClick() { SetModalResult(*this, mrNo); }
 void ExitConfirmationWindow::showEvent(QShowEvent* event) {
   setWindowTitle(CourseText(state_.Install.CourseTitle));
   Image1->setPixmap(QPixmap::fromImage(pictures_.Load(state_.LangPath("gfx_r\\koniec.bmp"))));
+  NameControl(*B_OK, names::kOk, state_.InterfaceLanguage);
+  NameControl(*B_Zamknij, names::kClose, state_.InterfaceLanguage);
   QWidget::showEvent(event);
 }
 

@@ -12,6 +12,7 @@
 #include "platform/AviStrip.h"
 #include "platform/Browser.h"
 #include "platform/PictureLoader.h"
+#include "widgets/ControlNames.h"
 
 namespace tess {
 namespace {
@@ -90,6 +91,8 @@ HomeWindow::HomeWindow(const CourseState& state, CourseSkins& skins, PictureLoad
   // A missing or unreadable film leaves the dot animation empty; it is decoration only.
   Kropka->Open(state_.ProgramPath("gfx_r/kropka.avi"));
 
+  NameControls();
+
   Timer1 = new QTimer(this);
   Timer1->setInterval(kAnimationIntervalMs);
   connect(Timer1, &QTimer::timeout, this, &HomeWindow::Timer1Timer);
@@ -141,7 +144,25 @@ void HomeWindow::MenuLeave(QLabel* caption) {
   }
 }
 
+void HomeWindow::NameControls() {
+  // The captions are drawn into the pictures of the interface language; screen readers get
+  // them here.
+  const int language = state_.InterfaceLanguage;
+  NameControl(*m_subj, names::kExercises, language);
+  NameControl(*m_video, names::kVideos, language);
+  NameControl(*m_sent, names::kSentences, language);
+  NameControl(*m_rec, names::kRecordings, language);
+  NameControl(*m_conv, names::kConversations, language);
+  NameControl(*m_results, names::kResults, language);
+  NameControl(*lbl_exit, names::kClose, language);
+  NameControl(*lbl_autorzy, names::kAuthors, language);
+  NameControl(*lbl_serwisy, names::kWebsite, language);
+  NameControl(*lbl_pomoc, names::kHelp, language);
+  NameControl(*lbl_opcje, names::kOptions, language);
+}
+
 bool HomeWindow::LoadPictures(std::string* error) {
+  NameControls();
   auto load = [&](QLabel* label, const std::string& file) {
     const std::string path = state_.LangPath(file);
     const QImage image = pictures_.Load(path);

@@ -107,6 +107,8 @@ class HomeWindow : public QWidget {
   SkinButton* MenuButton(const char* name, int skin, int left, int top, QLabel* caption);
   QLabel* CaptionPicture(const char* name);
   HoverLabel* ClickArea(const char* name, const QRect& area);
+  /// Names the controls for screen readers in the interface language.
+  void NameControls();
   void MenuEnter(QLabel* caption);
   void MenuLeave(QLabel* caption);
   void ShowSection(int sectionCode, bool video, const char* picture);

@@ -14,6 +14,7 @@
 #include "platform/PictureLoader.h"
 #include "platform/QtTextMeasurer.h"
 #include "widgets/Centre.h"
+#include "widgets/ControlNames.h"
 
 namespace tess {
 
@@ -121,6 +122,9 @@ CodePage InformationWindow::TextCodePage() const {
 
 void InformationWindow::showEvent(QShowEvent* event) {
   setWindowTitle(CourseText(state_.Install.CourseTitle));
+  // The arrows share the close button's hint; screen readers hear what they do.
+  NameControl(*btn_up, names::kUp, state_.InterfaceLanguage);
+  NameControl(*btn_dn, names::kDown, state_.InterfaceLanguage);
   page_.Open(InformationText);
   Image2->setPixmap(
       QPixmap::fromImage(pictures_.Load(state_.LangPath(InformationBackground(page_.Help())))));

@@ -10,6 +10,7 @@
 #include "platform/ModalShower.h"
 #include "platform/PictureLoader.h"
 #include "widgets/Centre.h"
+#include "widgets/ControlNames.h"
 
 namespace tess {
 
@@ -48,6 +49,7 @@ void MessageWindow::ShowText(const QString& text) {
 void MessageWindow::showEvent(QShowEvent* event) {
   setWindowTitle(CourseText(state_.Install.CourseTitle));
   Image1->setPixmap(QPixmap::fromImage(pictures_.Load(state_.LangPath("gfx_r\\info.bmp"))));
+  NameControl(*B_OK, names::kClose, state_.InterfaceLanguage);
   QWidget::showEvent(event);
 }
 

@@ -13,6 +13,7 @@
 #include "coursebook/LanguageMaterial.h"
 #include "platform/ModalShower.h"
 #include "platform/PictureLoader.h"
+#include "widgets/ControlNames.h"
 #include "widgets/Palette.h"
 #include "widgets/SkinButton.h"
 
@@ -175,6 +176,8 @@ void OptionsWindow::AddRow(OptionBox box, OptionCheckBox*& check, HoverLabel*& l
   Colour(*label, palette::kNavy);
   label->move(kLabelLeft, labelTop);
   label->setCursor(Qt::PointingHandCursor);
+  // The box is what the Tab key and screen readers stop at; the label names it.
+  label->SetRole(ControlRole::Caption);
   rows_[static_cast<size_t>(rowCount_++)] = {box, check, label, textNumber};
   connect(check, &QCheckBox::clicked, this, [this, box](bool checked) {
     edit_.SetChecked(box, checked);
@@ -201,6 +204,12 @@ void OptionsWindow::showEvent(QShowEvent* event) {
   Label7->adjustSize();
   Label4->setText(UiText(state_, 62));
   Label4->adjustSize();
+  for (const BoxRow& row : rows_) row.Check->setAccessibleName(row.Label->text());
+  cb_lang->setAccessibleName(Label7->text());
+  const int language = state_.InterfaceLanguage;
+  NameControl(*B_OK, names::kOk, language);
+  NameControl(*B_Zamknij, names::kCancel, language);
+  NameControl(*btn_help, names::kHelp, language);
 
   edit_.Show(state_.Options, state_.InterfaceLanguage, state_.LanguageChoices);
   cb_lang->setCurrentIndex(edit_.LanguagePosition());

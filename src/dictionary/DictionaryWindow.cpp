@@ -25,6 +25,7 @@
 #include "shared/Paths.h"
 #include "shared/TextFile.h"
 #include "users/UserWidgets.h"
+#include "widgets/Accessibility.h"
 #include "widgets/Centre.h"
 #include "widgets/Palette.h"
 #include "widgets/SkinButton.h"
@@ -99,6 +100,7 @@ DictionaryWindow::DictionaryWindow(DictionaryWindowParts parts, QWidget* parent)
   StyleNameEdit(*Edit1);
   Edit1->setFont(listFont_);
   Edit1->setToolTip(QStringLiteral("Wpisz początek słowa"));
+  Edit1->setAccessibleName(Edit1->toolTip());
 
   K_Szukaj = TextButton(this, "K_Szukaj", QStringLiteral("Szukaj..."), kSearchButton);
   K_Szukaj->setToolTip(QStringLiteral("Szukaj w słowniku (Ctrl+F)"));
@@ -127,6 +129,25 @@ DictionaryWindow::DictionaryWindow(DictionaryWindowParts parts, QWidget* parent)
   PaintBox1->Wheel = [this](int steps) {
     if (Suwak->isVisible()) Suwak->setValue(Suwak->value() - steps * kWheelEntries);
   };
+  PaintBox1->setAccessibleName(QStringLiteral("Hasła słownika"));
+  ExposeRows(*PaintBox1, {[this] { return static_cast<int>(ShownRows().size()); },
+                          [this](int row) { return RowText(row); },
+                          [this](int row) {
+                            const ListRow* shown = ShownRow(row);
+                            const std::optional<int> selected = browser_.SelectedRow();
+                            return shown && selected && *selected == shown->Index;
+                          },
+                          [this](int row) {
+                            const ListRow* shown = ShownRow(row);
+                            return shown ? QRect(0, shown->Top, PaintBox1->width(),
+                                                 shown->Bottom - shown->Top)
+                                         : QRect();
+                          },
+                          [this](int row) {
+                            if (const ListRow* shown = ShownRow(row)) {
+                              PlayEntry(QPoint(1, shown->Top + 1));
+                            }
+                          }});
 
   Suwak = new QScrollBar(Qt::Vertical, this);
   Suwak->setObjectName("Suwak");
@@ -134,6 +155,7 @@ DictionaryWindow::DictionaryWindow(DictionaryWindowParts parts, QWidget* parent)
   Suwak->setSingleStep(1);
   Suwak->setPageStep(kListRows);
   StyleScrollBar(*Suwak);
+  Suwak->setAccessibleName(QStringLiteral("Przewijanie listy"));
 
   L_close = SkinnedButton(this, "L_close", parts.Skins, SkinIndex(DictionarySkin::Close), 0, 0);
   L_close->move(kWidth - L_close->width() - 2, 2);
@@ -197,6 +219,7 @@ void DictionaryWindow::RefreshList() {
   }
   Suwak->setVisible(range.Visible);
   PaintBox1->update();
+  RowsChanged(*PaintBox1);
 }
 
 void DictionaryWindow::RunSearch() {
@@ -235,6 +258,34 @@ void DictionaryWindow::Edit1Change(const QString& text) {
 void DictionaryWindow::SuwakChange(int value) {
   browser_.ScrollTo(value);
   PaintBox1->update();
+  RowsChanged(*PaintBox1);
+}
+
+std::vector<const ListRow*> DictionaryWindow::ShownRows() const {
+  std::vector<const ListRow*> shown;
+  for (const ListRow& row : CurrentPicture().Rows) {
+    if (row.Index != 0) shown.push_back(&row);
+  }
+  return shown;
+}
+
+const ListRow* DictionaryWindow::ShownRow(int row) const {
+  const std::vector<const ListRow*> shown = ShownRows();
+  return row >= 0 && row < static_cast<int>(shown.size()) ? shown[static_cast<size_t>(row)]
+                                                          : nullptr;
+}
+
+QString DictionaryWindow::RowText(int row) const {
+  const ListRow* shown = ShownRow(row);
+  if (!shown) return {};
+  QString text = Decode(shown->Headword, HeadwordCodePage(state_.Language()));
+  QString translation;
+  for (const ListWord& word : shown->Words) {
+    if (!translation.isEmpty()) translation += QLatin1Char(' ');
+    translation += Decode(word.Text, kPolishCodePage).trimmed();
+  }
+  if (!translation.isEmpty()) text += QStringLiteral(" – ") + translation;
+  return text;
 }
 
 const ListPicture& DictionaryWindow::CurrentPicture() const {
@@ -282,6 +333,7 @@ void DictionaryWindow::PlayEntry(QPoint point) {
   if (position == 0) return;
   L_Opis->setText(Utf8Text(browser_.Note()));
   PaintBox1->update();
+  RowsChanged(*PaintBox1);
   player_.Play(RecordingPath(state_.Table, position, state_.Config, state_.ProgramDir));
 }
 

@@ -86,6 +86,10 @@ class DictionaryWindow : public QWidget {
   void Edit1Change(const QString& text);
   void SuwakChange(int value);
   void SaveSearchOptions();
+  /// The rows of the list that hold an entry, top first, and what screen readers read of one.
+  std::vector<const ListRow*> ShownRows() const;
+  const ListRow* ShownRow(int row) const;
+  QString RowText(int row) const;
   QImage Background() const;
 
   DictionaryState& state_;

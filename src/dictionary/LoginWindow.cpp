@@ -39,6 +39,8 @@ LoginWindow::LoginWindow(DictionaryState& state, SkinStrips& skins, ModalShower&
   TransparentButton1->move(16, kHeight - TransparentButton1->height() - 12);
   B_OK = SkinnedButton(this, "B_OK", skins, SkinIndex(DictionarySkin::Ok), 0, 0);
   B_OK->move(kWidth - B_OK->width() - 16, kHeight - B_OK->height() - 12);
+  TransparentButton1->setAccessibleName(QStringLiteral("Nowy użytkownik"));
+  B_OK->setAccessibleName(QStringLiteral("OK"));
   ConnectButtons();
 
   connect(TransparentButton1, &SkinButton::Click, this, &LoginWindow::TransparentButton1Click);

@@ -46,6 +46,9 @@ NewUserWindow::NewUserWindow(DictionaryState& state, SkinStrips& skins, MessageB
   B_OK = SkinnedButton(this, "B_OK", skins, SkinIndex(DictionarySkin::Ok), 0, 0);
   B_OK->move(kWidth - B_OK->width() - 16, kHeight - B_OK->height() - 12);
 
+  Edit1->setAccessibleName(QStringLiteral("Wpisz swoje imię lub pseudonim"));
+  B_Zamknij->setAccessibleName(QStringLiteral("Zamknij"));
+  B_OK->setAccessibleName(QStringLiteral("OK"));
   connect(B_OK, &SkinButton::Click, this, &NewUserWindow::B_OKClick);
   connect(B_Zamknij, &SkinButton::Click, this, &NewUserWindow::B_ZamknijClick);
   connect(Edit1, &QLineEdit::textChanged, this, &NewUserWindow::UpdateOk);

@@ -70,6 +70,9 @@ SearchWindow::SearchWindow(SearchOptions& options, int language, SkinStrips& ski
   B_OK = SkinnedButton(this, "B_OK", skins, SkinIndex(DictionarySkin::Ok), 0, 0);
   B_OK->move(kWidth - B_OK->width() - 14, kHeight - B_OK->height() - 12);
 
+  Edit1->setAccessibleName(QStringLiteral("Szukaj w słowniku"));
+  B_Zamknij->setAccessibleName(QStringLiteral("Zamknij"));
+  B_OK->setAccessibleName(QStringLiteral("OK"));
   connect(B_OK, &SkinButton::Click, this, &SearchWindow::B_OKClick);
   connect(B_Zamknij, &SkinButton::Click, this, &SearchWindow::B_ZamknijClick);
   connect(Edit1, &QLineEdit::textChanged, this, &SearchWindow::UpdateOk);
@@ -86,6 +89,9 @@ HoverLabel* SearchWindow::OptionLabel(QCheckBox* box, const char* name, const QS
   label->adjustSize();
   label->setBuddy(box);
   label->setCursor(Qt::PointingHandCursor);
+  // The box is the control screen readers and the Tab key stop at; the caption names it.
+  label->SetRole(ControlRole::Caption);
+  box->setAccessibleName(caption);
   connect(label, &HoverLabel::Click, box, [box] { box->toggle(); });
   return label;
 }

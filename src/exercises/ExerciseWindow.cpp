@@ -19,6 +19,7 @@
 #include "results/ResultsStore.h"
 #include "shared/CodePage.h"
 #include "shared/Text.h"
+#include "widgets/ControlNames.h"
 #include "widgets/HoverLabel.h"
 #include "widgets/PaintBox.h"
 #include "widgets/Palette.h"
@@ -68,6 +69,7 @@ ExerciseWindow::ExerciseWindow(ExerciseServices& services, std::string kindCode,
   for (int t = 1; t <= kTabs; ++t) {
     auto* tab = new HoverLabel(this);
     tab->setObjectName(QStringLiteral("MImage%1").arg(t));
+    tab->SetRole(ControlRole::PageTab);
     tab->move(kTabLeft, kTabTop + (t - 1) * kTabStep);
     tab->setCursor(Qt::PointingHandCursor);
     tab->hide();
@@ -157,6 +159,11 @@ void ExerciseWindow::FormShow() {
       Decode(state.InterfaceText(89), InterfaceCodePage(state.InterfaceLanguage)));
   lbl_jeszcze_raz->setToolTip(Decode(state.InterfaceText(kindTexts_.AgainHint),
                                      InterfaceCodePage(state.InterfaceLanguage)));
+  NameControl(*lbl_exit, names::kClose, state.InterfaceLanguage);
+  // The instruction is painted; screen readers read it as the box's name.
+  QString instruction;
+  for (const TextRun& run : InstructionRuns()) instruction += Decode(run.Text, CodePage::Cp1250);
+  pb_polecenie->setAccessibleName(instruction.simplified());
   LoadPictures();
   ShowTabStrip();
   KindFormShow();
@@ -204,6 +211,7 @@ void ExerciseWindow::ShowTabStrip() {
           InterfaceCodePage(state.InterfaceLanguage));
     }
     tab->setToolTip(hint);
+    tab->SetChecked(t == lesson.CurrentTab);
     tab->show();
   }
 }
@@ -283,6 +291,8 @@ void ExerciseWindow::MakeScrollButtons(RepeatButton*& up, RepeatButton*& down) {
       button->resize(pixmap.size());
     };
     picture(0);
+    NameControl(*button, button == up ? names::kUp : names::kDown,
+                services_.State.InterfaceLanguage);
     connect(button, &RepeatButton::MouseEnter, this, [picture] { picture(1); });
     connect(button, &RepeatButton::MouseLeave, this, [picture] { picture(0); });
     connect(&skins, &SkinStrips::Changed, this, [picture] { picture(0); });
@@ -291,6 +301,7 @@ void ExerciseWindow::MakeScrollButtons(RepeatButton*& up, RepeatButton*& down) {
 
 SkinButton* ExerciseWindow::MakeCheckButton(int skin, std::function<void()> onClick) {
   SkinButton* button = SkinnedButton(this, "btn_ok", services_.Skins, skin, 545, 558);
+  NameControl(*button, names::kCheck, services_.State.InterfaceLanguage);
   connect(button, &SkinButton::Click, this, std::move(onClick));
   return button;
 }

@@ -7,6 +7,7 @@
 #include "core/UiText.h"
 #include "platform/PictureLoader.h"
 #include "users/NewUserWindow.h"
+#include "widgets/ControlNames.h"
 
 namespace tess {
 
@@ -41,6 +42,12 @@ LoginWindow::LoginWindow(CourseState& state, UserList& users, SkinStrips& skins,
 void LoginWindow::showEvent(QShowEvent* event) {
   setWindowTitle(CourseText(state_.Install.CourseTitle));
   Image1->setPixmap(QPixmap::fromImage(pictures_.Load(state_.LangPath("gfx_r\\logowanie.bmp"))));
+  // The captions are drawn into the picture; screen readers get them here.
+  const int language = state_.InterfaceLanguage;
+  NameControl(*ComboBox1, names::kChooseYourName, language);
+  NameControl(*btn_help, names::kHelp, language);
+  NameControl(*L_powtorki, names::kNewUser, language);
+  NameControl(*B_OK, names::kOk, language);
   SelectLast();
   QWidget::showEvent(event);
 }

@@ -14,6 +14,7 @@
 #include "users/UserNameText.h"
 #include "users/UserWidgets.h"
 #include "users/Users.h"
+#include "widgets/ControlNames.h"
 #include "widgets/Palette.h"
 #include "widgets/SkinButton.h"
 
@@ -55,6 +56,7 @@ NewUserWindow::NewUserWindow(CourseState& state, UserList& users, SkinStrips& sk
   B_Zamknij = SkinnedButton(this, "B_Zamknij", skins, SkinIndex(CourseSkin::Close), 293, 2);
   btn_help = SkinnedButton(this, "btn_help", skins, SkinIndex(CourseSkin::Help), 278, 34);
   B_OK = SkinnedButton(this, "B_OK", skins, SkinIndex(CourseSkin::ChoiceOk), 232, 104);
+  cb_lang->setAccessibleName(Label24->text());
 
   connect(B_OK, &SkinButton::Click, this, &NewUserWindow::B_OKClick);
   connect(B_Zamknij, &SkinButton::Click, this, &NewUserWindow::B_ZamknijClick);
@@ -82,6 +84,12 @@ void NewUserWindow::showEvent(QShowEvent* event) {
   setWindowTitle(CourseText(state_.Install.CourseTitle));
   FillLanguages();
   Image1->setPixmap(QPixmap::fromImage(pictures_.Load(state_.LangPath("gfx_r\\logow_new.bmp"))));
+  // The captions are drawn into the picture; screen readers get them here.
+  const int language = state_.InterfaceLanguage;
+  NameControl(*Edit1, names::kTypeYourName, language);
+  NameControl(*B_Zamknij, names::kClose, language);
+  NameControl(*btn_help, names::kHelp, language);
+  NameControl(*B_OK, names::kOk, language);
   Edit1->clear();
   UpdateOk();
   Edit1->setFocus();

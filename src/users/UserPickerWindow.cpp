@@ -22,6 +22,7 @@ UserPickerWindow::UserPickerWindow(UserList& users, LoginTarget target, ModalSho
   ComboBox1 = new QListWidget(this);
   ComboBox1->setObjectName("ComboBox1");
   ComboBox1->setGeometry(listArea);
+  ComboBox1->setAccessibleName(QStringLiteral("Wybierz swoje imię z listy"));
   StyleUserList(*ComboBox1);
   connect(ComboBox1, &QListWidget::currentRowChanged, this, &UserPickerWindow::UpdateOk);
   keys_->Watch(*ComboBox1);

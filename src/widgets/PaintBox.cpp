@@ -3,9 +3,14 @@
 #include <QMouseEvent>
 #include <QPainter>
 
+#include "widgets/Accessibility.h"
+
 namespace tess {
 
-PaintBox::PaintBox(QWidget* parent) : QWidget(parent) { setMouseTracking(true); }
+PaintBox::PaintBox(QWidget* parent) : QWidget(parent) {
+  setMouseTracking(true);
+  InstallAccessibility();
+}
 
 void PaintBox::paintEvent(QPaintEvent*) {
   if (!Paint) return;

@@ -43,10 +43,12 @@ void SkinButton::FitToStrip() {
 }
 
 void SkinButton::paintEvent(QPaintEvent*) {
-  if (!list_ || (hideNormal_ && stan_ == 0)) return;
-  const int frame = (stan_ == 2 && !(style_ & tbs_Highlighted)) ? 1 : stan_;
   QPainter painter(this);
-  list_->DrawFrame(painter, bitmapNormal_, frame, QPoint(0, 0));
+  if (list_ && !(hideNormal_ && stan_ == 0)) {
+    const int frame = (stan_ == 2 && !(style_ & tbs_Highlighted)) ? 1 : stan_;
+    list_->DrawFrame(painter, bitmapNormal_, frame, QPoint(0, 0));
+  }
+  PaintFocusFrame(painter);
 }
 
 void SkinButton::OnEnter() {

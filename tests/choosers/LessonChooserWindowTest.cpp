@@ -3,6 +3,7 @@
 // controls, keys and hooks.
 #include <gtest/gtest.h>
 
+#include <QAccessible>
 #include <QApplication>
 #include <QKeyEvent>
 #include <QMouseEvent>
@@ -188,6 +189,49 @@ TEST_F(LessonChooserWindowTest, TabAndArrowsMoveTheFocusAndTheSelection) {
   EXPECT_FALSE(chooser->B_OK->isVisible());
   PressKey(*chooser, Qt::Key_Return);
   EXPECT_TRUE(opened.empty()) << "Enter opens only what OK would";
+}
+
+QStringList RowNames(QWidget& list) {
+  QAccessibleInterface* made = QAccessible::queryAccessibleInterface(&list);
+  QStringList names;
+  for (int i = 0; i < made->childCount(); ++i) names << made->child(i)->text(QAccessible::Name);
+  return names;
+}
+
+TEST_F(LessonChooserWindowTest, ScreenReadersReadTheRowsShownAndChooseThemByTheirAction) {
+  WriteResults();
+  auto chooser = Chooser();
+  chooser->OpenChooser(1);
+  QAccessibleInterface* groups = QAccessible::queryAccessibleInterface(chooser->pb_dzialy2);
+  EXPECT_EQ(groups->role(), QAccessible::List);
+  EXPECT_EQ(groups->text(QAccessible::Name), QStringLiteral("Działy"));
+  EXPECT_EQ(RowNames(*chooser->pb_dzialy2), QStringList({"Dom", "Miasto"}));
+  EXPECT_TRUE(groups->child(0)->state().selected);
+  const QStringList firstPage = RowNames(*chooser->pb_paczki);
+  ASSERT_EQ(firstPage.size(), 18) << "a page of the twenty";
+  EXPECT_EQ(firstPage.first(), QStringLiteral("Obrazek 01, poziom 1, jeszcze nie, obrazki"));
+
+  // Scrolled by two, the first row shown is the third entry, and its action selects it.
+  Click(*chooser->btn_dn);
+  Click(*chooser->btn_dn);
+  QAccessibleInterface* exercises = QAccessible::queryAccessibleInterface(chooser->pb_paczki);
+  EXPECT_EQ(exercises->child(0)->text(QAccessible::Name),
+            QStringLiteral("Obrazek 03, poziom 1, jeszcze nie, obrazki"));
+  QAccessibleActionInterface* select = exercises->child(0)->actionInterface();
+  ASSERT_NE(select, nullptr);
+  select->doAction(select->actionNames().first());
+  QApplication::processEvents();
+  EXPECT_TRUE(exercises->child(0)->state().selected);
+  EXPECT_TRUE(chooser->B_OK->isVisible());
+  EXPECT_EQ(chooser->List.SelectedPosition(), 3);
+
+  // The other group by its row's action: the right list follows.
+  QAccessibleActionInterface* town = groups->child(1)->actionInterface();
+  town->doAction(town->actionNames().first());
+  QApplication::processEvents();
+  EXPECT_EQ(RowNames(*chooser->pb_paczki),
+            QStringList({"Rodzina, poziom 1, jeszcze nie, nagrany tekst",
+                         "Rozmowa, poziom 1, jeszcze nie, rozmowa"}));
 }
 
 TEST_F(LessonChooserWindowTest, HelpFollowsTheMode) {

@@ -190,6 +190,36 @@ TEST_F(HomeWindowTest, LinksButtonsAndF1ReachTheirWindows) {
   }
 }
 
+TEST_F(HomeWindowTest, TabReachesTheMenuSpaceOpensItAndNamesFollowTheLanguage) {
+  HomeWindow main(state, skins, pictures, {&random, &browser});
+  std::vector<std::tuple<int, bool, std::string>> sections;
+  std::vector<std::string> pages;
+  main.OpenSection = [&](int code, bool video, const std::string& picture) {
+    sections.emplace_back(code, video, picture);
+  };
+  main.ShowHelpPage = [&](const std::string& page) { pages.push_back(page); };
+  main.show();
+  QApplication::setActiveWindow(&main);
+  ASSERT_EQ(QApplication::focusWidget(), main.m_subj) << "the first menu button";
+
+  PressKey(*QApplication::focusWidget(), Qt::Key_Tab);
+  ASSERT_EQ(QApplication::focusWidget(), main.m_video);
+  PressKey(*QApplication::focusWidget(), Qt::Key_Space);
+  ASSERT_EQ(sections.size(), 1u);
+  EXPECT_EQ(std::get<0>(sections[0]), 40);
+  PressKey(*QApplication::focusWidget(), Qt::Key_F1);
+  EXPECT_EQ(pages, std::vector<std::string>{Dir() + "Htm_r\\h_index.html"})
+      << "the window's keys still reach it";
+
+  EXPECT_EQ(main.m_video->accessibleName(), QStringLiteral("Filmy"));
+  state.SetInterfaceLanguageNumber(2);
+  std::string error;
+  ASSERT_TRUE(main.LoadPictures(&error)) << error;
+  EXPECT_EQ(main.m_video->accessibleName(), QStringLiteral("Videos"));
+  EXPECT_EQ(main.lbl_opcje->accessibleName(), QStringLiteral("Optionen"));
+  QApplication::setActiveWindow(nullptr);
+}
+
 TEST_F(HomeWindowTest, ACancelledCloseLeavesTheAnimationStopped) {
   HomeWindow main(state, skins, pictures, {&random, &browser});
   int asked = 0;

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <QAccessible>
 #include <QApplication>
 #include <QCheckBox>
 #include <QKeyEvent>
@@ -181,6 +182,37 @@ TEST_F(DictionaryWindowsTest, PressingARowPlaysItsRecordingAndTellsItsLevel) {
   EXPECT_TRUE(player.calls.empty());
   EXPECT_TRUE(messages.messages.empty());
   EXPECT_EQ(Main().L_Opis->text(), QString());
+}
+
+TEST_F(DictionaryWindowsTest, ScreenReadersReadTheRowsShownAndPlayThemByTheirAction) {
+  Start();
+  Main().show();
+  QAccessibleInterface* list = QAccessible::queryAccessibleInterface(Main().PaintBox1);
+  ASSERT_NE(list, nullptr);
+  EXPECT_EQ(list->role(), QAccessible::List);
+  const auto names = [list] {
+    QStringList shown;
+    for (int i = 0; i < list->childCount(); ++i) shown << list->child(i)->text(QAccessible::Name);
+    return shown;
+  };
+  const QStringList top = names();
+  ASSERT_EQ(top.size(), 10) << "ten rows of the twelve entries";
+  // The headword, then the translation with its word-class abbreviation as drawn.
+  EXPECT_EQ(top.first(), QStringLiteral("house – dom n"));
+  EXPECT_TRUE(top.last().startsWith(QStringLiteral("word7 – "))) << top.last().toStdString();
+
+  Main().Suwak->setValue(2);  // scrolled, the rows keep their place and change their names
+  EXPECT_EQ(names().first(), QStringLiteral("mouse – mysz n"));
+  EXPECT_TRUE(names().last().startsWith(QStringLiteral("word8 – ")));
+
+  Main().Suwak->setValue(0);
+  QAccessibleActionInterface* house = list->child(0)->actionInterface();
+  ASSERT_NE(house, nullptr);
+  house->doAction(house->actionNames().first());
+  EXPECT_TRUE(player.calls.empty()) << "played once the screen reader's call has returned";
+  QApplication::processEvents();
+  EXPECT_TRUE(Played(folder.ProgramDir() + "Hdd\\Slownik\\D_01\\dd_012\\01234.wav"));
+  EXPECT_TRUE(list->child(0)->state().selected);
 }
 
 TEST_F(DictionaryWindowsTest, TypeAheadScrollsToTheFirstMatch) {

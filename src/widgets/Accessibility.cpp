@@ -1,0 +1,377 @@
+#include "widgets/Accessibility.h"
+
+#include <QAccessible>
+#include <QAccessibleWidget>
+#include <QPointer>
+#include <QWidget>
+#include <QWindow>
+#include <map>
+#include <vector>
+
+#include "widgets/Clickable.h"
+#include "widgets/RowChanges.h"
+
+namespace tess {
+namespace {
+
+/// Hangs on a painted list and carries its rows; the list's interface finds it there.
+class RowSource : public QObject {
+ public:
+  RowSource(QWidget& list, ListRows rows) : QObject(&list), Rows(std::move(rows)) {}
+  ListRows Rows;
+};
+
+RowSource* RowSourceOf(const QObject* list) {
+  if (!list) return nullptr;
+  for (QObject* child : list->children()) {
+    if (auto* source = dynamic_cast<RowSource*>(child)) return source;
+  }
+  return nullptr;
+}
+
+QAccessible::Role RoleOf(ControlRole role) {
+  switch (role) {
+    case ControlRole::CheckBox:
+      return QAccessible::CheckBox;
+    case ControlRole::RadioButton:
+      return QAccessible::RadioButton;
+    case ControlRole::PageTab:
+      return QAccessible::PageTab;
+    case ControlRole::Caption:
+      return QAccessible::StaticText;
+    case ControlRole::Button:
+      break;
+  }
+  return QAccessible::Button;
+}
+
+/// The pointer's way of pressing, for the action: a press may open a modal window, whose
+/// loop must not run inside the screen reader's call.
+void PressLater(Clickable* control) {
+  QMetaObject::invokeMethod(control, &Clickable::Press, Qt::QueuedConnection);
+}
+
+class ClickableInterface : public QAccessibleWidget {
+ public:
+  explicit ClickableInterface(Clickable* control) : QAccessibleWidget(control) {}
+
+  QAccessible::Role role() const override { return RoleOf(Control()->Role()); }
+
+  QString text(QAccessible::Text t) const override {
+    const Clickable* control = Control();
+    switch (t) {
+      case QAccessible::Name:
+        return Name();
+      case QAccessible::Description:
+        if (!control->accessibleDescription().isEmpty()) return control->accessibleDescription();
+        // A hint that named the control is not said twice.
+        return Name() == control->toolTip() ? QString() : control->toolTip();
+      default:
+        return QAccessibleWidget::text(t);
+    }
+  }
+
+  QAccessible::State state() const override {
+    QAccessible::State state = QAccessibleWidget::state();
+    const Clickable* control = Control();
+    switch (control->Role()) {
+      case ControlRole::CheckBox:
+      case ControlRole::RadioButton:
+        state.checkable = true;
+        state.checked = control->Checked();
+        break;
+      case ControlRole::PageTab:
+        state.selectable = true;
+        state.selected = control->Checked();
+        break;
+      default:
+        break;
+    }
+    return state;
+  }
+
+  QStringList actionNames() const override {
+    QStringList names = QAccessibleWidget::actionNames();
+    if (Control()->Role() != ControlRole::Caption) names.prepend(MainAction());
+    return names;
+  }
+
+  void doAction(const QString& action) override {
+    if (action == MainAction() && Control()->Role() != ControlRole::Caption) {
+      PressLater(Control());
+      return;
+    }
+    QAccessibleWidget::doAction(action);
+  }
+
+  QStringList keyBindingsForAction(const QString& action) const override {
+    if (action == MainAction()) return {QStringLiteral("Space")};
+    return QAccessibleWidget::keyBindingsForAction(action);
+  }
+
+ private:
+  Clickable* Control() const { return static_cast<Clickable*>(widget()); }
+
+  const QString& MainAction() const {
+    return Control()->Role() == ControlRole::CheckBox ? toggleAction() : pressAction();
+  }
+
+  QString Name() const {
+    const Clickable* control = Control();
+    if (!control->accessibleName().isEmpty()) return control->accessibleName();
+    const QString caption = control->text().trimmed();
+    if (!caption.isEmpty()) return caption;
+    return control->toolTip();
+  }
+};
+
+class PaintedListInterface;
+
+/// One row of a painted list; it has no object of its own and asks the list for everything.
+class RowInterface : public QAccessibleInterface, public QAccessibleActionInterface {
+ public:
+  RowInterface(PaintedListInterface* list, int row) : list_(list), row_(row) {}
+
+  bool isValid() const override;
+  QObject* object() const override { return nullptr; }
+  QWindow* window() const override;
+  QList<QPair<QAccessibleInterface*, QAccessible::Relation>> relations(
+      QAccessible::Relation) const override {
+    return {};
+  }
+  QAccessibleInterface* focusChild() const override { return nullptr; }
+  QAccessibleInterface* childAt(int, int) const override { return nullptr; }
+  QAccessibleInterface* parent() const override;
+  QAccessibleInterface* child(int) const override { return nullptr; }
+  int childCount() const override { return 0; }
+  int indexOfChild(const QAccessibleInterface*) const override { return -1; }
+  QString text(QAccessible::Text t) const override;
+  void setText(QAccessible::Text, const QString&) override {}
+  QRect rect() const override;
+  QAccessible::Role role() const override { return QAccessible::ListItem; }
+  QAccessible::State state() const override;
+  void* interface_cast(QAccessible::InterfaceType type) override {
+    return type == QAccessible::ActionInterface ? static_cast<QAccessibleActionInterface*>(this)
+                                                : nullptr;
+  }
+
+  QStringList actionNames() const override { return {SelectAction()}; }
+  void doAction(const QString& action) override;
+  QStringList keyBindingsForAction(const QString&) const override { return {}; }
+
+  static const QString& SelectAction() {
+    static const QString name = QStringLiteral("select");
+    return name;
+  }
+
+ private:
+  PaintedListInterface* list_;
+  int row_;
+};
+
+class PaintedListInterface : public QAccessibleWidget {
+ public:
+  explicit PaintedListInterface(QWidget* list) : QAccessibleWidget(list, QAccessible::List) {}
+
+  ~PaintedListInterface() override {
+    for (const auto& [row, id] : rowIds_) QAccessible::deleteAccessibleInterface(id);
+  }
+
+  const ListRows* Rows() const {
+    const RowSource* source = RowSourceOf(widget());
+    return source ? &source->Rows : nullptr;
+  }
+  QWidget* List() const { return widget(); }
+
+  int childCount() const override {
+    const ListRows* rows = Rows();
+    return rows && rows->Count ? rows->Count() : 0;
+  }
+
+  QAccessibleInterface* child(int index) const override {
+    if (index < 0 || index >= childCount()) return nullptr;
+    return RowAt(index);
+  }
+
+  int indexOfChild(const QAccessibleInterface* child) const override {
+    for (const auto& [row, id] : rowIds_) {
+      if (QAccessible::accessibleInterface(id) == child) return row < childCount() ? row : -1;
+    }
+    return -1;
+  }
+
+  QAccessibleInterface* childAt(int x, int y) const override {
+    const ListRows* rows = Rows();
+    if (!rows || !rows->Bounds) return nullptr;
+    const QPoint local = widget()->mapFromGlobal(QPoint(x, y));
+    for (int row = 0; row < childCount(); ++row) {
+      if (rows->Bounds(row).contains(local)) return RowAt(row);
+    }
+    return nullptr;
+  }
+
+  QAccessibleInterface* focusChild() const override {
+    const int row = SelectedRow();
+    return widget()->hasFocus() && row >= 0 ? RowAt(row) : nullptr;
+  }
+
+  int SelectedRow() const {
+    const ListRows* rows = Rows();
+    if (!rows || !rows->Selected) return -1;
+    for (int row = 0; row < childCount(); ++row) {
+      if (rows->Selected(row)) return row;
+    }
+    return -1;
+  }
+
+  QString RowText(int row) const {
+    const ListRows* rows = Rows();
+    return rows && rows->Text ? rows->Text(row) : QString();
+  }
+
+  /// Compares the rows with what screen readers were told last and tells them the rest.
+  void Announce() {
+    RowSnapshot now;
+    for (int row = 0; row < childCount(); ++row) now.Texts.push_back(RowText(row).toStdString());
+    now.Selected = SelectedRow();
+    const RowChanges changes = CompareRows(told_, now);
+    if (changes.CountChanged) {
+      QAccessibleEvent reorder(this, QAccessible::ObjectReorder);
+      QAccessible::updateAccessibility(&reorder);
+    }
+    for (const int row : changes.Renamed) {
+      QAccessibleEvent renamed(RowAt(row), QAccessible::NameChanged);
+      QAccessible::updateAccessibility(&renamed);
+    }
+    for (const int row : changes.SelectionChanged) {
+      QAccessible::State changed;
+      changed.selected = true;
+      QAccessibleStateChangeEvent event(RowAt(row), changed);
+      QAccessible::updateAccessibility(&event);
+    }
+    // Read out like the focus moving in a list of Qt's own.
+    if (changes.Focus >= 0 && widget()->hasFocus()) {
+      QAccessibleEvent focus(RowAt(changes.Focus), QAccessible::Focus);
+      QAccessible::updateAccessibility(&focus);
+    }
+    told_ = std::move(now);
+  }
+
+ private:
+  RowInterface* RowAt(int row) const {
+    const auto known = rowIds_.find(row);
+    if (known != rowIds_.end()) {
+      return static_cast<RowInterface*>(QAccessible::accessibleInterface(known->second));
+    }
+    auto* item = new RowInterface(const_cast<PaintedListInterface*>(this), row);
+    rowIds_[row] = QAccessible::registerAccessibleInterface(item);
+    return item;
+  }
+
+  // Rows keep their interface by their place on screen; a scroll renames them.
+  mutable std::map<int, QAccessible::Id> rowIds_;
+  RowSnapshot told_;
+};
+
+bool RowInterface::isValid() const { return list_->isValid() && row_ < list_->childCount(); }
+
+QWindow* RowInterface::window() const { return list_->window(); }
+
+QAccessibleInterface* RowInterface::parent() const { return list_; }
+
+QString RowInterface::text(QAccessible::Text t) const {
+  return t == QAccessible::Name && isValid() ? list_->RowText(row_) : QString();
+}
+
+QRect RowInterface::rect() const {
+  const ListRows* rows = list_->Rows();
+  if (!isValid() || !rows->Bounds) return {};
+  const QRect local = rows->Bounds(row_);
+  return QRect(list_->List()->mapToGlobal(local.topLeft()), local.size());
+}
+
+QAccessible::State RowInterface::state() const {
+  QAccessible::State state;
+  if (!isValid()) {
+    state.invalid = true;
+    return state;
+  }
+  const QWidget* list = list_->List();
+  const ListRows* rows = list_->Rows();
+  state.selectable = true;
+  state.selected = rows->Selected && rows->Selected(row_);
+  state.focusable = list->focusPolicy() != Qt::NoFocus;
+  state.focused = state.selected && list->hasFocus();
+  state.invisible = !list->isVisible();
+  return state;
+}
+
+void RowInterface::doAction(const QString& action) {
+  if (action != SelectAction() || !isValid()) return;
+  QPointer<QWidget> list = list_->List();
+  const int row = row_;
+  // Like a press, done when the screen reader's call has returned.
+  QMetaObject::invokeMethod(
+      list,
+      [list, row] {
+        const RowSource* source = RowSourceOf(list);
+        if (!list || !list->isVisible() || !source || !source->Rows.Select) return;
+        if (row >= (source->Rows.Count ? source->Rows.Count() : 0)) return;
+        source->Rows.Select(row);
+        RowsChanged(*list);
+      },
+      Qt::QueuedConnection);
+}
+
+/// Our frameless windows are plain widgets to Qt, which screen readers would take for a
+/// filler; they are told a window or a dialog, named by the title or the name given.
+bool OwnWindow(const QString& className, const QWidget& widget) {
+  return widget.isWindow() && className.startsWith(QLatin1String("tess::"));
+}
+
+QAccessibleInterface* Factory(const QString& className, QObject* object) {
+  if (auto* control = qobject_cast<Clickable*>(object)) return new ClickableInterface(control);
+  if (!object || !object->isWidgetType()) return nullptr;
+  auto* widget = static_cast<QWidget*>(object);
+  if (RowSourceOf(object)) return new PaintedListInterface(widget);
+  if (OwnWindow(className, *widget)) {
+    const bool dialog = (widget->windowFlags() & Qt::WindowType_Mask) == Qt::Dialog;
+    return new QAccessibleWidget(widget, dialog ? QAccessible::Dialog : QAccessible::Window);
+  }
+  return nullptr;
+}
+
+}  // namespace
+
+void InstallAccessibility() {
+  static const bool installed = [] {
+    QAccessible::installFactory(&Factory);
+    return true;
+  }();
+  (void)installed;
+}
+
+void RenewAccessible(QWidget& control) {
+  QAccessibleInterface* made = QAccessible::queryAccessibleInterface(&control);
+  if (!made) return;
+  const bool ours = dynamic_cast<ClickableInterface*>(made) != nullptr ||
+                    dynamic_cast<PaintedListInterface*>(made) != nullptr;
+  if (!ours) QAccessible::deleteAccessibleInterface(QAccessible::uniqueId(made));
+}
+
+void ExposeRows(QWidget& list, ListRows rows) {
+  InstallAccessibility();
+  delete RowSourceOf(&list);
+  new RowSource(list, std::move(rows));
+  RenewAccessible(list);
+}
+
+void RowsChanged(QWidget& list) {
+  if (!QAccessible::isActive() || !RowSourceOf(&list)) return;
+  if (auto* made =
+          dynamic_cast<PaintedListInterface*>(QAccessible::queryAccessibleInterface(&list))) {
+    made->Announce();
+  }
+}
+
+}  // namespace tess

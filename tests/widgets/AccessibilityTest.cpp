@@ -1,0 +1,342 @@
+// What screen readers are told of the hand-made controls and painted lists, read back through
+// Qt's accessibility interfaces offscreen. (Without a bridge Qt sends no accessibility events,
+// so what the lists tell on a change is tested through CompareRows.)
+#include <gtest/gtest.h>
+
+#include <QAccessible>
+#include <QApplication>
+#include <QKeyEvent>
+#include <QWidget>
+#include <vector>
+
+#include "widgets/Accessibility.h"
+#include "widgets/ControlNames.h"
+#include "widgets/HoverLabel.h"
+#include "widgets/PaintBox.h"
+#include "widgets/RowChanges.h"
+#include "widgets/SkinButton.h"
+
+namespace tess {
+namespace {
+
+QAccessibleInterface* Of(QWidget& widget) { return QAccessible::queryAccessibleInterface(&widget); }
+
+QStringList Actions(QAccessibleInterface* made) {
+  return made->actionInterface() ? made->actionInterface()->actionNames() : QStringList();
+}
+
+TEST(ClickableAccessibilityTest, RoleNameAndActionFollowWhatTheControlShows) {
+  InstallAccessibility();
+  struct Case {
+    const char* Title;
+    ControlRole Role;
+    QString Caption;
+    QString Hint;
+    QString Given;  ///< an accessible name the window gives
+    bool Checked;
+    QAccessible::Role Expected;
+    QString Name;
+    QString Description;
+    QString Action;
+  };
+  const QString press = QAccessibleActionInterface::pressAction();
+  const QString toggle = QAccessibleActionInterface::toggleAction();
+  const Case cases[] = {
+      {"a caption names the control, its hint describes it",
+       ControlRole::Button,
+       QStringLiteral("Jeszcze raz"),
+       QStringLiteral("Rozwiąż jeszcze raz"),
+       {},
+       false,
+       QAccessible::Button,
+       QStringLiteral("Jeszcze raz"),
+       QStringLiteral("Rozwiąż jeszcze raz"),
+       press},
+      {"a picture is named by its hint alone",
+       ControlRole::Button,
+       {},
+       QStringLiteral("Koniec"),
+       {},
+       false,
+       QAccessible::Button,
+       QStringLiteral("Koniec"),
+       {},
+       press},
+      {"a name the window gives comes first",
+       ControlRole::Button,
+       {},
+       QStringLiteral("Film"),
+       QStringLiteral("Ćwiczenia"),
+       false,
+       QAccessible::Button,
+       QStringLiteral("Ćwiczenia"),
+       QStringLiteral("Film"),
+       press},
+      {"a tick box toggles",
+       ControlRole::CheckBox,
+       QStringLiteral("Animacje"),
+       {},
+       {},
+       true,
+       QAccessible::CheckBox,
+       QStringLiteral("Animacje"),
+       {},
+       toggle},
+      {"a choice",
+       ControlRole::RadioButton,
+       {},
+       {},
+       QStringLiteral("Lekcje"),
+       true,
+       QAccessible::RadioButton,
+       QStringLiteral("Lekcje"),
+       {},
+       press},
+      {"a tab",
+       ControlRole::PageTab,
+       {},
+       QStringLiteral("Test wyboru"),
+       {},
+       true,
+       QAccessible::PageTab,
+       QStringLiteral("Test wyboru"),
+       {},
+       press},
+      {"a caption of another control",
+       ControlRole::Caption,
+       QStringLiteral("Tylko całe wyrazy"),
+       {},
+       {},
+       false,
+       QAccessible::StaticText,
+       QStringLiteral("Tylko całe wyrazy"),
+       {},
+       {}},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.Title);
+    QWidget window;
+    auto* control = new HoverLabel(c.Caption, &window);
+    control->SetRole(c.Role);
+    control->SetChecked(c.Checked);
+    control->setToolTip(c.Hint);
+    if (!c.Given.isEmpty()) control->setAccessibleName(c.Given);
+    QAccessibleInterface* made = Of(*control);
+    ASSERT_NE(made, nullptr);
+    EXPECT_EQ(made->role(), c.Expected);
+    EXPECT_EQ(made->text(QAccessible::Name), c.Name);
+    EXPECT_EQ(made->text(QAccessible::Description), c.Description);
+    const QStringList actions = Actions(made);
+    if (c.Action.isEmpty()) {
+      EXPECT_FALSE(actions.contains(press));
+      EXPECT_EQ(control->focusPolicy(), Qt::NoFocus) << "a caption leaves the Tab chain";
+    } else {
+      ASSERT_FALSE(actions.isEmpty());
+      EXPECT_EQ(actions.first(), c.Action);
+      EXPECT_EQ(control->focusPolicy(), Qt::TabFocus);
+    }
+    const QAccessible::State state = made->state();
+    EXPECT_EQ(state.checked != 0,
+              c.Checked && (c.Role == ControlRole::CheckBox || c.Role == ControlRole::RadioButton));
+    EXPECT_EQ(state.selected != 0, c.Checked && c.Role == ControlRole::PageTab);
+  }
+}
+
+TEST(ClickableAccessibilityTest, ThePressClicksOnceAfterTheCallAndNotWhenHidden) {
+  QWidget window;
+  auto* button = new SkinButton(&window);
+  button->setToolTip(QStringLiteral("OK"));
+  window.show();
+  int clicks = 0;
+  QObject::connect(button, &SkinButton::Click, [&] { ++clicks; });
+  QAccessibleActionInterface* actions = Of(*button)->actionInterface();
+  ASSERT_NE(actions, nullptr);
+
+  actions->doAction(QAccessibleActionInterface::pressAction());
+  // A click may open a modal window; its loop must not run inside the screen reader's call.
+  EXPECT_EQ(clicks, 0);
+  QApplication::processEvents();
+  EXPECT_EQ(clicks, 1);
+
+  actions->doAction(QAccessibleActionInterface::pressAction());
+  button->hide();
+  QApplication::processEvents();
+  EXPECT_EQ(clicks, 1) << "a control hidden meanwhile is not clicked";
+}
+
+TEST(ClickableAccessibilityTest, SpaceClicksAndEnterIsLeftToTheWindow) {
+  QWidget window;
+  auto* button = new SkinButton(&window);
+  window.show();
+  int clicks = 0;
+  int windowKeys = 0;
+  QObject::connect(button, &SkinButton::Click, [&] { ++clicks; });
+  struct KeyCounter : QObject {
+    int* keys;
+    explicit KeyCounter(int* k) : keys(k) {}
+    bool eventFilter(QObject*, QEvent* event) override {
+      if (event->type() == QEvent::KeyPress) ++*keys;
+      return false;
+    }
+  } counter(&windowKeys);
+  window.installEventFilter(&counter);
+
+  for (const int key : {Qt::Key_Space, Qt::Key_Return, Qt::Key_F1}) {
+    QKeyEvent press(QEvent::KeyPress, key, Qt::NoModifier);
+    QApplication::sendEvent(button, &press);
+  }
+  EXPECT_EQ(clicks, 1);
+  EXPECT_EQ(windowKeys, 2) << "Enter and F1 go on to the window, which may press OK with Enter";
+}
+
+/// A painted list over a vector of row texts, the selected row and the presses it got.
+struct RowModel {
+  std::vector<QString> Texts;
+  int Selected = -1;
+  std::vector<int> Pressed;
+
+  ListRows Rows() {
+    return {[this] { return static_cast<int>(Texts.size()); },
+            [this](int row) { return Texts[static_cast<size_t>(row)]; },
+            [this](int row) { return row == Selected; },
+            [](int row) { return QRect(0, 20 * row, 100, 20); },
+            [this](int row) {
+              Pressed.push_back(row);
+              Selected = row;
+            }};
+  }
+};
+
+QStringList ChildNames(QAccessibleInterface* list) {
+  QStringList names;
+  for (int i = 0; i < list->childCount(); ++i) names << list->child(i)->text(QAccessible::Name);
+  return names;
+}
+
+TEST(PaintedListAccessibilityTest, ItsChildrenFollowItsRows) {
+  QWidget window;
+  auto* box = new PaintBox(&window);
+  box->setGeometry(10, 10, 100, 200);
+  box->setFocusPolicy(Qt::TabFocus);
+  box->setAccessibleName(QStringLiteral("Działy"));
+  RowModel model{
+      {QStringLiteral("Dom"), QStringLiteral("Praca"), QStringLiteral("Zdrowie")}, 0, {}};
+  ExposeRows(*box, model.Rows());
+  window.show();
+  QApplication::setActiveWindow(&window);
+  box->setFocus();
+  ASSERT_TRUE(box->hasFocus());
+
+  QAccessibleInterface* list = Of(*box);
+  ASSERT_NE(list, nullptr);
+  EXPECT_EQ(list->role(), QAccessible::List);
+  EXPECT_EQ(list->text(QAccessible::Name), QStringLiteral("Działy"));
+  EXPECT_EQ(ChildNames(list), QStringList({"Dom", "Praca", "Zdrowie"}));
+  QAccessibleInterface* second = list->child(1);
+  EXPECT_EQ(second->role(), QAccessible::ListItem);
+  EXPECT_EQ(second->parent(), list);
+  EXPECT_EQ(list->indexOfChild(second), 1);
+  EXPECT_EQ(second->rect(), QRect(box->mapToGlobal(QPoint(0, 20)), QSize(100, 20)));
+  const QPoint third = box->mapToGlobal(QPoint(5, 45));
+  EXPECT_EQ(list->childAt(third.x(), third.y()), list->child(2));
+  EXPECT_TRUE(list->child(0)->state().selected);
+  EXPECT_TRUE(list->child(0)->state().focused);
+  EXPECT_FALSE(second->state().selected);
+  EXPECT_EQ(list->focusChild(), list->child(0));
+
+  // A scroll by one and a shorter list: the rows keep their place, their names change.
+  model.Texts = {QStringLiteral("Praca"), QStringLiteral("Zdrowie")};
+  model.Selected = 1;
+  EXPECT_EQ(ChildNames(list), QStringList({"Praca", "Zdrowie"}));
+  EXPECT_EQ(list->child(2), nullptr);
+  EXPECT_EQ(list->focusChild(), list->child(1));
+
+  // The select action presses the row once the screen reader's call has returned.
+  QAccessibleInterface* first = list->child(0);
+  ASSERT_NE(first->actionInterface(), nullptr);
+  first->actionInterface()->doAction(first->actionInterface()->actionNames().first());
+  EXPECT_TRUE(model.Pressed.empty());
+  QApplication::processEvents();
+  EXPECT_EQ(model.Pressed, std::vector<int>{0});
+  EXPECT_TRUE(list->child(0)->state().selected);
+
+  box->hide();
+  first->actionInterface()->doAction(first->actionInterface()->actionNames().first());
+  QApplication::processEvents();
+  EXPECT_EQ(model.Pressed, std::vector<int>{0}) << "a hidden list takes no presses";
+  QApplication::setActiveWindow(nullptr);
+}
+
+TEST(RowChangesTest, TellsWhatChangedSinceLastTold) {
+  using Rows = std::vector<std::string>;
+  struct Case {
+    const char* Title;
+    RowSnapshot Before;
+    RowSnapshot After;
+    bool CountChanged;
+    std::vector<int> Renamed;
+    std::vector<int> SelectionChanged;
+    int Focus;
+  };
+  const Case cases[] = {
+      {"nothing changed", {Rows{"a", "b"}, 0}, {Rows{"a", "b"}, 0}, false, {}, {}, -1},
+      {"the selection moved down", {Rows{"a", "b"}, 0}, {Rows{"a", "b"}, 1}, false, {}, {0, 1}, 1},
+      {"a scroll by one under a kept selection: the row is read again",
+       {Rows{"a", "b", "c"}, 1},
+       {Rows{"b", "c", "d"}, 1},
+       false,
+       {0, 1, 2},
+       {},
+       1},
+      {"rows went away with the selected one",
+       {Rows{"a", "b", "c"}, 2},
+       {Rows{"a"}, -1},
+       true,
+       {},
+       {},
+       -1},
+      {"the first showing", {Rows{}, -1}, {Rows{"a", "b"}, 0}, true, {}, {0}, 0},
+      {"a selection beyond the rows is none", {Rows{"a"}, -1}, {Rows{"a"}, 4}, false, {}, {}, -1},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.Title);
+    const RowChanges changes = CompareRows(c.Before, c.After);
+    EXPECT_EQ(changes.CountChanged, c.CountChanged);
+    EXPECT_EQ(changes.Renamed, c.Renamed);
+    EXPECT_EQ(changes.SelectionChanged, c.SelectionChanged);
+    EXPECT_EQ(changes.Focus, c.Focus);
+    EXPECT_EQ(changes.Empty(),
+              !c.CountChanged && c.Renamed.empty() && c.SelectionChanged.empty() && c.Focus < 0);
+  }
+}
+
+TEST(PaintedListAccessibilityTest, ARowThatWentAwayIsNoLongerValid) {
+  QWidget window;
+  auto* box = new PaintBox(&window);
+  RowModel model{{QStringLiteral("a"), QStringLiteral("b")}, -1, {}};
+  ExposeRows(*box, model.Rows());
+  QAccessibleInterface* list = Of(*box);
+  QAccessibleInterface* second = list->child(1);
+  ASSERT_NE(second, nullptr);
+  model.Texts.pop_back();
+  EXPECT_FALSE(second->isValid());
+  EXPECT_TRUE(second->state().invalid);
+  EXPECT_EQ(list->indexOfChild(second), -1);
+  second->actionInterface()->doAction(QStringLiteral("select"));
+  QApplication::processEvents();
+  EXPECT_TRUE(model.Pressed.empty());
+}
+
+TEST(ControlNamesTest, NamesFollowTheInterfaceLanguage) {
+  QWidget control;
+  const std::pair<int, const char*> cases[] = {
+      {0, "Zamknij"}, {1, "Close"}, {2, "Schließen"}, {3, "Закрыть"}, {7, "Zamknij"}};
+  for (const auto& [language, expected] : cases) {
+    SCOPED_TRACE(language);
+    NameControl(control, names::kClose, language);
+    EXPECT_EQ(control.accessibleName(), QString::fromUtf8(expected));
+  }
+}
+
+}  // namespace
+}  // namespace tess
