@@ -38,7 +38,8 @@ SearchWindow::SearchWindow(SearchOptions& options, int language, SkinStrips& ski
   Edit1->setGeometry(kField);
   Edit1->setMaxLength(kMaxSearchLength);
   StyleNameEdit(*Edit1);
-  new ForeignLetterEdit(*Edit1, language, HeadwordCodePage(language));
+  // The letters are bytes in the character set the font box gives the field.
+  letters_ = new ForeignLetterEdit(*Edit1, language, CodePage::Cp1250);
 
   const auto box = [this](const char* name, int top) {
     auto* check = new QCheckBox(this);
@@ -62,6 +63,7 @@ SearchWindow::SearchWindow(SearchOptions& options, int language, SkinStrips& ski
   top += kOptionStep + 4;
   CheckBox1 = box("CheckBox1", top);
   Label5 = OptionLabel(CheckBox1, "Label5", Utf8Text(FontOptionCaption(language)), top);
+  connect(CheckBox1, &QCheckBox::toggled, this, &SearchWindow::CharacterSetSwitched);
   StyleLabel(*Label5, 12, false, palette::kMuted);
   Label5->adjustSize();
 
@@ -123,6 +125,13 @@ void SearchWindow::hideEvent(QHideEvent* event) {
   options_.WholeField = CH_Jak_cale->isChecked();
   options_.IgnoreCase = !CH_Jak_duze->isChecked();
   QWidget::hideEvent(event);
+}
+
+void SearchWindow::CharacterSetSwitched(bool checked) {
+  const CodePage shown = ForeignCodePage();
+  const CodePage before = checked ? CodePage::Cp1250 : HeadwordCodePage(language_);
+  Edit1->setText(Decode(Encode(Edit1->text(), before), shown));
+  letters_->SetCodePage(shown);
 }
 
 CodePage SearchWindow::ForeignCodePage() const {

@@ -11,6 +11,10 @@
 #include "widgets/SkinButton.h"
 #include "widgets/WindowKeys.h"
 
+namespace tess {
+class ForeignLetterEdit;
+}
+
 namespace tess::dictionary {
 
 class SearchWindow : public QWidget {
@@ -55,8 +59,12 @@ class SearchWindow : public QWidget {
   HoverLabel* OptionLabel(QCheckBox* box, const char* name, const QString& caption, int top);
   void UpdateOk();
 
+  /// The font box shows the field's bytes in the other character set.
+  void CharacterSetSwitched(bool checked);
+
   SearchOptions& options_;
   int language_;
+  ForeignLetterEdit* letters_ = nullptr;
 };
 
 }  // namespace tess::dictionary

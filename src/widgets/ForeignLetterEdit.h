@@ -18,6 +18,9 @@ class ForeignLetterEdit : public QObject {
   /// letters are bytes of `codePage`.
   ForeignLetterEdit(QLineEdit& edit, int language, CodePage codePage);
 
+  /// A field whose character set is switched shows the letters' bytes in the new one.
+  void SetCodePage(CodePage codePage) { codePage_ = codePage; }
+
   /// Told after a letter was put in (the sentences window clears its key mark then).
   std::function<void()> LetterChosen;
 

@@ -371,6 +371,34 @@ TEST_F(DictionaryWindowsTest, FontBoxChoosesTheCharacterSetOfTheSearchText) {
   EXPECT_EQ(Main().Browser().FoundList(), std::vector<int>{1});
 }
 
+// A Ctrl letter is a byte of the French list whatever the font box says; the box only switches
+// how the field shows it ("č" in Eastern European, "è" in Western, both 0xE8).
+TEST_F(DictionaryWindowsTest, FrenchLettersTypedWithCtrlAreFoundInEitherCharacterSet) {
+  folder.WriteInstallation(folder.ProgramDir() + "Hdd\\", "3");
+  folder.WriteLines("sbf_s.txt", {WordLine(1, "tr\xE8s", "bardzo [6]")});
+  Start();
+  SearchWindow& search = program->SearchDialog();
+  for (const bool western : {false, true}) {
+    SCOPED_TRACE(western ? "Western" : "Eastern European");
+    search.CheckBox1->setChecked(western);
+    scripts["TForm23"] = [](QWidget& window) {
+      auto& form = static_cast<SearchWindow&>(window);
+      form.Edit1->setText(QStringLiteral("tr"));
+      PressKey(*form.Edit1, Qt::Key_T, Qt::ControlModifier);
+      form.Edit1->insert(QStringLiteral("s"));
+      PressKey(*form.Edit1, Qt::Key_Return);
+    };
+    Main().RunSearch();
+    EXPECT_EQ(Main().Browser().FoundList(), std::vector<int>{1});
+  }
+  search.CheckBox1->setChecked(false);
+  search.Edit1->setText(QStringLiteral("tr\u010Ds"));
+  search.CheckBox1->setChecked(true);
+  EXPECT_EQ(search.Edit1->text(), QStringLiteral("tr\u00E8s")) << "the same byte, shown Western";
+  search.CheckBox1->setChecked(false);
+  EXPECT_EQ(search.Edit1->text(), QStringLiteral("tr\u010Ds"));
+}
+
 TEST_F(DictionaryWindowsTest, ScrollBarArrowsMoveTheListByOneEntry) {
   Start();
   Main().show();
