@@ -89,6 +89,9 @@ make_seeds() {
   seed_files InstallationFuzzer "$d/tess_r.txt"
   seed_text ModeFileFuzzer dd.t 'serwer.szkola.pl\r\n1\r\n'
   seed_text UserSettingsFuzzer ustaw.txt '1\r\nT\r\nT\r\nN\r\nN\r\nT\r\nT\r\nT\r\nT\r\n'
+  seed_text SoundDeviceChoiceFuzzer dzwiek.txt 'wyjscie=Wbudowany d\xc5\xba\x77i\xc4\x99k\r\nwejscie=\r\n'
+  seed_text SpeechTempoFuzzer tempo.txt '85\r\n'
+  seed_text AttemptLogFuzzer historia.txt '2026-12-10T10:15:00\t10\ttek_7\t7\tZycie\t83\t1\r\n2026-12-11T09:00:00\t50\tzda_1\t1\tZdania\t88\t0\r\n'
   seed_files ExerciseListFuzzer "$d/St_a.txt"
   seed_kind_lines ChoiceContentFuzzer MC ""
   seed_kind_lines StatementContentFuzzer TF ""

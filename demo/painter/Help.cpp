@@ -3,8 +3,6 @@
 // a banner and the team. Windows that the generator has drawn already are put together from
 // those pictures, so the help shows exactly what the learner sees; windows still without
 // pictures of their own are drawn as plain diagrams in the same look.
-#include <QBuffer>
-#include <QFile>
 #include <QFontMetricsF>
 #include <QPainterPath>
 
@@ -43,21 +41,15 @@ struct Callout {
   QPointF at;  // in the window's own coordinates
 };
 
-QByteArray Png(const QImage& image) {
-  QByteArray bytes;
-  QBuffer buffer(&bytes);
-  buffer.open(QIODevice::WriteOnly);
-  if (!image.save(&buffer, "PNG")) throw std::runtime_error("cannot encode a PNG picture");
-  return bytes;
-}
-
 QImage Transparent(QSize size) {
-  QImage image(size, QImage::Format_ARGB32_Premultiplied);
+  QImage image(size * PictureScale(), QImage::Format_ARGB32_Premultiplied);
+  image.setDevicePixelRatio(PictureScale());
   image.fill(Qt::transparent);
   return image;
 }
 
-/// Pictures the generator wrote before this family, read back from the installation.
+/// Pictures the generator wrote before this family, read back from the installation (of the
+/// set being drawn: "@2x" files at scale 2).
 class Drawn {
  public:
   explicit Drawn(QString root) : root_(std::move(root)) {}
@@ -65,12 +57,18 @@ class Drawn {
   QImage Picture(const QString& name) const {
     QString relative = name;
     relative.replace(QLatin1Char('\\'), QLatin1Char('/'));
+    const int scale = PictureScale();
+    if (scale != 1) {
+      relative.insert(relative.lastIndexOf(QLatin1Char('.')), QStringLiteral("@%1x").arg(scale));
+    }
     const QImage image(root_ + QLatin1Char('/') + relative);
     if (image.isNull()) {
-      throw std::runtime_error("the help pictures need " + name.toStdString() +
+      throw std::runtime_error("the help pictures need " + relative.toStdString() +
                                ", which is not drawn");
     }
-    return image.convertToFormat(QImage::Format_ARGB32);
+    QImage picture = image.convertToFormat(QImage::Format_ARGB32);
+    picture.setDevicePixelRatio(scale);
+    return picture;
   }
 
   /// One frame of a two-frame skin strip with its transparent colour made clear.
@@ -78,6 +76,7 @@ class Drawn {
     const QImage strip = Picture(name);
     const int width = strip.width() / 2;
     QImage face = strip.copy(frame * width, 0, width, strip.height());
+    face.setDevicePixelRatio(strip.devicePixelRatio());
     const QRgb key = strip.pixel(0, strip.height() - 1);
     for (int y = 0; y < face.height(); ++y) {
       QRgb* line = reinterpret_cast<QRgb*>(face.scanLine(y));
@@ -120,7 +119,8 @@ QImage BadgePicture(int number) {
 
 /// The window scaled for the page, with its callouts and a thin frame.
 QImage Shot(const QImage& window, qreal scale, const std::vector<Callout>& callouts) {
-  const QSize size(qRound(window.width() * scale), qRound(window.height() * scale));
+  const QSize logical = LogicalSize(window);
+  const QSize size(qRound(logical.width() * scale), qRound(logical.height() * scale));
   QImage shot = Canvas(size, kWhite);
   QPainter p(&shot);
   Smooth(p);
@@ -394,7 +394,8 @@ QImage MainWindowShot(const Drawn& drawn) {
     const QImage face =
         drawn.Skin(QStringLiteral("but_r\\%1.bmp").arg(button.skin), number == 1 ? 1 : 0);
     p.drawImage(button.at, face);
-    callouts.push_back({number++, QPointF(button.at.x() + face.width() - 6, button.at.y() + 6)});
+    callouts.push_back(
+        {number++, QPointF(button.at.x() + LogicalSize(face).width() - 6, button.at.y() + 6)});
   }
   p.drawImage(QPoint(601, 560), drawn.Picture(QStringLiteral("Lang_r\\0\\gfx_r\\m_subjects.bmp")));
   p.drawImage(QPoint(775, 0), drawn.Skin(QStringLiteral("but_r\\close_panel.bmp")));
@@ -428,9 +429,11 @@ QImage SectionChooserShot(const Drawn& drawn, const Course& course) {
     const int y = list.y() + 1 + 18 * r;
     const QImage level = drawn.Picture(QStringLiteral("gfx_r\\ikony\\%1.bmp").arg(rows[r].level));
     const QImage done = drawn.Picture(QStringLiteral("gfx_r\\ikony\\%1.bmp").arg(rows[r].done));
+    const int levelWidth = LogicalSize(level).width();
     p.drawImage(list.x() + 1, y + 1, level);
-    p.drawImage(list.x() + level.width() + 4, y + 1, done);
-    Caption(p, QRectF(list.x() + level.width() + done.width() + 7, y, 300, 18), rows[r].title, 13,
+    p.drawImage(list.x() + levelWidth + 4, y + 1, done);
+    Caption(p, QRectF(list.x() + levelWidth + LogicalSize(done).width() + 7, y, 300, 18),
+            rows[r].title, 13,
             false, Qt::black, Qt::AlignLeft | Qt::AlignVCenter);
   }
   Text(p, QRectF(46, 473, 271, 40),
@@ -557,12 +560,16 @@ QImage HelpWindowShot(const Drawn& drawn) {
   }
   Text(p, QRectF(28, 304, 400, 26), QStringLiteral("Nauka"), 20, true, kNavy);
   TextBars(p, 28, 344, 620, 2);
-  const QImage thumb = drawn.Picture(QStringLiteral("Lang_r\\0\\gfx_r\\Main_rozum.bmp"))
-                           .scaled(240, 180, Qt::KeepAspectRatio, Qt::SmoothTransformation);
+  const int scale = PictureScale();
+  QImage thumb =
+      drawn.Picture(QStringLiteral("Lang_r\\0\\gfx_r\\Main_rozum.bmp"))
+          .scaled(240 * scale, 180 * scale, Qt::KeepAspectRatio, Qt::SmoothTransformation);
+  thumb.setDevicePixelRatio(scale);
   p.drawImage(QPoint(28, 384), thumb);
   p.setPen(QPen(kNavy, 1));
   p.setBrush(Qt::NoBrush);
-  p.drawRect(QRectF(28.5, 384.5, thumb.width() - 1, thumb.height() - 1));
+  const QSize thumbSize = LogicalSize(thumb);
+  p.drawRect(QRectF(28.5, 384.5, thumbSize.width() - 1, thumbSize.height() - 1));
   TextBars(p, 290, 392, 360, 6, 18);
   // The scroll bar of the page.
   p.fillRect(QRectF(686, 0, 14, 600), kSand);
@@ -682,7 +689,7 @@ QImage LessonChooserDiagram(const Drawn& drawn, const Course& course) {
     for (const char* icon : {items[r].level, items[r].done, items[r].kind}) {
       const QImage picture = drawn.Picture(QStringLiteral("gfx_r\\ikony\\%1.bmp").arg(icon));
       p.drawImage(QPointF(x, top + 1), picture);
-      x += picture.width() + 3;
+      x += LogicalSize(picture).width() + 3;
     }
     Caption(p, QRectF(x + 3, top, 300, 18), items[r].title, 13, false, Qt::black,
             Qt::AlignLeft | Qt::AlignVCenter);
@@ -730,7 +737,7 @@ QImage ResultsDiagram(const Drawn& drawn, const Course& course) {
     for (const char* icon : {items[r].level, items[r].kind}) {
       const QImage picture = drawn.Picture(QStringLiteral("gfx_r\\ikony\\%1.bmp").arg(icon));
       p.drawImage(QPointF(x, top + 1), picture);
-      x += picture.width() + 3;
+      x += LogicalSize(picture).width() + 3;
     }
     Caption(p, QRectF(x + 3, top, 200, 18), items[r].title, 13, false, Qt::black,
             Qt::AlignLeft | Qt::AlignVCenter, 10);
@@ -738,7 +745,11 @@ QImage ResultsDiagram(const Drawn& drawn, const Course& course) {
          Qt::black, Qt::AlignRight | Qt::AlignVCenter);
     p.drawImage(QPointF(8 + 301, top + 1), back);
     const int filled = qRound(items[r].percent * 0.75);
-    if (filled > 0) p.drawImage(QPointF(8 + 303, top + 4), bar.copy(0, 0, filled, bar.height()));
+    if (filled > 0) {
+      QImage part = bar.copy(0, 0, filled * PictureScale(), bar.height());
+      part.setDevicePixelRatio(PictureScale());
+      p.drawImage(QPointF(8 + 303, top + 4), part);
+    }
   }
   p.end();
   return Shot(window, 1.2, {{1, QPointF(16, 108)}, {2, QPointF(268, 108)}, {3, QPointF(390, 108)}});
@@ -1060,7 +1071,7 @@ void PaintHelp(PictureFolder& folder, const QString& installation, const Course&
   folder.SaveBmp(QStringLiteral("gfx_r\\pod_pasek_help.bmp"), HelpStrip());
 
   const auto png = [&folder](const QString& name, const QImage& image) {
-    folder.SaveFile(kImg + name, Png(image));
+    folder.SavePng(kImg + name, image);
   };
   png(QStringLiteral("ikona_pomocy.png"), PageIcon());
   for (int number = 1; number <= 11; ++number) {

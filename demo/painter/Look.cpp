@@ -11,7 +11,21 @@ namespace tess::demo {
 
 namespace {
 const char kFamily[] = "Liberation Sans";
+int pictureScale = 1;
+
+// A picture of `size` pixels as the current set draws them.
+QImage NewPicture(QSize size, QImage::Format format) {
+  QImage image(size * pictureScale, format);
+  image.setDevicePixelRatio(pictureScale);
+  return image;
 }
+}  // namespace
+
+int PictureScale() { return pictureScale; }
+
+void SetPictureScale(int scale) { pictureScale = scale; }
+
+QSize LogicalSize(const QImage& image) { return image.deviceIndependentSize().toSize(); }
 
 QColor Lighter(const QColor& colour, qreal amount) {
   const auto toward = [amount](int channel) {
@@ -123,11 +137,13 @@ QRectF ButtonFace(QPainter& p, const QRectF& rect, const QColor& fill, bool high
 namespace {
 
 // Paints a frame on its own layer; fully empty pixels take the key colour, partly covered ones
-// are laid over the backdrop.
+// are laid over the backdrop. `left` and `frame` are logical pixels.
 void PaintKeyed(QImage& out, int left, QSize frame, const QColor& backdrop,
                 const std::function<void(QPainter&)>& paint) {
-  QImage layer(frame, QImage::Format_ARGB32_Premultiplied);
+  QImage layer = NewPicture(frame, QImage::Format_ARGB32_Premultiplied);
   layer.fill(Qt::transparent);
+  left *= pictureScale;
+  frame *= pictureScale;
   {
     QPainter p(&layer);
     p.setRenderHint(QPainter::Antialiasing);
@@ -162,7 +178,7 @@ void RequireKeyedCorner(const QImage& image, const char* what) {
 
 QImage TwoFrameStrip(QSize frame, const QColor& backdrop, const FramePainter& paint,
                      QMargins margin) {
-  QImage strip(frame.width() * 2, frame.height(), QImage::Format_RGB32);
+  QImage strip = NewPicture(QSize(frame.width() * 2, frame.height()), QImage::Format_RGB32);
   const QRectF face = QRectF(QPoint(0, 0), frame).marginsRemoved(margin.toMarginsF());
   for (int index = 0; index < 2; ++index) {
     PaintKeyed(strip, index * frame.width(), frame, backdrop,
@@ -173,7 +189,7 @@ QImage TwoFrameStrip(QSize frame, const QColor& backdrop, const FramePainter& pa
 }
 
 QImage KeyedPicture(QSize size, const QColor& backdrop, const PicturePainter& paint) {
-  QImage image(size, QImage::Format_RGB32);
+  QImage image = NewPicture(size, QImage::Format_RGB32);
   PaintKeyed(image, 0, size, backdrop, [&](QPainter& p) { paint(p, QRectF(QPoint(0, 0), size)); });
   RequireKeyedCorner(image, "a keyed picture");
   return image;
@@ -197,7 +213,7 @@ void TickBox(QPainter& p, const QRectF& box, Tick tick) {
 }
 
 QImage Canvas(QSize size, const QColor& fill) {
-  QImage image(size, QImage::Format_RGB32);
+  QImage image = NewPicture(size, QImage::Format_RGB32);
   image.fill(fill);
   return image;
 }

@@ -80,4 +80,12 @@ void TickBox(QPainter& p, const QRectF& box, Tick tick);
 /// An opaque picture of the given size filled with `fill`, ready to paint on.
 QImage Canvas(QSize size, const QColor& fill);
 
+/// Device pixels per pixel of the pictures being drawn: 1, or 2 while the "@2x" set for dense
+/// screens is drawn. Canvases and strips then have twice the pixels and a device pixel ratio of
+/// 2, so the same drawing code paints both sets sharply.
+int PictureScale();
+void SetPictureScale(int scale);
+/// The size a picture stands for: its pixels over its device pixel ratio.
+QSize LogicalSize(const QImage& image);
+
 }  // namespace tess::demo

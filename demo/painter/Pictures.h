@@ -12,14 +12,21 @@ namespace tess::demo {
 
 /// The installation folder; pictures are saved under it by their relative names, with "\" as
 /// the course spells them. Any failure to write stops the generator.
+///
+/// With `scale` 2 the folder takes the set for dense screens: each picture goes to
+/// "name@2x.ext" beside "name.ext", which must be written already at half its size, and the
+/// picture must carry a device pixel ratio of 2 (drawn at twice the size, not enlarged).
 class PictureFolder {
  public:
-  explicit PictureFolder(QString root) : root_(std::move(root)) {}
+  explicit PictureFolder(QString root, int scale = 1) : root_(std::move(root)), scale_(scale) {}
 
   /// A 24-bit BMP without alpha, as the course's bitmaps are.
   void SaveBmp(const QString& name, const QImage& image);
   void SaveJpeg(const QString& name, const QImage& image);
-  /// Any other file, written as given (the film strips).
+  /// A PNG with its alpha (the help pages' pictures).
+  void SavePng(const QString& name, const QImage& image);
+  /// Any other file, written as given (the film strip, the menu icons). Nothing is written at
+  /// scale 2: films and the icon theme's sizes have no "@2x".
   void SaveFile(const QString& name, const QByteArray& bytes);
   int saved() const { return saved_; }
 
@@ -28,6 +35,7 @@ class PictureFolder {
   void Save(const QString& name, const QImage& image, const char* format, int quality);
 
   QString root_;
+  int scale_;
   int saved_ = 0;
 };
 

@@ -50,9 +50,11 @@ Options Parse(QStringList arguments) {
   return options;
 }
 
-void PaintInstallation(const QString& root, const tess::demo::Course& course) {
+// One set of every picture; `scale` 2 draws the set for dense screens beside the first.
+void PaintInstallation(const QString& root, const tess::demo::Course& course, int scale) {
   using namespace tess::demo;
-  PictureFolder folder(root);
+  SetPictureScale(scale);
+  PictureFolder folder(root, scale);
   PaintSkins(folder, course);
   PaintInformationIcons(folder);
   PaintChooserIcons(folder);
@@ -77,7 +79,8 @@ void PaintInstallation(const QString& root, const tess::demo::Course& course) {
   PaintDictionary(folder, course);
   PaintAppIcons(folder);
   PaintHelp(folder, root, course);
-  std::printf("tess_demo_painter: %d pictures\n", folder.saved());
+  std::printf("tess_demo_painter: %d pictures at %dx\n", folder.saved(), scale);
+  SetPictureScale(1);
 }
 
 }  // namespace
@@ -100,7 +103,7 @@ int main(int argc, char** argv) {
     if (options.filmFrames) {
       tess::demo::PaintFilmFrames(options.folders.at(0), options.folders.at(1), course);
     } else {
-      PaintInstallation(options.folders.at(0), course);
+      for (int scale : {1, 2}) PaintInstallation(options.folders.at(0), course, scale);
     }
   } catch (const std::exception& error) {
     std::fprintf(stderr, "tess_demo_painter: %s\n", error.what());

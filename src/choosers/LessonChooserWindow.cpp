@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <utility>
 
+#include "choosers/ProgressWindow.h"
 #include "choosers/SectionList.h"
 #include "core/Catalogue.h"
 #include "core/CourseState.h"
@@ -20,6 +21,7 @@
 #include "widgets/Centre.h"
 #include "widgets/Accessibility.h"
 #include "widgets/ControlNames.h"
+#include "widgets/Palette.h"
 #include "widgets/SkinButton.h"
 #include "widgets/WindowKeys.h"
 #include "results/UserResults.h"
@@ -64,8 +66,12 @@ void DrawPercent(QPainter& painter, const ChooserIcons& icons, int percent, int 
   painter.drawText(textX, textTop + ascent, QStringLiteral("%1%").arg(percent));
   painter.drawPixmap(backX, backTop, icons.Get(ChooserIcon::img_progress_back));
   const QPixmap& bar = icons.Get(ChooserIcon::img_progress);
-  const int width = std::min(LessonChoice::ProgressWidth(percent), bar.width());
-  if (width > 0) painter.drawPixmap(backX + 2, backTop + 3, bar, 0, 0, width, bar.height());
+  const QSize size = LogicalSize(bar);
+  const int width = std::min(LessonChoice::ProgressWidth(percent), size.width());
+  if (width <= 0) return;
+  const QRect part(0, 0, width, size.height());
+  painter.drawPixmap(part.translated(backX + 2, backTop + 3), bar,
+                     DeviceRect(part, bar.devicePixelRatio()));
 }
 
 // The kind of a row in the words of the legend beside the list, as its icon shows it.
@@ -182,6 +188,20 @@ LessonChooserWindow::LessonChooserWindow(const CourseState& state, LessonChooser
   b_zamknij = SkinnedButton(this, "b_zamknij", skins_, SkinIndex(CourseSkin::Close), 775, 0);
   btn_help = SkinnedButton(this, "btn_help", skins_, SkinIndex(CourseSkin::Help), 2, 573);
 
+  // Below the hint line, clear of the lists and the information text.
+  btn_progress = new QPushButton(CourseText("Post\xEApy..."), this);
+  btn_progress->setObjectName("btn_progress");
+  btn_progress->setGeometry(586, 548, 150, 32);
+  btn_progress->setFont(PointFont("Arial", 10, true));
+  btn_progress->setCursor(Qt::PointingHandCursor);
+  btn_progress->setAccessibleName(CourseText("Post\xEApy"));
+  btn_progress->setStyleSheet(palette::Styled(QStringLiteral(
+      "QPushButton { background: {teal}; color: white; border: none; border-radius: 8px; }"
+      "QPushButton:hover { background: {tealHover}; border: 1px solid white; }"
+      "QPushButton:pressed { background: {tealPressed}; }")));
+  btn_progress->hide();
+  connect(btn_progress, &QPushButton::clicked, this, &LessonChooserWindow::btn_progressClick);
+
   connect(B_OK, &SkinButton::Click, this, &LessonChooserWindow::B_OKClick);
   connect(b_zamknij, &SkinButton::Click, this, &QWidget::close);
   connect(btn_help, &SkinButton::Click, this, &LessonChooserWindow::btn_helpClick);
@@ -209,6 +229,7 @@ LessonChooserWindow::LessonChooserWindow(const CourseState& state, LessonChooser
                                          L_btn_dn, cb_lekcje, cb_caly_material}) {
     control->setFocusPolicy(Qt::NoFocus);
   }
+  btn_progress->setFocusPolicy(Qt::NoFocus);
 
   // Nothing is shown yet and nobody is logged in: the lists start from the empty store.
   FollowState();
@@ -331,6 +352,7 @@ void LessonChooserWindow::Sync() {
   btn_up->setVisible(List.RightUpShown);
   btn_dn->setVisible(List.RightDownShown);
   B_OK->setVisible(List.OkShown);
+  btn_progress->setVisible(List.ChooserMode == 2);
 
   QString info = Decode(List.InfoText, InterfaceCodePage(state_.InterfaceLanguage));
   info.replace(QLatin1Char('\r'), QLatin1Char('\n'));
@@ -440,9 +462,9 @@ void LessonChooserWindow::pb_paczkiPaint(QPainter& painter) {
   const int ascent = painter.fontMetrics().ascent();
   const bool results = List.ChooserMode == 2;
   // The columns line up whatever a row's level: the icons are all of one size.
-  const int levelWidth = icons_.Get(ChooserIcon::poz_1).width();
-  const int doneWidth = icons_.Get(ChooserIcon::rob_yes).width();
-  const int kindWidth = icons_.Get(ChooserIcon::zda_dyk).width();
+  const int levelWidth = LogicalSize(icons_.Get(ChooserIcon::poz_1)).width();
+  const int doneWidth = LogicalSize(icons_.Get(ChooserIcon::rob_yes)).width();
+  const int kindWidth = LogicalSize(icons_.Get(ChooserIcon::zda_dyk)).width();
   for (int row = 1; row <= LessonChoice::kPageRows; ++row) {
     const RightEntry* entry = List.RightAt(List.RightTop + row);
     if (!entry) break;
@@ -472,6 +494,13 @@ void LessonChooserWindow::B_OKClick() { OpenSelectedItem(); }
 
 void LessonChooserWindow::btn_helpClick() {
   if (ShowInformation) ShowInformation("HH_" + state_.InterfaceText(List.ChooserMode == 2 ? 6 : 5));
+}
+
+void LessonChooserWindow::btn_progressClick() {
+  if (!progress_) {
+    progress_ = new ProgressWindow(state_, results_, groups_, messages_, clock_, this);
+  }
+  progress_->ShowProgress();
 }
 
 void LessonChooserWindow::OpenSelectedItem() {

@@ -4,6 +4,7 @@
 // live in LessonChoice; this window paints them and forwards the mouse, the keys and its
 // buttons.
 #include <QLabel>
+#include <QPushButton>
 #include <QWidget>
 #include <functional>
 #include <string>
@@ -23,6 +24,7 @@ class Clock;
 class GroupList;
 class MessageBox;
 class PictureLoader;
+class ProgressWindow;
 class ResultsStore;
 class SkinStrips;
 class WindowKeys;
@@ -90,11 +92,16 @@ class LessonChooserWindow : public QWidget {
   QLabel* Label2;
   QLabel* Label3;
   QLabel* Label4;
+  /// Results mode only: opens the progress window, an addition to the chooser.
+  QPushButton* btn_progress;
 
   void pb_dzialy2Paint(QPainter& painter);
   void pb_paczkiPaint(QPainter& painter);
   void B_OKClick();
   void btn_helpClick();
+  void btn_progressClick();
+  /// Created at its first opening.
+  ProgressWindow* Progress() const { return progress_; }
 
  protected:
   void showEvent(QShowEvent* event) override;
@@ -137,6 +144,7 @@ class LessonChooserWindow : public QWidget {
   ChooserIcons icons_;
   std::string iconError_;
   std::string pendingMessage_;
+  ProgressWindow* progress_ = nullptr;
 };
 
 }  // namespace tess

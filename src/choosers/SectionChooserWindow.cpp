@@ -161,13 +161,14 @@ void SectionChooserWindow::pb1Paint(QPainter& painter) {
     const QPixmap& done =
         icons_.Get(ItemDone(results_, position) ? ChooserIcon::rob_yes : ChooserIcon::rob_no);
     painter.drawPixmap(1, y + 1, levelIcon);
-    painter.drawPixmap(levelIcon.width() + 4, y + 1, done);
-    int x = levelIcon.width() + done.width() + 7;
+    const int levelWidth = LogicalSize(levelIcon).width();
+    painter.drawPixmap(levelWidth + 4, y + 1, done);
+    int x = levelWidth + LogicalSize(done).width() + 7;
     if (List.SectionCode == kSectionSentences) {
       const QPixmap& kind = icons_.Get(
           record.Kind == KindCode::Comprehension ? ChooserIcon::img_rpg : ChooserIcon::zda_roz);
       painter.drawPixmap(x, y + 1, kind);
-      x += kind.width() + 3;
+      x += LogicalSize(kind).width() + 3;
     }
     painter.drawText(x, y + ascent, CourseText(RecordTitle(record, state_.InterfaceLanguage)));
   }

@@ -1,6 +1,7 @@
 #include "classroom/ResultQueue.h"
 
 #include "shared/Paths.h"
+#include "shared/Text.h"
 #include "shared/TextFile.h"
 
 namespace tess {
@@ -12,14 +13,7 @@ constexpr std::size_t kMostQueueBytes = 64 * 1024 * 1024;
 }  // namespace
 
 std::string ResultQueuePath(const std::string& userDir, std::string_view userName) {
-  static constexpr char kHex[] = "0123456789abcdef";
-  std::string name;
-  for (const char c : userName) {
-    const auto byte = static_cast<unsigned char>(c);
-    name += kHex[byte >> 4];
-    name += kHex[byte & 15];
-  }
-  return userDir + "wyniki_do_wyslania_" + name + ".txt";
+  return userDir + "wyniki_do_wyslania_" + HexOfBytes(userName) + ".txt";
 }
 
 std::vector<std::string> ResultQueue::Pending() const {

@@ -1,10 +1,12 @@
 #include "classroomserver/AdminCommands.h"
 
 #include <QCoreApplication>
+#include <algorithm>
 #include <tuple>
 
 #include "classroomserver/ClassroomServer.h"
 #include "classroomserver/Pbkdf2PasswordHasher.h"
+#include "classroomserver/ResultsWebServer.h"
 #include "classroomserver/ServerRequest.h"
 #include "classroomserver/ServerResults.h"
 #include "classroomserver/SqlClassroomStorage.h"
@@ -19,7 +21,7 @@ constexpr int kMostPosition = 1000;
 
 const char kUsage[] =
     "usage:\n"
-    "  classroom-server serve [--db PATH|--pg CONNSTRING] [--port 9099]\n"
+    "  classroom-server serve [--db PATH|--pg CONNSTRING] [--port 9099] [--http PORT]\n"
     "  classroom-server learner add NAME PASSWORD [--no-access] [--whole-material]\n"
     "  classroom-server learner list\n"
     "  classroom-server learner password NAME NEWPASSWORD\n"
@@ -27,6 +29,7 @@ const char kUsage[] =
     "  classroom-server lesson assign NAME LEARNER --from YYYY-MM-DD --to YYYY-MM-DD "
     "[--at-once]\n"
     "  classroom-server results export [LEARNER]\n"
+    "  classroom-server teacher password NAME NEWPASSWORD\n"
     "Every command takes --db PATH (default classroom.sqlite) or --pg CONNSTRING.\n";
 
 int Usage(std::ostream& err, const std::string& why) {
@@ -229,6 +232,35 @@ int LessonAssign(std::vector<std::string> args, ClassroomStorage& storage, std::
   }
 }
 
+// Teachers log in to the results page from a browser, which sends UTF-8; they never meet the
+// course's protocol, so cp1250 does not bind them.
+int TeacherPassword(const std::vector<std::string>& args, ClassroomStorage& storage,
+                    PasswordHasher& hasher, std::ostream& out, std::ostream& err) {
+  if (args.size() != 2) return Usage(err, "teacher password needs NAME and NEWPASSWORD");
+  const std::string& name = args[0];
+  const std::string& password = args[1];
+  const auto control = [](const std::string& text) {
+    return std::any_of(text.begin(), text.end(), [](char c) {
+      return static_cast<unsigned char>(c) < 0x20 || c == '\x7F';
+    });
+  };
+  if (name.empty() || password.empty()) {
+    return Failed(err, "the name and the password may not be empty");
+  }
+  // HTTP Basic authentication ends the name at the first colon.
+  if (name.find(':') != std::string::npos || control(name)) {
+    return Failed(err, "the teacher's name may not hold ':' or control characters");
+  }
+  if (control(password)) return Failed(err, "the password may not hold control characters");
+  switch (storage.SetTeacherPasswordHash(name, hasher.Hash(password))) {
+    case StorageChange::Done:
+      out << "teacher " << Quoted(name) << " may read the results page with this password\n";
+      return kExitOk;
+    default:
+      return Failed(err, "database: " + storage.LastError());
+  }
+}
+
 int ResultsExport(const std::vector<std::string>& args, ClassroomStorage& storage,
                   std::ostream& out, std::ostream& err) {
   if (args.size() > 1) return Usage(err, "results export takes at most one LEARNER");
@@ -249,22 +281,35 @@ int ResultsExport(const std::vector<std::string>& args, ClassroomStorage& storag
   return kExitOk;
 }
 
+// 0 takes any free port (the one taken is printed).
+bool PortOf(const std::string& text, int& port) {
+  bool ok = false;
+  port = QString::fromStdString(text).toInt(&ok);
+  return ok && port >= 0 && port <= 65535;
+}
+
 int Serve(std::vector<std::string> args, const StorageLocation& where, std::ostream& err) {
   std::optional<std::string> portText;
+  std::optional<std::string> httpText;
   if (!TakeOption(args, "--port", portText)) return Usage(err, "--port needs a number");
+  if (!TakeOption(args, "--http", httpText)) return Usage(err, "--http needs a port number");
   if (!args.empty()) return Usage(err, "serve: unexpected " + Quoted(args[0]));
   int port = 9099;
-  if (portText) {
-    bool ok = false;
-    port = QString::fromStdString(*portText).toInt(&ok);
-    if (!ok || port < 1 || port > 65535) return Usage(err, "--port needs a number 1 to 65535");
+  if (portText && !PortOf(*portText, port)) {
+    return Usage(err, "--port needs a number 0 to 65535");
+  }
+  int httpPort = 0;
+  if (httpText && !PortOf(*httpText, httpPort)) {
+    return Usage(err, "--http needs a port number 0 to 65535");
   }
   if (QCoreApplication::instance() == nullptr) return Failed(err, "serve needs an application");
-  ClassroomServer server(
-      [where](std::string* error) -> std::unique_ptr<ClassroomStorage> {
-        return SqlClassroomStorage::Open(where, error);
-      },
-      [] { return std::make_unique<Pbkdf2PasswordHasher>(); });
+  const auto openStorage = [where](std::string* error) -> std::unique_ptr<ClassroomStorage> {
+    return SqlClassroomStorage::Open(where, error);
+  };
+  const auto makeHasher = []() -> std::unique_ptr<PasswordHasher> {
+    return std::make_unique<Pbkdf2PasswordHasher>();
+  };
+  ClassroomServer server(openStorage, makeHasher);
   std::string error;
   if (!server.Start(QHostAddress::Any, static_cast<quint16>(port), &error)) {
     return Failed(err, error);
@@ -272,6 +317,20 @@ int Serve(std::vector<std::string> args, const StorageLocation& where, std::ostr
   err << "classroom-server: listening on port " << server.Port() << " ("
       << (where.What == StorageLocation::Kind::Postgres ? "PostgreSQL" : where.Target) << ")"
       << std::endl;
+  // Without --http nothing else listens.
+  std::unique_ptr<ResultsWebServer> page;
+  if (httpText) {
+    page = std::make_unique<ResultsWebServer>(openStorage, makeHasher);
+    int teachers = 0;
+    if (!page->Start(QHostAddress::Any, static_cast<quint16>(httpPort), &error, &teachers)) {
+      return Failed(err, error);
+    }
+    err << "classroom-server: results page on http port " << page->Port() << std::endl;
+    if (teachers == 0) {
+      err << "classroom-server: no teacher can log in to it yet; set a password with "
+             "\"classroom-server teacher password NAME PASSWORD\"" << std::endl;
+    }
+  }
   return QCoreApplication::exec() == 0 ? kExitOk : kExitFailed;
 }
 
@@ -281,7 +340,8 @@ int RunAdminCommand(const std::vector<std::string>& args, ClassroomStorage& stor
                     PasswordHasher& hasher, std::ostream& out, std::ostream& err) {
   if (args.empty()) return Usage(err, "no command");
   if (args.size() < 2) {
-    const bool known = args[0] == "learner" || args[0] == "lesson" || args[0] == "results";
+    const bool known = args[0] == "learner" || args[0] == "lesson" || args[0] == "results" ||
+                       args[0] == "teacher";
     return Usage(err, known ? "incomplete command" : "unknown command " + Quoted(args[0]));
   }
   const std::string command = args[0] + " " + args[1];
@@ -292,6 +352,7 @@ int RunAdminCommand(const std::vector<std::string>& args, ClassroomStorage& stor
   if (command == "lesson add") return LessonAdd(rest, storage, out, err);
   if (command == "lesson assign") return LessonAssign(rest, storage, out, err);
   if (command == "results export") return ResultsExport(rest, storage, out, err);
+  if (command == "teacher password") return TeacherPassword(rest, storage, hasher, out, err);
   return Usage(err, "unknown command " + Quoted(command));
 }
 

@@ -76,6 +76,23 @@ class ClassroomStorage {
   virtual bool AssignmentsOf(std::string_view learner,
                              std::vector<StoredAssignment>& assignments) = 0;
 
+  /// Teachers who may read the results page over HTTP. Their names and passwords never
+  /// travel to the course, so they are kept as typed (UTF-8). `hash` empty when there is no
+  /// such teacher. A storage that keeps no teachers knows none and refuses to add one.
+  virtual bool TeacherPasswordHash(std::string_view /*name*/, std::optional<std::string>& hash) {
+    hash.reset();
+    return true;
+  }
+  /// Adds the teacher, or replaces the teacher's password hash.
+  virtual StorageChange SetTeacherPasswordHash(std::string_view /*name*/,
+                                               std::string_view /*hash*/) {
+    return StorageChange::Failed;
+  }
+  virtual bool TeacherNames(std::vector<std::string>& names) {
+    names.clear();
+    return true;
+  }
+
   /// Why the last call failed.
   virtual const std::string& LastError() const = 0;
 };

@@ -189,7 +189,9 @@ bool SqlClassroomStorage::CreateTables() {
          Exec(QStringLiteral("CREATE TABLE IF NOT EXISTS assignments (id %1, lesson_id BIGINT "
                              "NOT NULL, learner TEXT NOT NULL, from_date TEXT NOT NULL, "
                              "to_date TEXT NOT NULL, at_once INTEGER NOT NULL)")
-                  .arg(id));
+                  .arg(id)) &&
+         Exec(QStringLiteral("CREATE TABLE IF NOT EXISTS teachers (name TEXT PRIMARY KEY, "
+                             "password_hash TEXT NOT NULL)"));
 }
 
 namespace {
@@ -392,6 +394,38 @@ bool SqlClassroomStorage::AssignmentsOf(std::string_view learner,
                            query.value(3).toString().toStdString(),
                            query.value(4).toString().toStdString(), query.value(5).toInt() != 0});
   }
+  return true;
+}
+
+bool SqlClassroomStorage::TeacherPasswordHash(std::string_view name,
+                                              std::optional<std::string>& hash) {
+  hash.reset();
+  QSqlQuery query(QSqlDatabase::database(connection_, false));
+  query.prepare(QStringLiteral("SELECT password_hash FROM teachers WHERE name = ?"));
+  query.addBindValue(QString::fromUtf8(name.data(), static_cast<qsizetype>(name.size())));
+  if (!Run(query, lastError_)) return false;
+  if (query.next()) hash = query.value(0).toString().toStdString();
+  return true;
+}
+
+StorageChange SqlClassroomStorage::SetTeacherPasswordHash(std::string_view name,
+                                                          std::string_view hash) {
+  QSqlQuery query(QSqlDatabase::database(connection_, false));
+  query.prepare(QStringLiteral("INSERT INTO teachers (name, password_hash) VALUES (?, ?) "
+                               "ON CONFLICT (name) DO UPDATE SET password_hash = "
+                               "excluded.password_hash"));
+  query.addBindValue(QString::fromUtf8(name.data(), static_cast<qsizetype>(name.size())));
+  query.addBindValue(QString::fromStdString(std::string(hash)));
+  if (!Run(query, lastError_)) return StorageChange::Failed;
+  return StorageChange::Done;
+}
+
+bool SqlClassroomStorage::TeacherNames(std::vector<std::string>& names) {
+  names.clear();
+  QSqlQuery query(QSqlDatabase::database(connection_, false));
+  query.prepare(QStringLiteral("SELECT name FROM teachers ORDER BY name"));
+  if (!Run(query, lastError_)) return false;
+  while (query.next()) names.push_back(query.value(0).toString().toStdString());
   return true;
 }
 

@@ -46,6 +46,9 @@ class SqlClassroomStorage : public ClassroomStorage {
                              bool atOnce) override;
   bool AssignmentsOf(std::string_view learner,
                      std::vector<StoredAssignment>& assignments) override;
+  bool TeacherPasswordHash(std::string_view name, std::optional<std::string>& hash) override;
+  StorageChange SetTeacherPasswordHash(std::string_view name, std::string_view hash) override;
+  bool TeacherNames(std::vector<std::string>& names) override;
   const std::string& LastError() const override { return lastError_; }
 
  private:

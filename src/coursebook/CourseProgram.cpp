@@ -7,6 +7,7 @@
 #include "classroom/ClassroomLoginWindow.h"
 #include "core/CourseSkins.h"
 #include "core/Settings.h"
+#include "core/SpeechTempo.h"
 #include "coursebook/Backdrop.h"
 #include "coursebook/ClassroomFlow.h"
 #include "coursebook/ExitConfirmationWindow.h"
@@ -15,6 +16,8 @@
 #include "coursebook/LanguageMaterial.h"
 #include "coursebook/MessageWindow.h"
 #include "coursebook/OptionsWindow.h"
+#include "coursebook/SoundDevicesPanel.h"
+#include "drills/AnswerWindow.h"
 #include "drills/ComprehensionWindow.h"
 #include "drills/ConversationWindow.h"
 #include "drills/ResultScreen.h"
@@ -23,6 +26,7 @@
 #include "exercises/ExerciseLayout.h"
 #include "exercises/ExerciseWindow.h"
 #include "exercises/TextLesson.h"
+#include "lookup/WordPopup.h"
 #include "media/HelpWindow.h"
 #include "media/MediaWindow.h"
 #include "media/SoundService.h"
@@ -124,6 +128,9 @@ void CourseProgram::WireSound() {
                                      *ports_.PhraseRecorder, ports_.PlainMessages, *ports_.Waiter);
   media_ = std::make_unique<MediaWindow>(*ports_.Film, ports_.PlainMessages);
   media_->SetMainWindow(home_.get());
+  media_->Logic().TempoFile = [this] {
+    return TempoFilePath(state_.UserDir, state_.Install.SettingsTag);
+  };
   help_->AttachMediaWindow(*media_);
   // The installation is read before the windows are made.
   sound_->SetProgramDir(state_.Install.ProgramDir, state_.Install.DataFolder());
@@ -181,6 +188,9 @@ void CourseProgram::OpenConversation(int number) {
         *ports_.Random, Messages(), nullptr,
         [this](const std::string& page) { ShowHelpPage(page); },
         [this](const std::string& text) { ShowInformation(text); }, [this] { ItemClosed(); }});
+    conversation_->LookUpWord = [this](const std::string& word, QPoint at) {
+      LookUpWord(word, at);
+    };
   }
   conversation_->SetReporter(Reporter());
   CentreOnScreen(*conversation_);
@@ -214,6 +224,9 @@ void CourseProgram::OpenSentencePackage(int number) {
           return ShowResultScreen(figures, offerReturn);
         },
         [this](const std::string& page) { ShowHelpPage(page); }, [this] { ItemClosed(); }});
+    sentences_->Answer->LookUpWord = [this](const std::string& word, QPoint at) {
+      LookUpWord(word, at);
+    };
   }
   sentences_->SetReporter(Reporter());
   CentreOnScreen(*sentences_);
@@ -233,6 +246,21 @@ void CourseProgram::OpenComprehension(int number) {
   comprehension_->SetReporter(Reporter());
   CentreOnScreen(*comprehension_);
   comprehension_->ShowComprehension(number);
+}
+
+void CourseProgram::LookUpWord(const std::string& word, QPoint globalPoint) {
+  if (!lookup_) {
+    lookup_ = std::make_unique<lookup::WordLookupHost>(
+        lookup::LookupPlace{state_.Install.ProgramDir, state_.Install.CourseLanguage},
+        lookup::WordPopupPorts{
+            [this](const std::string& path) { sound_->PlayFileFromStart(path, false); },
+            [this] {
+              return lookup::LearningListFolder(state_.Install.DataFolder(), state_.UserDir,
+                                                state_.UserName,
+                                                state_.RunMode == kRunModeClassroom);
+            }});
+  }
+  lookup_->LookUp(word, globalPoint);
 }
 
 void CourseProgram::OpenItem(int position) {
@@ -359,6 +387,8 @@ void CourseProgram::ShowOptions() {
 }
 
 void CourseProgram::ShowMainWindow() {
+  // Whoever logged in, locally or in the classroom, their loudspeakers and microphone.
+  ApplyStoredSoundDevices(state_.UserDir, state_.Install.SettingsTag);
   CentreOnScreen(*home_);
   home_->show();
   home_->raise();

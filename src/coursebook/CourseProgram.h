@@ -47,6 +47,9 @@ class OptionsWindow;
 class LanguageMaterial;
 class MessageWindowBox;
 class ExerciseLauncher;
+namespace lookup {
+class WordLookupHost;
+}
 
 /// The outside facilities the windows use.
 struct CoursePorts {
@@ -186,6 +189,10 @@ class CourseProgram : public StartHost {
   std::unique_ptr<ResultScreen> resultScreen_;
   void OpenSentencePackage(int number);
   void OpenComprehension(int number);
+  /// A word double-clicked in a course text, shown in the dictionary's popup.
+  void LookUpWord(const std::string& word, QPoint globalPoint);
+  /// Made at the first double-clicked word.
+  std::unique_ptr<lookup::WordLookupHost> lookup_;
   int ShowResultScreen(const ResultFigures& figures, bool offerReturn);
   /// The classroom session hears of results in classroom mode.
   ResultReporter* Reporter();

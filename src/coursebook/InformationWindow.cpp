@@ -132,7 +132,7 @@ void InformationWindow::showEvent(QShowEvent* event) {
   // The layout does not depend on the scrolling, so the buttons are set up before the first
   // drawing rather than during it.
   InformationPictureWidths widths;
-  for (int i = 0; i < kInformationPictureCount; ++i) widths[i] = inline_[i].width();
+  for (int i = 0; i < kInformationPictureCount; ++i) widths[i] = LogicalSize(inline_[i]).width();
   page_.LayOut(QtTextMeasurer(TextFont(), TextCodePage()), widths, Pb1->width(), Pb1->height());
   UpdateScrollButtons();
   Pb1->update();

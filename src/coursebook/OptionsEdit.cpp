@@ -30,6 +30,18 @@ void OptionsEdit::ChooseLanguage(int position) {
   changed_ = true;
 }
 
+void OptionsEdit::ShowSoundDevices(const SoundDeviceChoice& choice) {
+  devices_ = choice;
+  devicesChanged_ = false;
+}
+
+void OptionsEdit::ChooseSoundDevices(const SoundDeviceChoice& choice) {
+  if (choice == devices_) return;
+  devices_ = choice;
+  devicesChanged_ = true;
+  changed_ = true;
+}
+
 OptionsOutcome OptionsEdit::Confirm(const UserOptions& current) const {
   OptionsOutcome outcome;
   outcome.Options = current;
@@ -45,6 +57,7 @@ OptionsOutcome OptionsEdit::Confirm(const UserOptions& current) const {
       choices_[static_cast<size_t>(languagePosition_)] != languageAtShow_) {
     outcome.LanguagePosition = languagePosition_;
   }
+  if (devicesChanged_) outcome.SoundDevices = devices_;
   return outcome;
 }
 

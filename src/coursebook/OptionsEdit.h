@@ -2,9 +2,11 @@
 // What the options window edits between its showing and OK: the check boxes, the chosen
 // language entry and whether anything was touched.
 #include <array>
+#include <optional>
 #include <string>
 #include <vector>
 
+#include "core/SoundDeviceChoice.h"
 #include "core/UserSettings.h"
 
 namespace tess {
@@ -24,6 +26,8 @@ constexpr int kOptionBoxCount = 6;
 struct OptionsOutcome {
   UserOptions Options;        ///< the new options; the one-time hint flags stay as they were
   int LanguagePosition = -1;  ///< entry to switch the interface language to; -1: no switch
+  /// The loudspeakers and microphone to store; nothing when the learner did not pick them.
+  std::optional<SoundDeviceChoice> SoundDevices;
 };
 
 class OptionsEdit {
@@ -39,6 +43,10 @@ class OptionsEdit {
   void Toggle(OptionBox box) { SetChecked(box, !Checked(box)); }
   /// The learner picked entry `position` of the language list.
   void ChooseLanguage(int position);
+  /// The devices stored for the learner when the window was shown, and a pick of another.
+  void ShowSoundDevices(const SoundDeviceChoice& choice);
+  void ChooseSoundDevices(const SoundDeviceChoice& choice);
+  const SoundDeviceChoice& SoundDevices() const { return devices_; }
 
   int LanguageAtShow() const { return languageAtShow_; }
   int LanguagePosition() const { return languagePosition_; }
@@ -56,6 +64,8 @@ class OptionsEdit {
   int languageAtShow_ = 0;
   int languagePosition_ = -1;
   bool changed_ = false;
+  SoundDeviceChoice devices_;
+  bool devicesChanged_ = false;
 };
 
 /// The dictionary program beside the course program, whose presence lets the dictionary

@@ -9,8 +9,10 @@
 #include "core/CourseState.h"
 #include "core/Settings.h"
 #include "core/SkinTable.h"
+#include "core/SoundDeviceChoice.h"
 #include "core/UiText.h"
 #include "coursebook/LanguageMaterial.h"
+#include "platform/AudioDevices.h"
 #include "platform/ModalShower.h"
 #include "platform/PictureLoader.h"
 #include "widgets/ControlNames.h"
@@ -153,6 +155,23 @@ OptionsWindow::OptionsWindow(CourseState& state, LanguageMaterial& material, Cou
   Label4->move(324, 212);
   Label4->setCursor(Qt::PointingHandCursor);
 
+  lbl_urzadzenia = new HoverLabel(this);
+  lbl_urzadzenia->setObjectName("lbl_urzadzenia");
+  lbl_urzadzenia->setFont(LabelFont(11));
+  Colour(*lbl_urzadzenia, palette::kTeal);
+  lbl_urzadzenia->move(48, 212);
+  lbl_urzadzenia->setCursor(Qt::PointingHandCursor);
+  pnl_urzadzenia = new SoundDevicesPanel(this);
+  pnl_urzadzenia->setGeometry(33, 40, 340, 140);
+  pnl_urzadzenia->Picked = [this](const SoundDeviceChoice& choice) {
+    edit_.ChooseSoundDevices(choice);
+    ShowEdit();
+  };
+  keys_->Watch(*pnl_urzadzenia->cb_glosniki);
+  keys_->Watch(*pnl_urzadzenia->cb_mikrofon);
+  connect(lbl_urzadzenia, &HoverLabel::Click, this,
+          [this] { ShowDevicePage(pnl_urzadzenia->isHidden()); });
+
   connect(B_OK, &SkinButton::Click, this, &OptionsWindow::B_OKClick);
   connect(B_Zamknij, &SkinButton::Click, this, &OptionsWindow::B_ZamknijClick);
   connect(btn_help, &SkinButton::Click, this, &OptionsWindow::btn_helpClick);
@@ -212,6 +231,9 @@ void OptionsWindow::showEvent(QShowEvent* event) {
   NameControl(*btn_help, names::kHelp, language);
 
   edit_.Show(state_.Options, state_.InterfaceLanguage, state_.LanguageChoices);
+  edit_.ShowSoundDevices(
+      ReadSoundDeviceChoice(SoundDeviceFilePath(state_.UserDir, state_.Install.SettingsTag)));
+  ShowDevicePage(false);
   cb_lang->setCurrentIndex(edit_.LanguagePosition());
   Image1->setPixmap(
       QPixmap::fromImage(pictures_.Load(state_.LangPath("gfx_r\\ustawienia_rozum.bmp"))));
@@ -236,7 +258,34 @@ void OptionsWindow::B_OKClick() {
   const auto& animation = state_.Options.Animations ? StartAnimation : StopAnimation;
   if (animation) animation();
   SaveUserSettings(state_, messages_);
+  if (outcome.SoundDevices) StoreSoundDevices(*outcome.SoundDevices);
   SetModalResult(*this, mrOk);
+}
+
+void OptionsWindow::StoreSoundDevices(const SoundDeviceChoice& choice) {
+  // In force for this session even when it cannot be kept for the next one.
+  SetPreferredAudioDevices(choice.Output, choice.Input);
+  const std::string path = SoundDeviceFilePath(state_.UserDir, state_.Install.SettingsTag);
+  std::string error;
+  if (!WriteSoundDeviceChoice(path, choice, &error)) {
+    messages_.ShowMessage("Nie można zapisać wyboru urządzeń dźwięku w pliku " + path + ": " +
+                          error);
+  }
+}
+
+void OptionsWindow::ShowDevicePage(bool shown) {
+  if (shown) {
+    pnl_urzadzenia->ShowChoice(edit_.SoundDevices(), AudioOutputNames(), AudioInputNames());
+    pnl_urzadzenia->show();
+    pnl_urzadzenia->raise();
+  } else {
+    pnl_urzadzenia->hide();
+  }
+  lbl_urzadzenia->setText(shown ? QStringLiteral("\u00AB Opcje")
+                                : QStringLiteral("Urządzenia dźwięku\u2026"));
+  lbl_urzadzenia->adjustSize();
+  lbl_urzadzenia->setAccessibleName(shown ? QStringLiteral("Wróć do opcji")
+                                          : QStringLiteral("Urządzenia dźwięku"));
 }
 
 void OptionsWindow::B_ZamknijClick() { SetModalResult(*this, mrCancel); }

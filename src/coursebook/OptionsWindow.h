@@ -9,6 +9,7 @@
 #include <string>
 
 #include "coursebook/OptionsEdit.h"
+#include "coursebook/SoundDevicesPanel.h"
 #include "widgets/HoverLabel.h"
 #include "widgets/SkinButton.h"
 #include "widgets/WindowKeys.h"
@@ -75,6 +76,9 @@ class OptionsWindow : public QWidget {
   QLabel* Label7;
   LanguageDropDown* cb_lang;
   QLabel* Label4;
+  /// Opens and closes the page of the loudspeakers and the microphone.
+  HoverLabel* lbl_urzadzenia;
+  SoundDevicesPanel* pnl_urzadzenia;
 
   /// Stores the choices (a new language first), starts or stops the animation, writes the
   /// settings file and closes with mrOk.
@@ -105,6 +109,8 @@ class OptionsWindow : public QWidget {
   /// The boxes and B_OK as the edit has them.
   void ShowEdit();
   bool HandleKey(int key);
+  void ShowDevicePage(bool shown);
+  void StoreSoundDevices(const SoundDeviceChoice& choice);
 
   CourseState& state_;
   LanguageMaterial& material_;

@@ -1,6 +1,8 @@
 #include "dictionary/EntryTable.h"
 
+#include <array>
 #include <unordered_set>
+#include <utility>
 
 #include "dictionary/DictionaryLanguage.h"
 #include "shared/Text.h"
@@ -13,21 +15,30 @@ namespace {
 constexpr size_t kShortestLine = 8;
 constexpr int kFieldCount = 8;  // the text before the first "=" and fields 2 to 8
 
+// Control characters and blanks off both ends, without a copy.
+std::string_view TrimmedView(std::string_view text) {
+  size_t begin = 0;
+  size_t end = text.size();
+  while (begin < end && static_cast<unsigned char>(text[begin]) <= ' ') ++begin;
+  while (end > begin && static_cast<unsigned char>(text[end - 1]) <= ' ') --end;
+  return text.substr(begin, end - begin);
+}
+
 // Characters `from` (1-based) on, at most `count` of them, trimmed.
-std::string Columns(std::string_view line, size_t from, size_t count) {
+std::string_view Columns(std::string_view line, size_t from, size_t count) {
   if (from > line.size()) return {};
-  return Trim(line.substr(from - 1, count));
+  return TrimmedView(line.substr(from - 1, count));
 }
 
 // The text before the first "=" and fields 2 to 8, trimmed. Field k lies between the
 // (k-1)-th and the k-th "=", or runs to the end of the line when the k-th is missing (the
 // lists end their last field without one); it is empty when the (k-1)-th is missing.
-std::vector<std::string> SplitFields(std::string_view line) {
-  std::vector<std::string> fields(kFieldCount);
+std::array<std::string_view, kFieldCount> SplitFields(std::string_view line) {
+  std::array<std::string_view, kFieldCount> fields{};
   size_t start = 0;
   for (int k = 0; k < kFieldCount; ++k) {
     const size_t end = line.find('=', start);
-    fields[static_cast<size_t>(k)] = Trim(line.substr(start, end - start));
+    fields[static_cast<size_t>(k)] = TrimmedView(line.substr(start, end - start));
     if (end == std::string_view::npos) break;
     start = end + 1;
   }
@@ -39,7 +50,7 @@ void CapText(std::string& text, size_t cap) {
 }
 
 // A field that reads an empty text as 0.
-std::optional<int> NumberOrZero(const std::string& text) {
+std::optional<int> NumberOrZero(std::string_view text) {
   if (text.empty()) return 0;
   return ParseInt(text);
 }
@@ -47,7 +58,7 @@ std::optional<int> NumberOrZero(const std::string& text) {
 }  // namespace
 
 std::optional<Entry> ParseEntryLine(std::string_view raw, ListKind kind) {
-  const std::string line = Trim(raw);
+  const std::string_view line = TrimmedView(raw);
   if (line.size() < kShortestLine) return std::nullopt;
 
   const std::optional<int> group = ParseInt(Columns(line, 1, 2));
@@ -57,7 +68,7 @@ std::optional<Entry> ParseEntryLine(std::string_view raw, ListKind kind) {
   const std::optional<int> wordClass = ParseInt(Columns(line, 12, 1));
   if (!group || !own || !number || !difficulty || !wordClass) return std::nullopt;
 
-  const std::vector<std::string> fields = SplitFields(line);
+  const auto fields = SplitFields(line);
   Entry entry;
   entry.Translation = fields[1];
   entry.Plural = fields[2];
@@ -72,10 +83,10 @@ std::optional<Entry> ParseEntryLine(std::string_view raw, ListKind kind) {
   // earlier in a word list, whose lines keep a separator there.
   const size_t equals = line.find('=');
   size_t end = line.size();  // 0-based, not included
-  if (equals != std::string::npos) {
+  if (equals != std::string_view::npos) {
     end = kind == ListKind::Words && equals > 0 ? equals - 1 : equals;
   }
-  if (end > 13) entry.Headword = Trim(std::string_view(line).substr(13, end - 13));
+  if (end > 13) entry.Headword = TrimmedView(line.substr(13, end - 13));
 
   CapText(entry.Headword, kMaxHeadwordBytes);
   CapText(entry.Translation, kMaxTranslationBytes);
@@ -102,7 +113,7 @@ void EntryTable::Clear() {
   Changed();
 }
 
-bool EntryTable::Add(const Entry& entry) {
+bool EntryTable::Add(Entry entry) {
   if (Full()) return false;
   groupNo_.push_back(entry.GroupNo);
   ownRecording_.push_back(entry.OwnRecording);
@@ -110,12 +121,12 @@ bool EntryTable::Add(const Entry& entry) {
   difficulty_.push_back(entry.Difficulty);
   wordClass_.push_back(entry.WordClass);
   levelMark_.push_back(entry.LevelMark);
-  headword_.push_back(entry.Headword);
-  translation_.push_back(entry.Translation);
-  plural_.push_back(entry.Plural);
-  synonyms_.push_back(entry.Synonyms);
-  comment_.push_back(entry.Comment);
-  recording_.push_back(entry.Recording);
+  headword_.push_back(std::move(entry.Headword));
+  translation_.push_back(std::move(entry.Translation));
+  plural_.push_back(std::move(entry.Plural));
+  synonyms_.push_back(std::move(entry.Synonyms));
+  comment_.push_back(std::move(entry.Comment));
+  recording_.push_back(std::move(entry.Recording));
   Changed();
   return true;
 }
@@ -158,21 +169,53 @@ const EntryTable::FoldedSide& EntryTable::Folded(std::optional<FoldedSide>& side
   return *side;
 }
 
+namespace {
+
+// Lists up to this size are read in one go and parsed in place; a larger (damaged) file is
+// read line by line, so it never has to fit in memory.
+constexpr size_t kWholeReadLimit = 64u << 20;
+
+// Calls `take` with each line of the file, without its line end, while it returns true.
+// False when the file cannot be read.
+template <typename Take>
+bool ForEachLine(const std::string& path, Take take) {
+  const FileBytes file = ReadFileBytes(path, kWholeReadLimit);
+  if (file.Result == FileBytes::Outcome::TooLarge) {
+    TextFileReader reader;
+    if (!reader.Open(path)) return false;
+    std::string line;
+    while (reader.ReadLine(line) && take(std::string_view(line))) {
+    }
+    return true;
+  }
+  if (file.Result != FileBytes::Outcome::Read) return false;
+  const std::string_view bytes = file.Bytes;
+  for (size_t start = 0; start < bytes.size();) {
+    size_t end = bytes.find('\n', start);
+    if (end == std::string_view::npos) end = bytes.size();
+    std::string_view line = bytes.substr(start, end - start);
+    start = end + 1;
+    if (!line.empty() && line.back() == '\r') line.remove_suffix(1);
+    if (!take(line)) break;
+  }
+  return true;
+}
+
+}  // namespace
+
 bool LoadList(const std::string& path, ListKind kind, EntryTable& table) {
-  TextFileReader reader;
-  if (!reader.Open(path)) return false;
-  std::string line;
-  while (!table.Full() && reader.ReadLine(line)) {
+  return ForEachLine(path, [&](std::string_view line) {
+    if (table.Full()) return false;
     std::optional<Entry> entry = ParseEntryLine(line, kind);
-    if (!entry) continue;
+    if (!entry) return true;
     if (kind == ListKind::Words) {
-      if (entry->EntryNo < 1) continue;
+      if (entry->EntryNo < 1) return true;
       const std::optional<int> recording = ParseInt(entry->Recording);
       if (entry->OwnRecording == 0 && !(recording && *recording > 0)) entry->Recording.clear();
     }
-    table.Add(*entry);
-  }
-  return true;
+    table.Add(std::move(*entry));
+    return true;
+  });
 }
 
 void LoadEntries(const std::string& programDir, int language, EntryTable& table) {

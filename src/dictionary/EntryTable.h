@@ -46,7 +46,7 @@ class EntryTable {
  public:
   void Clear();
   /// Appends at position Count() + 1; false when the table is full.
-  bool Add(const Entry& entry);
+  bool Add(Entry entry);
   /// Marks the end of the word list: the entries so far are the ones listed and searched.
   void EndWordList() {
     wordCount_ = Count();

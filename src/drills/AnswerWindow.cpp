@@ -9,6 +9,7 @@
 #include "core/UiText.h"
 #include "platform/Fonts.h"
 #include "platform/PictureLoader.h"
+#include "shared/CodePage.h"
 #include "widgets/Palette.h"
 #include "widgets/SkinButton.h"
 #include "widgets/SkinStrips.h"
@@ -60,6 +61,7 @@ AnswerWindow::AnswerWindow(AnswerWindowServices services, QWidget* parent)
   L_Odp->setAlignment(Qt::AlignLeft | Qt::AlignTop);
   L_Odp->setFont(PointFont("Arial", 12, true));
   L_Odp->setStyleSheet(palette::Styled(QStringLiteral("color: {navy}; background: transparent;")));
+  L_Odp->installEventFilter(this);  // a double-clicked word is looked up
   btn_ok = SkinnedButton(this, "btn_ok", services_.Skins, SkinIndex(CourseSkin::OkSmall), 0, 0);
   btn_ok->move(kWidth - 16 - btn_ok->width(), kHeight - 10 - btn_ok->height());
   btn_ok->setCursor(Qt::PointingHandCursor);
@@ -95,6 +97,18 @@ void AnswerWindow::hideEvent(QHideEvent* event) {
 void AnswerWindow::changeEvent(QEvent* event) {
   if (event->type() == QEvent::ActivationChange && isVisible() && !isActiveWindow()) close();
   QWidget::changeEvent(event);
+}
+
+bool AnswerWindow::eventFilter(QObject* watched, QEvent* event) {
+  if (watched == L_Odp && event->type() == QEvent::MouseButtonDblClick && LookUpWord) {
+    const auto* mouse = static_cast<QMouseEvent*>(event);
+    const QString word = LabelWordAt(*L_Odp, mouse->position().toPoint());
+    if (mouse->button() == Qt::LeftButton && !word.isEmpty()) {
+      LookUpWord(Encode(word, ForeignCodePage(services_.State)), mouse->globalPosition().toPoint());
+      return true;
+    }
+  }
+  return QWidget::eventFilter(watched, event);
 }
 
 bool AnswerWindow::KeyPressed(int key) {

@@ -6,6 +6,8 @@
 #include <functional>
 #include <string>
 
+#include "widgets/WordPick.h"
+
 namespace tess {
 
 struct CourseState;
@@ -28,6 +30,8 @@ class AnswerWindow : public QWidget {
 
   /// Shows `answer` (cp1250) and takes the focus.
   void ShowAnswer(const std::string& answer);
+  /// A double-click on a word of the answer.
+  WordPicked LookUpWord;
 
   QLabel* Image1;
   QLabel* L_Odp;
@@ -38,6 +42,7 @@ class AnswerWindow : public QWidget {
   void showEvent(QShowEvent* event) override;
   void hideEvent(QHideEvent* event) override;
   void changeEvent(QEvent* event) override;
+  bool eventFilter(QObject* watched, QEvent* event) override;
 
  private:
   bool KeyPressed(int key);

@@ -10,9 +10,11 @@
 
 #include "core/CourseState.h"
 #include "core/SkinTable.h"
+#include "core/SpeechTempo.h"
 #include "core/UiText.h"
 #include "drills/OwnRecordings.h"
 #include "exercises/DragLabels.h"
+#include "media/MediaWindow.h"
 #include "media/SoundService.h"
 #include "platform/Clock.h"
 #include "platform/Fonts.h"
@@ -21,6 +23,7 @@
 #include "results/ResultsStore.h"
 #include "results/UserResults.h"
 #include "shared/CodePage.h"
+#include "widgets/ControlNames.h"
 #include "widgets/PaintBox.h"
 #include "widgets/Palette.h"
 #include "widgets/SkinButton.h"
@@ -50,6 +53,8 @@ constexpr int kPanelTop = TextArea::kTop + TextArea::kHeight + 2;
 constexpr int kPanelHeight = 600 - kPanelTop - 2;
 constexpr int kRecordingTailMs = 300;
 constexpr int kLoopSignSize = 12;
+// The pace button stands beside the help button, clear of the strip's play buttons.
+constexpr QRect kTempoPlace{744, 559, 48, 24};
 const QColor kPlayingBlue{0, 0, 255};
 
 QFont TextFont() { return PointFont("Arial CE", 10); }
@@ -221,6 +226,10 @@ ConversationWindow::ConversationWindow(ConversationServices services, QWidget* p
   btn_help =
       SkinnedButton(this, "btn_help", skins, SkinIndex(CourseSkin::ConversationHelp), 705, 555);
   connect(btn_help, &SkinButton::Click, this, &ConversationWindow::btn_helpClick);
+  btn_tempo = new MediaButton(MediaButton::GlyphTempo, this, 100);
+  btn_tempo->setObjectName("btn_tempo");
+  btn_tempo->setGeometry(kTempoPlace);
+  connect(btn_tempo, &MediaButton::Click, this, &ConversationWindow::btn_tempoClick);
 
   for (int k = 1; k <= kPhrases; ++k) {
     auto* record = new PressLabel(this);
@@ -308,7 +317,10 @@ void ConversationWindow::ShowConversation(const Conversation& conversation) {
   if (background.isNull()) background = services_.Pictures.Load(FallbackBackground(mediaDir));
   img_tlo->setPixmap(QPixmap::fromImage(background));
 
-  session_.Open(conversation_, mark_.width(), mark_.height());
+  session_.Open(conversation_, LogicalSize(mark_).width(), LogicalSize(mark_).height());
+  // Read at every showing: the media window may have changed it since.
+  tempoPercent_ = ReadTempoPercent(TempoFilePath(state.UserDir, state.Install.SettingsTag));
+  ApplyTempo();
   PlaceLayout();
   show();
   raise();
@@ -356,7 +368,7 @@ void ConversationWindow::ShowTabs() {
     const QPixmap picture = TransparentPixmap(services_.Pictures.Load(
         ProgramDir() + TabPicture(place.Position, mode == session_.Mode())));
     tab->setPixmap(picture);
-    tab->resize(picture.isNull() ? QSize(96, 24) : picture.size());
+    tab->resize(picture.isNull() ? QSize(96, 24) : LogicalSize(picture));
     tab->SetChecked(mode == session_.Mode());
     tab->move(kTabLeft, place.Top);
     tab->show();
@@ -404,14 +416,15 @@ void ConversationWindow::PlacePhraseControls() {
     PressLabel* record = Nag[static_cast<size_t>(k - 1)];
     PressLabel* own = Lek[static_cast<size_t>(k - 1)];
     const int top = session_.ControlTop(k);
-    const bool inView = k <= count && top >= TextArea::kTop && top + off_.height() <= bottom;
+    const bool inView =
+        k <= count && top >= TextArea::kTop && top + LogicalSize(off_).height() <= bottom;
     const bool recordShown = inView && (controls.RecordButtons || controls.DrawnRecordButton == k);
     record->setPixmap(recordingPhrase_ == k ? on_ : off_);
-    record->resize(off_.size());
+    record->resize(LogicalSize(off_));
     record->move(kRecordButtonLeft, top);
     record->setVisible(recordShown);
     own->setPixmap(k <= count && session_.Recordings().UsesOwn(k) ? on_ : off_);
-    own->resize(off_.size());
+    own->resize(LogicalSize(off_));
     own->move(kOwnSwitchLeft, top);
     own->setVisible(inView && controls.RecordButtons);
   }
@@ -517,6 +530,22 @@ void ConversationWindow::TextMove(QPoint at) {
   lbl_tlumacz->raise();
 }
 
+void ConversationWindow::LookUpAt(QPoint at) {
+  if (!LookUpWord) return;
+  const ConversationScroll& scroll = session_.Scroll();
+  // The phrase to translate shows its Polish translation, not the course's words.
+  const int polish =
+      session_.Mode() == conversation_mode::kTranslation ? session_.DrawnPhrase() : 0;
+  for (const PhraseRun& run : session_.Picture().Runs) {
+    if (run.Bold || run.Phrase == polish) continue;
+    const int y = scroll.AreaY(run.Y);
+    if (at.y() < y || at.y() >= y + LayoutSettings::kLineStep) continue;
+    if (at.x() < run.X || at.x() >= run.X + measurer_.Width(run.Text, false, false)) continue;
+    LookUpWord(run.Text, PaintBox1->mapToGlobal(at));
+    return;
+  }
+}
+
 void ConversationWindow::HideTranslation() {
   Image6->hide();
   lbl_tlumacz->hide();
@@ -529,6 +558,9 @@ bool ConversationWindow::eventFilter(QObject* watched, QEvent* event) {
     if (mouse->button() == Qt::RightButton) {
       TextLoop(mouse->position().toPoint());
       return true;
+    }
+    if (event->type() == QEvent::MouseButtonDblClick && mouse->button() == Qt::LeftButton) {
+      LookUpAt(mouse->position().toPoint());
     }
   }
   if (watched == img_tlo && event->type() == QEvent::MouseMove) {
@@ -725,6 +757,8 @@ void ConversationWindow::Finish() {
   }
   open_ = false;
   services_.Sound.SetConversationHooks({});
+  // The shared player plays every other window's sounds as recorded.
+  services_.Sound.Player().SetSpeed(1.0);
   RecordMode(session_.Close());
   img_tlo->clear();
   img_panel_right->clear();
@@ -737,7 +771,31 @@ void ConversationWindow::closeEvent(QCloseEvent* event) {
   if (wasOpen && services_.Closed) services_.Closed();
 }
 
+void ConversationWindow::btn_tempoClick() {
+  const CourseState& state = services_.State;
+  tempoPercent_ = NextTempoPercent(tempoPercent_);
+  ApplyTempo();
+  // The pace stays for this showing even where the file cannot be written.
+  WriteTempoPercent(TempoFilePath(state.UserDir, state.Install.SettingsTag), tempoPercent_);
+}
+
+void ConversationWindow::ApplyTempo() {
+  services_.Sound.Player().SetSpeed(TempoSpeed(tempoPercent_));
+  btn_tempo->SetNumber(tempoPercent_);
+  btn_tempo->SetLit(tempoPercent_ != 100);
+  static constexpr ControlName kTempo{"Tempo mowy", "Speech tempo", "Sprechtempo", "Темп речи"};
+  const QString name = QStringLiteral("%1: %2 %")
+                           .arg(NameIn(kTempo, services_.State.InterfaceLanguage))
+                           .arg(tempoPercent_);
+  btn_tempo->setAccessibleName(name);
+  btn_tempo->setToolTip(name + QStringLiteral(" (T)"));
+}
+
 bool ConversationWindow::KeyPressed(int key) {
+  if (key == Qt::Key_T) {
+    btn_tempoClick();
+    return true;
+  }
   if (key != Qt::Key_F1) return false;
   if (services_.ShowHelpPage) services_.ShowHelpPage(ProgramDir() + kConversationHelpPage);
   return true;

@@ -17,12 +17,14 @@
 #include "exercises/DragDrop.h"
 #include "platform/QtTextMeasurer.h"
 #include "widgets/HoverLabel.h"
+#include "widgets/WordPick.h"
 
 namespace tess {
 
 struct CourseState;
 class Clock;
 class DragLabels;
+class MediaButton;
 class MessageBox;
 class PaintBox;
 class PictureLoader;
@@ -83,6 +85,8 @@ class ConversationWindow : public QWidget {
   /// The classroom session that hears of every recorded result; none in local mode.
   void SetReporter(ResultReporter* reporter) { services_.Reporter = reporter; }
   const ConversationSession& Session() const { return session_; }
+  /// A double-click on a word of the course language in the text.
+  WordPicked LookUpWord;
 
   QLabel* img_tlo;
   QLabel* img_panel_right;
@@ -100,6 +104,7 @@ class ConversationWindow : public QWidget {
   SkinButton* btn_nastepne;
   SkinButton* btn_exit;
   SkinButton* btn_help;
+  MediaButton* btn_tempo;                   ///< the pace of the recordings, 100 % to 55 %: key T
   std::array<PressLabel*, kPhrases> Nag{};  ///< Nag_1..Nag_25
   std::array<PressLabel*, kPhrases> Lek{};  ///< Lek_1..Lek_25
   std::array<QLabel*, kLabels> lbl{};       ///< lbl_1..lbl_20
@@ -112,6 +117,7 @@ class ConversationWindow : public QWidget {
   void btn_upClick();
   void btn_dnClick();
   void btn_helpClick();
+  void btn_tempoClick();
   void NagDown(int k);
   void NagUp(int k);
   void LekDown(int k);
@@ -136,6 +142,8 @@ class ConversationWindow : public QWidget {
   /// The right button on the text: loop a phrase, or end its loop.
   void TextLoop(QPoint at);
   void HideTranslation();
+  /// The word drawn under a double-click goes to LookUpWord.
+  void LookUpAt(QPoint at);
   void LabelDropped(int label, Point windowPoint);
 
   /// Runs a chain from `step` until it waits for the end of a sound or ends. A step made while
@@ -149,6 +157,8 @@ class ConversationWindow : public QWidget {
   void RecordMode(const ModeAttempt& attempt);
   void Finish();
   bool KeyPressed(int key);
+  /// The pace button shows the learner's pace and the shared player takes it.
+  void ApplyTempo();
   void ShowText(int n);
   const std::string& ProgramDir() const;
 
@@ -165,6 +175,7 @@ class ConversationWindow : public QWidget {
   QPixmap mark_;                  // question mark
   std::array<QPixmap, 3> boxes_;  // translation box: small, medium, big
   int recordingPhrase_ = 0;
+  int tempoPercent_ = 100;
   bool open_ = false;
   bool driving_ = false;
   std::optional<WalkStep> pending_;

@@ -411,7 +411,7 @@ void SentencesWindow::ShowTabs() {
     HoverLabel* tab = tabs[static_cast<size_t>(tag - 1)];
     tab->SetChecked(selected);
     tab->setPixmap(shown);
-    tab->resize(shown.size());
+    tab->resize(LogicalSize(shown));
     tab->move(kTabLeft, kTabTop + (tag - 1) * kTabStep);
     tab->show();
   }

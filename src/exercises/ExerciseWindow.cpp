@@ -202,7 +202,7 @@ void ExerciseWindow::ShowTabStrip() {
                              (t == lesson.CurrentTab ? "a" : "") + ".bmp";
     const QPixmap picture = TransparentPixmap(services_.Pictures.Load(icon));
     tab->setPixmap(picture);
-    tab->resize(picture.isNull() ? QSize(56, 50) : picture.size());
+    tab->resize(picture.isNull() ? QSize(56, 50) : LogicalSize(picture));
     const int slot = lesson.ResultSlotOfTab(t);
     QString hint;
     if (slot >= 1 && slot <= services_.Results.Count()) {
@@ -288,7 +288,7 @@ void ExerciseWindow::MakeScrollButtons(RepeatButton*& up, RepeatButton*& down) {
     auto picture = [&skins, button, skin](int frame) {
       const QPixmap pixmap = skins.FramePixmap(skin, frame);
       button->setPixmap(pixmap);
-      button->resize(pixmap.size());
+      button->resize(LogicalSize(pixmap));
     };
     picture(0);
     NameControl(*button, button == up ? names::kUp : names::kDown,

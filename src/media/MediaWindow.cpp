@@ -55,6 +55,12 @@ MediaButton::MediaButton(Glyph glyph, QWidget* parent, int number)
   setAttribute(Qt::WA_Hover);
 }
 
+void MediaButton::SetNumber(int number) {
+  if (number == number_) return;
+  number_ = number;
+  update();
+}
+
 void MediaButton::SetLit(bool lit) {
   if (lit == lit_) return;
   lit_ = lit;
@@ -71,6 +77,15 @@ void MediaButton::PaintLoop(QPainter& p, const QRectF& face) {
   const qreal radius = std::min<qreal>(5, face.height() / 3);
   p.drawRoundedRect(face, radius, radius);
   const QPointF c = face.center();
+  if (glyph_ == GlyphTempo) {
+    // A narrow button shows the figure alone.
+    const bool wide = face.width() >= 30;
+    p.setPen(palette::kWhite);
+    p.setFont(PixelFont(wide ? 11 : 9, true));
+    p.drawText(face, Qt::AlignCenter,
+               wide ? QStringLiteral("%1 %").arg(number_) : QString::number(number_));
+    return;
+  }
   if (glyph_ == GlyphLoopClear) {
     const qreal arm = std::min(face.width(), face.height()) / 5;
     p.setPen(QPen(palette::kWhite, 1.6, Qt::SolidLine, Qt::RoundCap));
@@ -88,7 +103,8 @@ void MediaButton::paintEvent(QPaintEvent*) {
   QPainter p(this);
   p.setRenderHint(QPainter::Antialiasing);
   const QRectF face = QRectF(rect()).adjusted(0.5, 0.5, -0.5, -0.5);
-  if (glyph_ == GlyphLoopA || glyph_ == GlyphLoopB || glyph_ == GlyphLoopClear) {
+  if (glyph_ == GlyphLoopA || glyph_ == GlyphLoopB || glyph_ == GlyphLoopClear ||
+      glyph_ == GlyphTempo) {
     PaintLoop(p, face);
     return;
   }
@@ -128,6 +144,7 @@ void MediaButton::paintEvent(QPaintEvent*) {
     case GlyphLoopA:
     case GlyphLoopB:
     case GlyphLoopClear:
+    case GlyphTempo:
       break;
     case GlyphMark:
       // A small flag over the mark's number.
@@ -237,6 +254,10 @@ MediaWindow::MediaWindow(FilmPlayer& player, MessageBox& messages, QWidget* pare
   connect(btn_loopA, &MediaButton::Click, this, [this] { LoopKey(Qt::Key_A); });
   connect(btn_loopB, &MediaButton::Click, this, [this] { LoopKey(Qt::Key_B); });
   connect(btn_loopClear, &MediaButton::Click, this, [this] { LoopKey(Qt::Key_Delete); });
+  btn_tempo = new MediaButton(MediaButton::GlyphTempo, this, 100);
+  btn_tempo->setObjectName(QStringLiteral("btn_tempo"));
+  connect(btn_tempo, &MediaButton::Click, this, [this] { LoopKey(Qt::Key_T); });
+  UpdateTempo();
   loopCheck_.setSingleShot(true);
   connect(&loopCheck_, &QTimer::timeout, this, [this] {
     logic_.TimerTick();
@@ -284,6 +305,7 @@ void MediaWindow::ShowMediaWindow(int kind, const std::string& path, int l1, int
     CloseMediaWindow();
     return;
   }
+  UpdateTempo();
   ApplyLayout();
   const QPoint main = mainWindow_ ? mainWindow_->pos() : QPoint(0, 0);
   const auto origin = MediaWindowOrigin(main.x(), main.y(), l1, l2);
@@ -322,6 +344,11 @@ void MediaWindow::ApplyLayout() {
   btn_loopA->setGeometry(ToRect(layout.LoopA));
   btn_loopB->setGeometry(ToRect(layout.LoopB));
   btn_loopClear->setGeometry(ToRect(layout.LoopClear));
+  btn_tempo->setGeometry(ToRect(layout.Tempo));
+  // Films play as recorded (the film player keeps no pitch when slowed).
+  btn_tempo->setVisible(logic_.Kind != kMediaFilm);
+  // The recording bar's time shares its row with the pace button.
+  lbl_czas->setFont(PixelFont(logic_.Kind == kMediaFilm ? 10 : 9, false));
   for (int k = 0; k < kJumpMarks; ++k) {
     marks_[k]->setGeometry(ToRect(layout.Marks[k]));
     marks_[k]->setVisible(logic_.MarkShown[k]);
@@ -341,7 +368,8 @@ void MediaWindow::Sync() {
 void MediaWindow::UpdateKnob() {
   Shape2->move(logic_.KnobLeft, logic_.Layout.Knob.Top);
   const std::int64_t length = player_.LengthMs();
-  lbl_czas->setText(length > 0 ? Clock(player_.PositionMs()) + QStringLiteral(" / ") + Clock(length)
+  const QString separator = logic_.Kind == kMediaFilm ? QStringLiteral(" / ") : QStringLiteral("/");
+  lbl_czas->setText(length > 0 ? Clock(player_.PositionMs()) + separator + Clock(length)
                                : QString());
   UpdateLoop();
 }
@@ -379,11 +407,24 @@ bool MediaWindow::LoopKey(int key) {
     case Qt::Key_Backspace:
       logic_.LoopClearClicked();
       break;
+    case Qt::Key_T:
+      logic_.TempoClicked();
+      UpdateTempo();
+      break;
     default:
       return false;
   }
   Sync();
   return true;
+}
+
+void MediaWindow::UpdateTempo() {
+  const int percent = logic_.TempoPercent;
+  btn_tempo->SetNumber(percent);
+  btn_tempo->SetLit(percent != 100);
+  const QString hint = QStringLiteral("Tempo mowy: %1 % (klawisz T)").arg(percent);
+  btn_tempo->setToolTip(hint);
+  btn_tempo->setAccessibleName(QStringLiteral("Tempo mowy: %1 %").arg(percent));
 }
 
 bool MediaWindow::event(QEvent* event) {

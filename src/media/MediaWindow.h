@@ -22,8 +22,8 @@ class FilmPlayer;
 class MessageBox;
 
 /// A small button drawn in the look of the course: a glyph on a teal face, the number of a
-/// jump mark on a sand face, or a loop mark (A, B, clear) on a quiet face that turns coral
-/// while its mark stands.
+/// jump mark on a sand face, or a loop mark (A, B, clear) or the pace in percent on a quiet
+/// face that turns coral while its mark stands or the pace is slowed.
 class MediaButton : public Clickable {
   Q_OBJECT
  public:
@@ -34,11 +34,15 @@ class MediaButton : public Clickable {
     GlyphMark,
     GlyphLoopA,
     GlyphLoopB,
-    GlyphLoopClear
+    GlyphLoopClear,
+    GlyphTempo
   };
   MediaButton(Glyph glyph, QWidget* parent, int number = 0);
   void SetLit(bool lit);
   bool Lit() const { return lit_; }
+  /// The figure a pace button shows.
+  void SetNumber(int number);
+  int Number() const { return number_; }
 
  protected:
   void paintEvent(QPaintEvent* event) override;
@@ -118,6 +122,7 @@ class MediaWindow : public QWidget {
   MediaButton* btn_loopA;      ///< the loop's start: key A or [
   MediaButton* btn_loopB;      ///< its end: key B or ]
   MediaButton* btn_loopClear;  ///< no loop: key Delete or Backspace
+  MediaButton* btn_tempo;      ///< the pace, 100 % to 55 %: key T
   QTimer Timer1;
 
  protected:
@@ -134,8 +139,9 @@ class MediaWindow : public QWidget {
   void UpdateKnob();
   /// The loop's buttons and stretch as the marks stand, and a check just when B comes.
   void UpdateLoop();
-  /// A key of the loop; false for every other key.
+  /// A key of the loop or the pace; false for every other key.
   bool LoopKey(int key);
+  void UpdateTempo();
 
   FilmPlayer& player_;
   MediaWindowLogic logic_;

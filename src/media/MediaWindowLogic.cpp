@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cmath>
 
+#include "core/SpeechTempo.h"
 #include "platform/MediaPlayer.h"
 #include "platform/MessageBox.h"
 #include "shared/Paths.h"
@@ -43,10 +44,11 @@ MediaLayout MediaLayoutFor(int kind, bool hasMarks) {
     layout.Knob = {100, 311, kKnobWidth, kKnobHeight};
     // The film's marks stand in a row between the picture and the buttons.
     for (int k = 0; k < kJumpMarks; ++k) layout.Marks[k] = button(8 + 24 * k, 275);
-    // The loop's buttons close the marks' row at its right end.
+    // The loop's buttons close the marks' row at its right end, the pace button before them.
     layout.LoopA = button(258, 275);
     layout.LoopB = button(282, 275);
     layout.LoopClear = button(306, 275);
+    layout.Tempo = {222, 275, 34, kButtonHeight};
     layout.Time = {100, 323, 200, 13};
   } else {
     layout.Width = hasMarks ? 290 : 200;
@@ -63,7 +65,9 @@ MediaLayout MediaLayoutFor(int kind, bool hasMarks) {
     layout.LoopA = small(145);
     layout.LoopB = small(159);
     layout.LoopClear = small(173);
-    layout.Time = {86, 18, layout.LoopA.Left - 1 - 86, 13};
+    // The pace button shows its figure alone here, in front of the loop's buttons.
+    layout.Tempo = {127, 19, 17, kSmallButtonHeight};
+    layout.Time = {86, 18, layout.Tempo.Left - 1 - 86, 13};
   }
   layout.Title = {0, 0, layout.Width - kCloseWidth, kTitleHeight};
   layout.Close = {layout.Width - kCloseWidth, 0, kCloseWidth, kTitleHeight};
@@ -133,6 +137,9 @@ bool MediaWindowLogic::Open(int kind, const std::string& path) {
   }
   const int shownAs = MediaKindOfPath(kind, path);
   player_.Close();
+  // Another window, or another user, may have changed the pace since.
+  TempoPercent = ReadTempoPercent(TempoPath());
+  player_.SetSpeed(TempoSpeed(TempoPercent));
   Attach(shownAs == kMediaFilm);
   player_.SetFileName(path);
   std::string error;
@@ -232,6 +239,15 @@ void MediaWindowLogic::LoopClearClicked() { Loop.Clear(); }
 int MediaWindowLogic::TrackX(std::int64_t ms) const {
   return KnobLeftFor(ms, player_.LengthMs(), Layout.Track, Layout.Knob) - Layout.Track.Left +
          Layout.Knob.Width / 2;
+}
+
+std::string MediaWindowLogic::TempoPath() const { return TempoFile ? TempoFile() : std::string(); }
+
+void MediaWindowLogic::TempoClicked() {
+  TempoPercent = NextTempoPercent(TempoPercent);
+  player_.SetSpeed(TempoSpeed(TempoPercent));
+  // The pace stays for this session even where the file cannot be written.
+  WriteTempoPercent(TempoPath(), TempoPercent);
 }
 
 void MediaWindowLogic::CloseClicked() {

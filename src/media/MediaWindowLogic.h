@@ -42,6 +42,8 @@ struct MediaLayout {
   std::array<MediaRect, kJumpMarks> Marks;
   /// The loop's marks A and B and its clear button, clear of every control above.
   MediaRect LoopA, LoopB, LoopClear;
+  /// The pace button (key T), clear of them all too.
+  MediaRect Tempo;
 };
 
 /// The film layout (336 x 344) or the recording bar (290 x 33 with marks, 200 x 33 without).
@@ -99,6 +101,8 @@ class MediaWindowLogic {
   void LoopClearClicked();
   /// Where a time lies on the track: pixels from its left to the knob's middle there.
   int TrackX(std::int64_t ms) const;
+  /// The pace button: the next of kTempoSteps, at once for what plays, and kept for the user.
+  void TempoClicked();
   /// The close label: as Hidden, and the window counts as closed.
   void CloseClicked();
   /// The window was hidden (by its close label, an exercise window or the help window).
@@ -122,9 +126,14 @@ class MediaWindowLogic {
 
   /// Lets the player draw into the film area (true) or detaches it (false).
   std::function<void(bool attach)> AttachDisplay;
+  /// The pace in percent, read again from the user's pace file at every opening.
+  int TempoPercent = 100;
+  /// That file (TempoFilePath); none while nobody is logged in.
+  std::function<std::string()> TempoFile;
 
  private:
   void Attach(bool attach);
+  std::string TempoPath() const;
   void PlayEnded(PlayResult result);
 
   MediaPlayer& player_;

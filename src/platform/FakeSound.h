@@ -32,6 +32,9 @@ class FakeMediaPlayer : public FilmPlayer {
   std::int64_t LengthMs() const override;
   void SetDoneHandler(DoneHandler handler) override { handler_ = std::move(handler); }
   void SetDisplay(QWidget* panel) override;
+  /// Kept apart from `calls`: the pace is a setting, not a command.
+  void SetSpeed(double value) override { speed = value; }
+  double Speed() const override { return speed; }
 
   /// Ends the running play command as the device would; a successful end moves to the end.
   void Finish(PlayResult result = PlayResult::Successful);
@@ -52,6 +55,7 @@ class FakeMediaPlayer : public FilmPlayer {
   std::int64_t position = 0;
   bool waitNext = false;
   bool displayed = false;
+  double speed = 1.0;
   /// Files (as named) that cannot be opened, with the error text given.
   std::set<std::string> unopenable;
   std::string openError = "device error";

@@ -146,7 +146,33 @@ bool RunDecoder(const unsigned char* data, std::size_t size, DecodeState& state)
   return true;
 }
 
+bool ReadHeader(const unsigned char* data, std::size_t size, QSize& dimensions) {
+  jpeg_decompress_struct cinfo;
+  ErrorManager err;
+  std::memset(&cinfo, 0, sizeof cinfo);
+  cinfo.err = jpeg_std_error(&err.pub);
+  err.pub.error_exit = OnError;
+  err.pub.emit_message = OnMessage;
+  err.pub.output_message = Silent;
+  if (setjmp(err.jump) != 0) {
+    jpeg_destroy_decompress(&cinfo);
+    return false;
+  }
+  jpeg_create_decompress(&cinfo);
+  jpeg_mem_src(&cinfo, data, static_cast<unsigned long>(size));
+  jpeg_read_header(&cinfo, TRUE);
+  dimensions = QSize(static_cast<int>(cinfo.image_width), static_cast<int>(cinfo.image_height));
+  jpeg_destroy_decompress(&cinfo);
+  return true;
+}
+
 }  // namespace
+
+QSize JpegSize(const unsigned char* data, std::size_t size) {
+  QSize dimensions;
+  if (!IsJpegData(data, size) || !ReadHeader(data, size, dimensions)) return QSize();
+  return dimensions;
+}
 
 bool IsJpegData(const unsigned char* data, std::size_t size) {
   return size >= 2 && data[0] == 0xFF && data[1] == 0xD8;

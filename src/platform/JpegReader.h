@@ -1,6 +1,7 @@
 #pragma once
 // JPEG decoding through libjpeg, kept apart so it can be fed bytes directly.
 #include <QImage>
+#include <QSize>
 #include <cstddef>
 #include <cstdint>
 #include <string>
@@ -18,5 +19,9 @@ bool IsJpegData(const unsigned char* data, std::size_t size);
 /// Format_RGB888 image. A damaged or truncated file gives a null image and, when `error` is
 /// given, libjpeg's message; it never ends the program.
 QImage DecodeJpeg(const unsigned char* data, std::size_t size, std::string* error = nullptr);
+
+/// The width and height a JPEG's header gives, without decoding the picture; an invalid size
+/// when the header cannot be read.
+QSize JpegSize(const unsigned char* data, std::size_t size);
 
 }  // namespace tess

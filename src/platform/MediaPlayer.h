@@ -55,6 +55,12 @@ class MediaPlayer {
   /// Called on the user-interface thread, from an event of its own, once for every play
   /// command that ends.
   virtual void SetDoneHandler(DoneHandler handler) = 0;
+
+  /// Plays at `speed` times the recording's pace (1 = as recorded) at the same pitch, at once
+  /// also for a sound now playing; positions and lengths stay in the recording's own time.
+  /// Players that cannot change their pace ignore it.
+  virtual void SetSpeed(double speed) { (void)speed; }
+  virtual double Speed() const { return 1.0; }
 };
 
 /// The media window's player, which can also draw a film.

@@ -8,7 +8,7 @@
 #include <QVideoFrame>
 #include <QVideoSink>
 
-#include "platform/WavFile.h"
+#include "platform/AudioDevices.h"
 #include "shared/Paths.h"
 
 namespace tess {
@@ -68,9 +68,27 @@ QMediaPlayer& QtFilmPlayer::Player() {
   return *player_;
 }
 
+void QtFilmPlayer::SetDoneHandler(DoneHandler handler) {
+  wave_.SetDoneHandler(handler);
+  commands_.SetHandler(std::move(handler));
+}
+
+void QtFilmPlayer::SetSpeed(double speed) {
+  wave_.SetSpeed(speed);
+  speed_ = wave_.Speed();
+}
+
 bool QtFilmPlayer::Open(std::string* error) {
   Close();
+  if (IsWaveName(ResolvePath(fileName_))) {
+    wave_.SetFileName(fileName_);
+    waveOpen_ = wave_.Open(error);
+    return waveOpen_;
+  }
   QMediaPlayer& player = Player();
+  // The output made with the player keeps its device; a film opened later goes where the
+  // learner's choice or the system's default is now.
+  audio_->setDevice(PreferredAudioOutput());
   const std::string resolved = ResolvePath(fileName_);
   player.setSource(QUrl::fromLocalFile(QString::fromStdString(resolved)));
 
@@ -105,18 +123,20 @@ bool QtFilmPlayer::Open(std::string* error) {
     player.setSource(QUrl());
     return false;
   }
-  wavLengthMs_ = IsWaveName(resolved) ? WavLengthMs(resolved) : -1;
   atEnd_ = false;
   state_ = PlayerState::Open;
   return true;
 }
 
 void QtFilmPlayer::Close() {
+  if (waveOpen_) {
+    wave_.Close();
+    waveOpen_ = false;
+  }
   commands_.End(PlayResult::Aborted);
   if (state_ == PlayerState::NotReady) return;
   Player().stop();
   Player().setSource(QUrl());
-  wavLengthMs_ = -1;
   atEnd_ = false;
   state_ = PlayerState::NotReady;
 }
@@ -124,6 +144,11 @@ void QtFilmPlayer::Close() {
 void QtFilmPlayer::Play() {
   const bool wait = wait_;
   wait_ = false;
+  if (waveOpen_) {
+    wave_.SetWait(wait);
+    wave_.Play();
+    return;
+  }
   if (state_ == PlayerState::NotReady) return;
   if (atEnd_) Player().setPosition(0);
   atEnd_ = false;
@@ -134,6 +159,7 @@ void QtFilmPlayer::Play() {
 }
 
 void QtFilmPlayer::Pause() {
+  if (waveOpen_) return wave_.Pause();
   if (state_ != PlayerState::Playing) return;
   Player().pause();
   state_ = PlayerState::Paused;
@@ -141,11 +167,17 @@ void QtFilmPlayer::Pause() {
 }
 
 void QtFilmPlayer::Resume() {
+  if (waveOpen_) {
+    wave_.SetWait(wait_);
+    wait_ = false;
+    return wave_.Resume();
+  }
   if (state_ != PlayerState::Paused) return;
   Play();
 }
 
 void QtFilmPlayer::Stop() {
+  if (waveOpen_) return wave_.Stop();
   if (state_ == PlayerState::NotReady) return;
   // Stopping keeps the position and the picture, as the multimedia control did.
   if (state_ == PlayerState::Playing) Player().pause();
@@ -154,6 +186,7 @@ void QtFilmPlayer::Stop() {
 }
 
 void QtFilmPlayer::Seek(std::int64_t ms) {
+  if (waveOpen_) return wave_.Seek(ms);
   if (state_ == PlayerState::NotReady) return;
   if (state_ == PlayerState::Playing) Player().pause();
   commands_.End(PlayResult::Aborted);
@@ -162,15 +195,19 @@ void QtFilmPlayer::Seek(std::int64_t ms) {
   state_ = PlayerState::Stopped;
 }
 
+PlayerState QtFilmPlayer::State() const { return waveOpen_ ? wave_.State() : state_; }
+
 std::int64_t QtFilmPlayer::PositionMs() const {
+  if (waveOpen_) return wave_.PositionMs();
   if (state_ == PlayerState::NotReady) return 0;
   if (atEnd_) return LengthMs();
   return std::min<std::int64_t>(player_ ? player_->position() : 0, LengthMs());
 }
 
 std::int64_t QtFilmPlayer::LengthMs() const {
+  if (waveOpen_) return wave_.LengthMs();
   if (state_ == PlayerState::NotReady) return 0;
-  return wavLengthMs_ >= 0 ? wavLengthMs_ : (player_ ? player_->duration() : 0);
+  return player_ ? player_->duration() : 0;
 }
 
 void QtFilmPlayer::SetDisplay(QWidget* panel) {

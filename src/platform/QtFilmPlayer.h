@@ -1,7 +1,8 @@
 #pragma once
-// The media window's player: films (MPG, AVI) and recordings through Qt Multimedia's
-// GStreamer backend, drawn on a surface that fills the panel it is given. The backend is
-// loaded when the player is first used, not when it is made.
+// The media window's player: films (MPG, AVI) through Qt Multimedia's GStreamer backend,
+// drawn on a surface that fills the panel it is given, and recordings (WAV) through the wave
+// player, whose slower pace keeps the pitch. The backend is loaded when the player is first
+// used, not when it is made.
 #include <QAudioOutput>
 #include <QMediaPlayer>
 #include <QObject>
@@ -12,6 +13,7 @@
 
 #include "platform/MediaPlayer.h"
 #include "platform/QtPlayCommands.h"
+#include "platform/QtWavePlayer.h"
 
 class QVideoSink;
 
@@ -54,11 +56,15 @@ class QtFilmPlayer : public QObject, public FilmPlayer {
   void Resume() override;
   void Stop() override;
   void Seek(std::int64_t ms) override;
-  PlayerState State() const override { return state_; }
+  PlayerState State() const override;
   std::int64_t PositionMs() const override;
   std::int64_t LengthMs() const override;
-  void SetDoneHandler(DoneHandler handler) override { commands_.SetHandler(std::move(handler)); }
+  void SetDoneHandler(DoneHandler handler) override;
   void SetDisplay(QWidget* panel) override;
+  /// For recordings only. Films play as recorded: Qt 6.4's backend slows their sound by
+  /// lowering its pitch (and cuts it short for MPEG), and it lets no pitch keeping element in.
+  void SetSpeed(double speed) override;
+  double Speed() const override { return speed_; }
   /// The surface the film is drawn on, while a display is set.
   FilmSurface* Surface() const { return video_; }
 
@@ -70,7 +76,6 @@ class QtFilmPlayer : public QObject, public FilmPlayer {
   bool wait_ = false;
   bool atEnd_ = false;
   PlayerState state_ = PlayerState::NotReady;
-  std::int64_t wavLengthMs_ = -1;  // exact length of a WAV file, from its header
   // Made at the first use: the multimedia backend and the sound server connection cost time
   // the program's start should not wait for.
   QMediaPlayer& Player();
@@ -78,6 +83,9 @@ class QtFilmPlayer : public QObject, public FilmPlayer {
   std::unique_ptr<QAudioOutput> audio_;
   QPointer<FilmSurface> video_;
   QtPlayCommands commands_;
+  double speed_ = 1.0;
+  QtWavePlayer wave_;
+  bool waveOpen_ = false;  // the open file is a recording, played by wave_
 };
 
 }  // namespace tess

@@ -79,8 +79,20 @@ bool QtBrowser::OpenUrl(const std::string& url) {
   return QDesktopServices::openUrl(QUrl::fromUserInput(QString::fromStdString(url)));
 }
 
-QImage QtPictureLoader::Load(const std::string& path) {
-  QFile file(QString::fromStdString(ResolvePath(path)));
+namespace {
+
+// "name@2x.ext" of "name.ext", in the last component of the path.
+std::string DensePath(const std::string& path) {
+  const std::size_t folder = path.find_last_of("\\/");
+  const std::size_t dot = path.rfind('.');
+  const bool extension = dot != std::string::npos && (folder == std::string::npos || dot > folder);
+  std::string dense = path;
+  dense.insert(extension ? dot : dense.size(), "@2x");
+  return dense;
+}
+
+QImage ReadPicture(const std::string& resolved) {
+  QFile file(QString::fromStdString(resolved));
   if (!file.open(QIODevice::ReadOnly)) return QImage();
   const QByteArray bytes = file.readAll();
   const auto* data = reinterpret_cast<const unsigned char*>(bytes.constData());
@@ -98,6 +110,49 @@ QImage QtPictureLoader::Load(const std::string& path) {
     return QImage();
   }
   return reader.read();
+}
+
+// The size a picture file's header gives, read without decoding the picture.
+QSize HeaderSize(const std::string& resolved) {
+  QFile file(QString::fromStdString(resolved));
+  if (!file.open(QIODevice::ReadOnly)) return QSize();
+  const qint64 length = file.size();
+  if (const uchar* mapped = length > 0 ? file.map(0, length) : nullptr) {
+    if (IsJpegData(mapped, static_cast<std::size_t>(length))) {
+      return JpegSize(mapped, static_cast<std::size_t>(length));
+    }
+  }
+  QImageReader reader(&file);
+  reader.setDecideFormatFromContent(true);
+  return reader.size();
+}
+
+}  // namespace
+
+qreal ScreenPixelRatio() {
+  if (qGuiApp == nullptr) return 1;
+  if (const QScreen* screen = QGuiApplication::primaryScreen()) return screen->devicePixelRatio();
+  return qGuiApp->devicePixelRatio();
+}
+
+QtPictureLoader::QtPictureLoader(std::function<qreal()> ratio) : ratio_(std::move(ratio)) {}
+
+QImage QtPictureLoader::Load(const std::string& path) {
+  const std::string single = ResolvePath(path);
+  if (ratio_ && ratio_() >= 2) {
+    const std::string dense = ResolvePath(DensePath(path));
+    if (FileExists(dense)) {
+      const QSize size = HeaderSize(single);
+      if (size.isValid()) {
+        QImage image = ReadPicture(dense);
+        if (image.size() == size * 2) {
+          image.setDevicePixelRatio(2);
+          return image;
+        }
+      }
+    }
+  }
+  return ReadPicture(single);
 }
 
 }  // namespace tess

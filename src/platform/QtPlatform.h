@@ -1,5 +1,7 @@
 #pragma once
 // The Qt-backed implementations of the platform interfaces, used by the programs.
+#include <functional>
+
 #include "platform/Browser.h"
 #include "platform/Clock.h"
 #include "platform/MessageBox.h"
@@ -41,11 +43,21 @@ class QtBrowser : public Browser {
   bool OpenUrl(const std::string& url) override;
 };
 
+/// The primary screen's device pixel ratio; the application's where there is no screen, 1
+/// without an application.
+qreal ScreenPixelRatio();
+
 /// Reads the file named by a course path; JPEG is recognised by its first bytes, not by the
 /// file name, and decoded by libjpeg; everything else goes to Qt's readers (BMP).
+/// On a screen of device pixel ratio 2 or more the "@2x" file beside it is taken instead, with
+/// a ratio of 2, when it exists and has exactly twice the pixels; otherwise the file itself.
 class QtPictureLoader : public PictureLoader {
  public:
+  explicit QtPictureLoader(std::function<qreal()> ratio = ScreenPixelRatio);
   QImage Load(const std::string& path) override;
+
+ private:
+  std::function<qreal()> ratio_;
 };
 
 /// Shows a window modally on a nested event loop; see ModalShower.h for the contract.

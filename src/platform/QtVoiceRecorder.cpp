@@ -1,8 +1,8 @@
 #include "platform/QtVoiceRecorder.h"
 
 #include <QAudioDevice>
-#include <QMediaDevices>
 
+#include "platform/AudioDevices.h"
 #include "platform/WavFile.h"
 
 namespace tess {
@@ -29,7 +29,7 @@ int QtVoiceRecorder::Open() {
   format_.setChannelCount(kFallbackChannels);
   format_.setSampleFormat(QAudioFormat::Int16);
 
-  const QAudioDevice device = QMediaDevices::defaultAudioInput();
+  const QAudioDevice device = PreferredAudioInput();
   if (device.isNull()) return kNoInputDevice;
   QAudioFormat preferred = device.preferredFormat();
   preferred.setSampleFormat(QAudioFormat::Int16);

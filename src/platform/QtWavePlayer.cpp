@@ -2,9 +2,13 @@
 
 #include <QAudioDevice>
 #include <QAudioFormat>
-#include <QMediaDevices>
 #include <algorithm>
+#include <cmath>
+#include <cstring>
 #include <vector>
+
+#include "platform/AudioDevices.h"
+#include "platform/TimeStretch.h"
 
 namespace tess {
 
@@ -13,6 +17,8 @@ namespace {
 constexpr int kBytesPerSample = 2;
 // How long an output may go on handing out the tail of a sound that has ended by the clock.
 constexpr int kDrainMs = 2000;
+constexpr double kSlowest = 0.25;
+constexpr double kFastest = 4.0;
 
 }  // namespace
 
@@ -40,6 +46,8 @@ bool QtWavePlayer::Open(std::string* error) {
   format_ = format;
   pcm_ = QByteArray(reinterpret_cast<const char*>(samples.data()),
                     static_cast<qsizetype>(samples.size() * kBytesPerSample));
+  stretched_.clear();
+  stretchedSpeed_ = 1.0;
   open_ = true;
   positionMs_ = 0;
   state_ = PlayerState::Open;
@@ -51,6 +59,8 @@ void QtWavePlayer::Close() {
   commands_.End(PlayResult::Aborted);
   open_ = false;
   pcm_.clear();
+  stretched_.clear();
+  stretchedSpeed_ = 1.0;
   format_ = WavFormat{};
   positionMs_ = 0;
   state_ = PlayerState::NotReady;
@@ -91,11 +101,16 @@ void QtWavePlayer::Resume() {
   const bool wait = wait_;
   wait_ = false;
   const std::uint64_t number = commands_.Begin();
-  if (sink_) sink_->resume();
-  clockStartMs_ = positionMs_;
-  clock_.start();
-  state_ = PlayerState::Playing;
-  ArmEndTimer();
+  if (sink_) {
+    sink_->resume();
+    clockStartMs_ = positionMs_;
+    clock_.start();
+    state_ = PlayerState::Playing;
+    ArmEndTimer();
+  } else {
+    // No output was kept over the pause (a new pace, or silence): start one afresh.
+    StartOutput();
+  }
   if (wait) commands_.WaitFor(number);
 }
 
@@ -117,7 +132,37 @@ void QtWavePlayer::Seek(std::int64_t ms) {
 
 std::int64_t QtWavePlayer::PositionMs() const {
   if (state_ != PlayerState::Playing) return positionMs_;
-  return std::min<std::int64_t>(clockStartMs_ + clock_.elapsed(), LengthMs());
+  const auto played = static_cast<std::int64_t>(std::llround(clock_.elapsed() * speed_));
+  return std::min<std::int64_t>(clockStartMs_ + played, LengthMs());
+}
+
+void QtWavePlayer::SetSpeed(double speed) {
+  if (!(speed >= kSlowest && speed <= kFastest)) speed = 1.0;
+  if (speed == speed_) return;
+  if (state_ == PlayerState::Playing) {
+    // The sound goes on from where it is at the new pace, as the same play command.
+    positionMs_ = PositionMs();
+    speed_ = speed;
+    StartOutput();
+    return;
+  }
+  // A paused output holds sound at the old pace; Resume starts a new one.
+  if (state_ == PlayerState::Paused) HaltOutput();
+  speed_ = speed;
+}
+
+const QByteArray& QtWavePlayer::PlayedPcm() {
+  if (!IsStretched(speed_)) return pcm_;
+  if (stretchedSpeed_ != speed_ || stretched_.isEmpty()) {
+    std::vector<std::int16_t> samples(static_cast<std::size_t>(pcm_.size()) / kBytesPerSample);
+    std::memcpy(samples.data(), pcm_.constData(), samples.size() * kBytesPerSample);
+    const std::vector<std::int16_t> slow =
+        StretchTime(samples, format_.Channels, format_.SampleRate, speed_);
+    stretched_ = QByteArray(reinterpret_cast<const char*>(slow.data()),
+                            static_cast<qsizetype>(slow.size() * kBytesPerSample));
+    stretchedSpeed_ = speed_;
+  }
+  return stretched_;
 }
 
 void QtWavePlayer::StartOutput() {
@@ -126,20 +171,23 @@ void QtWavePlayer::StartOutput() {
   clockStartMs_ = positionMs_;
   clock_.start();
 
-  const QAudioDevice device = QMediaDevices::defaultAudioOutput();
+  const QAudioDevice device = PreferredAudioOutput();
   QAudioFormat format;
   format.setSampleRate(format_.SampleRate);
   format.setChannelCount(format_.Channels);
   format.setSampleFormat(QAudioFormat::Int16);
   if (!device.isNull() && device.isFormatSupported(format)) {
     const qint64 frameBytes = static_cast<qint64>(format_.Channels) * kBytesPerSample;
-    const qint64 offset = positionMs_ * format_.SampleRate / 1000 * frameBytes;
-    const qint64 start = std::min<qint64>(offset, pcm_.size());
+    const QByteArray& pcm = PlayedPcm();
+    // The stretched sound reaches a moment of the recording 1/speed as late.
+    const auto frame =
+        static_cast<qint64>(std::llround(positionMs_ * format_.SampleRate / 1000.0 / speed_));
+    const qint64 start = std::min<qint64>(frame * frameBytes, pcm.size());
     sink_ = std::make_unique<QAudioSink>(device, format);
     // Each output reads its own copy, so one that is still draining never takes the data of
     // the next.
     source_ = new QBuffer(sink_.get());
-    source_->setData(pcm_.mid(start));
+    source_->setData(pcm.mid(start));
     source_->open(QIODevice::ReadOnly);
     connect(sink_.get(), &QAudioSink::stateChanged, this, &QtWavePlayer::OnSinkState);
     sink_->start(source_);
@@ -164,7 +212,8 @@ void QtWavePlayer::HaltOutput() {
 }
 
 void QtWavePlayer::ArmEndTimer() {
-  endTimer_.start(static_cast<int>(std::max<std::int64_t>(0, LengthMs() - PositionMs())));
+  const auto left = static_cast<double>(std::max<std::int64_t>(0, LengthMs() - PositionMs()));
+  endTimer_.start(static_cast<int>(std::ceil(left / speed_)));
 }
 
 void QtWavePlayer::OnEndTimer() {

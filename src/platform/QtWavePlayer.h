@@ -36,6 +36,10 @@ class QtWavePlayer : public QObject, public MediaPlayer {
   std::int64_t PositionMs() const override;
   std::int64_t LengthMs() const override { return open_ ? format_.LengthMs() : 0; }
   void SetDoneHandler(DoneHandler handler) override { commands_.SetHandler(std::move(handler)); }
+  /// The sound is stretched in time (SoundTouch) when it starts at a new pace; the clock runs
+  /// in the recording's time, `speed` times as fast as the wall clock.
+  void SetSpeed(double speed) override;
+  double Speed() const override { return speed_; }
 
   /// Whether the sound now playing goes to an output device (not timed in silence).
   bool HasOutput() const { return sink_ != nullptr; }
@@ -48,6 +52,8 @@ class QtWavePlayer : public QObject, public MediaPlayer {
   void ArmEndTimer();
   void OnEndTimer();
   void OnSinkState(QAudio::State state);
+  /// The frames as they are played: the file's, or the file's stretched to the current pace.
+  const QByteArray& PlayedPcm();
 
   std::string fileName_;
   bool open_ = false;
@@ -55,6 +61,9 @@ class QtWavePlayer : public QObject, public MediaPlayer {
   PlayerState state_ = PlayerState::NotReady;
   WavFormat format_;
   QByteArray pcm_;  // 16-bit interleaved frames of the whole file
+  double speed_ = 1.0;
+  QByteArray stretched_;         // pcm_ at stretchedSpeed_, made when first played so
+  double stretchedSpeed_ = 1.0;  // (1: none made yet)
   std::unique_ptr<QAudioSink> sink_;
   QBuffer* source_ = nullptr;      // owned by sink_
   QElapsedTimer clock_;            // runs while playing

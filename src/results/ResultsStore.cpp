@@ -281,6 +281,7 @@ int RecordResult(ResultsStore& store, int score, std::string_view name, std::uin
   } else if (record.Attempts < kMostAttempts) {
     record.Attempts += 1;
   }
+  store.recordedAttempts_.push_back(record);
   if (context.RunMode == 1 && context.Reporter) context.Reporter->ReportResult(record);
   return matched;
 }

@@ -6,6 +6,7 @@
 #include <cstdint>
 #include <string>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 #include "core/InterfaceTexts.h"
@@ -13,6 +14,7 @@
 namespace tess {
 
 struct CourseMaterial;
+struct RecordContext;
 
 /// The results record of one gradable item. Text fields hold cp1250 bytes.
 struct ResultRecord {
@@ -67,6 +69,11 @@ class ResultsStore {
   /// replaced by what the store holds. The next successful load clears it.
   bool Saveable() const { return saveable_; }
 
+  /// Copies of the records as `RecordResult` left them, one per attempt in the order of the
+  /// attempts, until the attempts log takes them.
+  const std::vector<ResultRecord>& RecordedAttempts() const { return recordedAttempts_; }
+  std::vector<ResultRecord> TakeRecordedAttempts() { return std::exchange(recordedAttempts_, {}); }
+
   /// The record opened last, set by the choosers and passed back to `RecordResult`.
   std::string CurrentResultName;
   std::uint8_t CurrentResultKind = 0;
@@ -74,8 +81,11 @@ class ResultsStore {
 
  private:
   friend bool LoadResults(const std::string&, ResultsStore&, std::string*);
+  friend int RecordResult(ResultsStore&, int, std::string_view, std::uint8_t, std::uint8_t,
+                          std::uint8_t, const RecordContext&);
 
   std::vector<ResultRecord> records_;
+  std::vector<ResultRecord> recordedAttempts_;
   std::string unreadBytes_;
   bool saveable_ = true;
 };
@@ -116,8 +126,9 @@ struct RecordContext {
 
 /// Stores one attempt on the last record whose name (after lower-casing `name`), kind and
 /// item match: date, score (negative gives 0, above 100 gives 100), finished mark, one more
-/// attempt (a damaged negative count gives 1; the count stops at its maximum). Returns its
-/// position, or 0 when nothing matched (nothing changes, nothing is reported).
+/// attempt (a damaged negative count gives 1; the count stops at its maximum), and keeps a copy
+/// for the attempts log. Returns its position, or 0 when nothing matched (nothing changes,
+/// nothing is reported).
 int RecordResult(ResultsStore& store, int score, std::string_view name, std::uint8_t kind,
                  std::uint8_t item, std::uint8_t finished, const RecordContext& context);
 

@@ -2,6 +2,7 @@
 
 #include "core/CourseState.h"
 #include "platform/MessageBox.h"
+#include "results/AttemptLog.h"
 #include "results/ResultsStore.h"
 
 namespace tess {
@@ -17,8 +18,11 @@ bool SaveResultsOrTell(const std::string& path, const ResultsStore& store, Messa
   return false;
 }
 
-bool SaveUserResults(const CourseState& state, const ResultsStore& store, MessageBox& messages) {
-  return SaveResultsOrTell(UserResultsPath(state), store, messages);
+bool SaveUserResults(const CourseState& state, ResultsStore& store, MessageBox& messages) {
+  // The results file first: it is the record of truth, the log only its history.
+  const bool saved = SaveResultsOrTell(UserResultsPath(state), store, messages);
+  LogRecordedAttempts(state, store, messages, !saved);
+  return saved;
 }
 
 }  // namespace tess

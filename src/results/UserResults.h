@@ -15,7 +15,10 @@ std::string UserResultsPath(const CourseState& state);
 /// stays as it is in memory. False on a failure.
 bool SaveResultsOrTell(const std::string& path, const ResultsStore& store, MessageBox& messages);
 
-/// The same for the logged-in user's results file.
-bool SaveUserResults(const CourseState& state, const ResultsStore& store, MessageBox& messages);
+/// The same for the logged-in user's results file; then the attempts recorded since the last
+/// save go to the user's attempts log (AttemptLog). A log that cannot be written never costs
+/// the results; it is told only when the results themselves were saved, so one save tells
+/// at most one failure.
+bool SaveUserResults(const CourseState& state, ResultsStore& store, MessageBox& messages);
 
 }  // namespace tess

@@ -11,7 +11,7 @@ namespace {
 constexpr long long kMsPerDay = 86'400'000;
 
 // Days since 1970-01-01 of a proleptic Gregorian date (H. Hinnant's days_from_civil).
-long long DaysFromCivil(long long y, int m, int d) {
+constexpr long long DaysFromCivil(long long y, int m, int d) {
   y -= m <= 2 ? 1 : 0;
   const long long era = (y >= 0 ? y : y - 399) / 400;
   const long long yoe = y - era * 400;
@@ -33,7 +33,8 @@ void CivilFromDays(long long z, int& year, int& month, int& day) {
 }
 
 // Day 0 of TDateTime, 1899-12-30, counted from 1970-01-01.
-const long long kEpochOffset = DaysFromCivil(1899, 12, 30);
+// Known at compile time, so dates made while globals are set up are right too.
+constexpr long long kEpochOffset = DaysFromCivil(1899, 12, 30);
 
 // The days of 0001-01-01 and 9999-12-31, the range a TDateTime can name.
 constexpr double kFirstDay = -693593.0;

@@ -48,6 +48,18 @@ std::string TrimBlanks(std::string_view text) {
   return std::string(text.substr(begin, end - begin + 1));
 }
 
+std::string HexOfBytes(std::string_view bytes) {
+  static constexpr char kHex[] = "0123456789abcdef";
+  std::string hex;
+  hex.reserve(bytes.size() * 2);
+  for (const char c : bytes) {
+    const auto byte = static_cast<unsigned char>(c);
+    hex += kHex[byte >> 4];
+    hex += kHex[byte & 15];
+  }
+  return hex;
+}
+
 std::string LowerAZ(std::string_view text) {
   std::string result(text);
   for (char& c : result) {

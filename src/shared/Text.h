@@ -22,6 +22,9 @@ std::string TrimRight(std::string_view text);
 /// Removes leading and trailing blanks (code 32) only.
 std::string TrimBlanks(std::string_view text);
 
+/// Each byte as two lower-case hex digits: a name of any bytes made safe for a file name.
+std::string HexOfBytes(std::string_view bytes);
+
 /// Case folding of "A" to "Z" only; every other byte is left alone.
 std::string LowerAZ(std::string_view text);
 std::string UpperAZ(std::string_view text);

@@ -21,12 +21,14 @@ int SkinStrips::AddFromFile(const std::string& file, int frameCount, int top, in
     if (error) *error = CannotOpenMessage(file);
     return -1;
   }
-  if (frameCount < 1 || image.width() % frameCount != 0) {
+  // Frames are cut by the strip's logical width, whatever its density.
+  const int width = LogicalSize(image).width();
+  if (frameCount < 1 || width % frameCount != 0) {
     if (error) *error = "Dlugosc obrazka nie dzieli sie przez podana liczbe klatek";
     return -1;
   }
   Strip strip;
-  strip.FrameWidth = image.width() / frameCount;
+  strip.FrameWidth = width / frameCount;
   strip.Bitmap = TransparentPixmap(image);
   strip.DefaultTop = top;
   strip.DefaultLeft = left;
@@ -44,7 +46,7 @@ int SkinStrips::FrameWidthOf(int index) const {
   return Valid(index) ? strips_[index].FrameWidth : kMissingSize;
 }
 int SkinStrips::HeightOf(int index) const {
-  return Valid(index) ? strips_[index].Bitmap.height() : kMissingSize;
+  return Valid(index) ? LogicalSize(strips_[index].Bitmap).height() : kMissingSize;
 }
 int SkinStrips::DefaultLeftOf(int index) const {
   return Valid(index) ? strips_[index].DefaultLeft : kMissingSize;
@@ -62,8 +64,9 @@ void SkinStrips::SetDefaultPos(int index, int left, int top) {
 void SkinStrips::DrawFrame(QPainter& painter, int index, int frame, const QPoint& target) const {
   if (!Valid(index)) return;
   const Strip& strip = strips_[index];
-  const QRect source(frame * strip.FrameWidth, 0, strip.FrameWidth, strip.Bitmap.height());
-  painter.drawPixmap(target, strip.Bitmap, source);
+  const QRect logical(frame * strip.FrameWidth, 0, strip.FrameWidth, HeightOf(index));
+  painter.drawPixmap(QRect(target, logical.size()), strip.Bitmap,
+                     DeviceRect(logical, strip.Bitmap.devicePixelRatio()));
 }
 
 }  // namespace tess
@@ -79,7 +82,13 @@ QPixmap TransparentPixmap(const QImage& image) {
 }
 
 QPixmap SkinStrips::FramePixmap(int index, int frame) const {
-  QPixmap picture(std::max(1, FrameWidthOf(index)), std::max(1, HeightOf(index)));
+  // As dense as the strip, so the frame stays sharp.
+  const qreal ratio = Valid(index) ? strips_[index].Bitmap.devicePixelRatio() : 1.0;
+  QPixmap picture(DeviceRect(QRect(0, 0, std::max(1, FrameWidthOf(index)),
+                                   std::max(1, HeightOf(index))),
+                             ratio)
+                      .size());
+  picture.setDevicePixelRatio(ratio);
   picture.fill(Qt::transparent);
   QPainter painter(&picture);
   DrawFrame(painter, index, frame, QPoint(0, 0));

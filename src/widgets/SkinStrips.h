@@ -33,6 +33,7 @@ class SkinStrips : public QObject {
   void Clear();
   int Count() const { return static_cast<int>(strips_.size()); }
 
+  /// Logical pixels: a dense "@2x" strip measures as its 1x file.
   int FrameWidthOf(int index) const;
   int HeightOf(int index) const;
   int DefaultLeftOf(int index) const;

@@ -9,6 +9,7 @@
 #include <QMouseEvent>
 
 #include "choosers/LessonChooserWindow.h"
+#include "choosers/ProgressWindow.h"
 #include "core/Catalogue.h"
 #include "core/CourseSkins.h"
 #include "core/CourseState.h"
@@ -245,6 +246,29 @@ TEST_F(LessonChooserWindowTest, HelpFollowsTheMode) {
   EXPECT_EQ(pages, (std::vector<std::string>{folder.ProgramDir() + "Htm_r\\h_comp.html",
                                              folder.ProgramDir() + "Htm_r\\h_stat.html"}));
   EXPECT_EQ(information, (std::vector<std::string>{"HH_t5", "HH_t6"}));
+}
+
+TEST_F(LessonChooserWindowTest, TheResultsModeOpensTheProgressWindowOverTheStore) {
+  WriteResults();
+  auto chooser = Chooser();
+  chooser->OpenChooser(1);
+  EXPECT_FALSE(chooser->btn_progress->isVisible());
+  chooser->OpenChooser(2);
+  ASSERT_TRUE(chooser->btn_progress->isVisible());
+  EXPECT_FALSE(chooser->btn_progress->accessibleName().isEmpty());
+  EXPECT_EQ(chooser->Progress(), nullptr);
+
+  chooser->btn_progress->click();
+  ProgressWindow* progress = chooser->Progress();
+  ASSERT_NE(progress, nullptr);
+  EXPECT_TRUE(progress->isVisible());
+  // The store as the chooser reloaded it: the groups in list order.
+  ASSERT_EQ(progress->GroupFigures().size(), 2u);
+  EXPECT_EQ(progress->GroupFigures()[0].Total, 20);
+  EXPECT_EQ(progress->GroupFigures()[1].Total, 3);
+  progress->close();
+  chooser->btn_progress->click();
+  EXPECT_EQ(chooser->Progress(), progress) << "one window, opened again";
 }
 
 TEST_F(LessonChooserWindowTest, ReactivationShowsTheNewScoreOnTheSameRow) {

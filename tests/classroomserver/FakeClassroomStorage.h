@@ -100,6 +100,23 @@ class FakeClassroomStorage : public ClassroomStorage {
     }
     return true;
   }
+  bool TeacherPasswordHash(std::string_view name, std::optional<std::string>& hash) override {
+    hash.reset();
+    if (Failing) return Fail();
+    const auto it = teachers_.find(std::string(name));
+    if (it != teachers_.end()) hash = it->second;
+    return true;
+  }
+  StorageChange SetTeacherPasswordHash(std::string_view name, std::string_view hash) override {
+    if (Failing) return FailChange();
+    teachers_[std::string(name)] = std::string(hash);
+    return StorageChange::Done;
+  }
+  bool TeacherNames(std::vector<std::string>& names) override {
+    names.clear();
+    for (const auto& [name, hash] : teachers_) names.push_back(name);
+    return !Failing || Fail();
+  }
   const std::string& LastError() const override { return error_; }
 
  private:
@@ -116,6 +133,7 @@ class FakeClassroomStorage : public ClassroomStorage {
   std::map<std::pair<std::string, std::string>, std::string> results_;
   std::vector<std::pair<std::string, std::vector<int>>> lessons_;
   std::vector<std::pair<std::string, StoredAssignment>> assignments_;
+  std::map<std::string, std::string> teachers_;
   std::string error_;
 };
 

@@ -100,3 +100,28 @@ TEST(OptionsEditTest, DictionaryProgramIsTheWordbookFileBesideTheCourse) {
 
 }  // namespace
 }  // namespace tess
+
+namespace tess {
+namespace {
+
+TEST(OptionsEditTest, SoundDevicesAreStoredOnlyWhenThePickDiffers) {
+  OptionsEdit edit;
+  edit.Show(UserOptions::Defaults(), 0, {0});
+  edit.ShowSoundDevices({"Speakers", ""});
+  edit.ChooseSoundDevices({"Speakers", ""});
+  EXPECT_FALSE(edit.Changed());
+  EXPECT_FALSE(edit.Confirm(UserOptions::Defaults()).SoundDevices.has_value());
+
+  edit.ChooseSoundDevices({"Headset", "Headset mic"});
+  EXPECT_TRUE(edit.Changed());
+  const auto stored = edit.Confirm(UserOptions::Defaults()).SoundDevices;
+  ASSERT_TRUE(stored.has_value());
+  EXPECT_EQ(*stored, (SoundDeviceChoice{"Headset", "Headset mic"}));
+
+  // Showing the window again starts from what is stored.
+  edit.ShowSoundDevices(*stored);
+  EXPECT_FALSE(edit.Confirm(UserOptions::Defaults()).SoundDevices.has_value());
+}
+
+}  // namespace
+}  // namespace tess

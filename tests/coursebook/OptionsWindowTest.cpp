@@ -264,3 +264,41 @@ TEST_F(OptionsWindowTest, DictionaryOptionOnlyWithTheDictionaryProgram) {
 
 }  // namespace
 }  // namespace tess
+
+namespace tess {
+namespace {
+
+TEST_F(OptionsWindowTest, SoundDevicePageKeepsAnAbsentChoiceAndStoresAPickOnOk) {
+  const std::string devicesFile = "7/dzwiek_tsa2_2003.txt";
+  folder.Write(devicesFile, "wyjscie=Gone speakers\r\nwejscie=\r\n");
+  const int cancelled = Show([&] {
+    EXPECT_TRUE(form->pnl_urzadzenia->isHidden());
+    Click(*form->lbl_urzadzenia);
+    ASSERT_TRUE(form->pnl_urzadzenia->isVisible());
+    EXPECT_EQ(form->pnl_urzadzenia->cb_glosniki->currentText(), QStringLiteral("Gone speakers"));
+    EXPECT_EQ(form->pnl_urzadzenia->cb_mikrofon->currentIndex(), 0);
+    EXPECT_TRUE(form->B_OK->isHidden());
+    form->pnl_urzadzenia->cb_glosniki->setCurrentIndex(0);
+    Q_EMIT form->pnl_urzadzenia->cb_glosniki->activated(0);
+    EXPECT_TRUE(form->B_OK->isVisible());
+    Q_EMIT form->B_Zamknij->Click();
+  });
+  EXPECT_EQ(cancelled, mrCancel);
+  EXPECT_EQ(ReadBytes(folder / devicesFile), "wyjscie=Gone speakers\r\nwejscie=\r\n");
+
+  const int confirmed = Show([&] {
+    EXPECT_TRUE(form->pnl_urzadzenia->isHidden()) << "every showing starts on the options";
+    Click(*form->lbl_urzadzenia);
+    form->pnl_urzadzenia->cb_glosniki->setCurrentIndex(0);
+    Q_EMIT form->pnl_urzadzenia->cb_glosniki->activated(0);
+    Click(*form->lbl_urzadzenia);
+    EXPECT_TRUE(form->pnl_urzadzenia->isHidden());
+    Q_EMIT form->B_OK->Click();
+  });
+  EXPECT_EQ(confirmed, mrOk);
+  EXPECT_EQ(ReadBytes(folder / devicesFile), "wyjscie=\r\nwejscie=\r\n");
+  EXPECT_EQ(SettingsBytes().substr(0, 3), "0\r\n");
+}
+
+}  // namespace
+}  // namespace tess

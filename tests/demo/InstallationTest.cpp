@@ -4,8 +4,11 @@
 
 #include <QByteArray>
 #include <QDir>
+#include <QDirIterator>
 #include <QFile>
+#include <QFileInfo>
 #include <QImage>
+#include <QImageReader>
 #include <QList>
 #include <QString>
 
@@ -241,6 +244,43 @@ TEST_F(DemoInstallation, ChooserIconsFitTheRowsAndAnimationPicturesTheTiles) {
     EXPECT_EQ(QImage(PathOf(QStringLiteral("gfx_r/anim/duzy_%1.bmp").arg(n))).size(),
               QSize(200, 200))
         << n;
+  }
+}
+
+// Every picture the painter draws has its "@2x" file for dense screens beside it, in the same
+// format at exactly twice the size. The menu icons keep to the icon theme's sizes instead.
+TEST_F(DemoInstallation, EveryPictureHasItsDenseFile) {
+  struct Family {
+    const char* folder;
+    QStringList patterns;
+  };
+  const Family families[] = {{"gfx_r", {"*.bmp"}},
+                             {"but_r", {"*.bmp", "*.jpg"}},
+                             {"but_slow_r", {"*.bmp"}},
+                             {"Lang_r", {"*.bmp"}},
+                             {"Hdd", {"*.bmp", "*.jpg"}},
+                             {"Htm_r/img", {"*.png", "*.jpg"}}};
+  for (const Family& family : families) {
+    SCOPED_TRACE(family.folder);
+    int pictures = 0;
+    QDirIterator files(PathOf(QString::fromLatin1(family.folder)), family.patterns, QDir::Files,
+                       QDirIterator::Subdirectories);
+    while (files.hasNext()) {
+      const QFileInfo single(files.next());
+      if (single.completeBaseName().endsWith(QLatin1String("@2x"))) continue;
+      ++pictures;
+      const QString dense = single.path() + QLatin1Char('/') + single.completeBaseName() +
+                            QStringLiteral("@2x.") + single.suffix();
+      SCOPED_TRACE(root_.relativeFilePath(dense).toStdString());
+      QImageReader singleReader(single.filePath());
+      QImageReader denseReader(dense);
+      const QSize size = singleReader.size();
+      ASSERT_TRUE(size.isValid());
+      EXPECT_EQ(denseReader.size(), size * 2) << "missing, unreadable or of the wrong size";
+      EXPECT_EQ(denseReader.format(), singleReader.format());
+      EXPECT_EQ(denseReader.imageFormat(), singleReader.imageFormat()) << "same depth";
+    }
+    EXPECT_GT(pictures, 0);
   }
 }
 

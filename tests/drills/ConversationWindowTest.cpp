@@ -14,7 +14,9 @@
 #include <vector>
 
 #include "core/CourseState.h"
+#include "core/SpeechTempo.h"
 #include "drills/ConversationFixture.h"
+#include "media/MediaWindow.h"
 #include "media/SoundService.h"
 #include "platform/FakeSound.h"
 #include "platform/Fakes.h"
@@ -477,6 +479,50 @@ TEST_F(ConversationWindowTest, HelpKeyAndButtonOpenTheModesPages) {
   Click(window_.Image[1]);
   Click(window_.btn_help);
   EXPECT_EQ(information_, "HH_T101");
+}
+
+TEST_F(ConversationWindowTest, PaceButtonAndKeyTSlowTheRecordingsForThisUser) {
+  const std::string tempoFile = TempoFilePath(state_.UserDir, state_.Install.SettingsTag);
+  ASSERT_TRUE(WriteTempoPercent(tempoFile, 85));
+  Show(WithRoles({1, 2, 1}));
+  EXPECT_DOUBLE_EQ(player_.Speed(), 0.85) << "the user's pace, from the file";
+  ASSERT_TRUE(window_.btn_tempo->isVisible());
+  EXPECT_EQ(window_.btn_tempo->Number(), 85);
+  EXPECT_EQ(window_.btn_tempo->accessibleName(), QStringLiteral("Tempo mowy: 85 %"));
+  // Beside the help button, on none of the strip's controls.
+  EXPECT_FALSE(window_.btn_tempo->geometry().intersects(window_.btn_help->geometry()));
+  for (const QWidget* control :
+       {static_cast<QWidget*>(window_.btn_playAll), static_cast<QWidget*>(window_.btn_play[3]),
+        static_cast<QWidget*>(window_.btn_exit)}) {
+    EXPECT_FALSE(window_.btn_tempo->geometry().intersects(control->geometry()));
+  }
+
+  // A phrase playing takes the new pace at once and goes on.
+  Click(window_.btn_playAll);
+  ASSERT_EQ(LastPlayed(), Lecturer(1));
+  Click(window_.btn_tempo);
+  EXPECT_DOUBLE_EQ(player_.Speed(), 0.70);
+  EXPECT_TRUE(player_.Running());
+  EXPECT_EQ(Played().size(), 1u);
+  QKeyEvent t(QEvent::KeyPress, Qt::Key_T, Qt::NoModifier);
+  QCoreApplication::sendEvent(&window_, &t);
+  EXPECT_DOUBLE_EQ(player_.Speed(), 0.55);
+  EXPECT_EQ(window_.btn_tempo->Number(), 55);
+  EXPECT_TRUE(window_.btn_tempo->Lit());
+  EXPECT_EQ(ReadTempoPercent(tempoFile), 55);
+  Keep(window_, "conversation-tempo.png");
+  Click(window_.btn_tempo);
+  EXPECT_EQ(player_.Speed(), 1.0);
+  EXPECT_FALSE(window_.btn_tempo->Lit());
+  Click(window_.btn_tempo);
+
+  // Closed, the shared player plays the other windows' sounds as recorded again; the pace
+  // waits in the file for the next conversation.
+  window_.close();
+  EXPECT_EQ(player_.Speed(), 1.0);
+  EXPECT_EQ(ReadTempoPercent(tempoFile), 85);
+  Show(WithRoles({1, 2}));
+  EXPECT_DOUBLE_EQ(player_.Speed(), 0.85);
 }
 
 TEST_F(ConversationWindowTest, ArrowsScrollALongConversationAndMoveThePhraseControls) {

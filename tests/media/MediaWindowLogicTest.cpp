@@ -3,6 +3,8 @@
 
 #include <gtest/gtest.h>
 
+#include "core/SpeechTempo.h"
+
 #include "platform/FakeSound.h"
 #include "platform/Fakes.h"
 #include "shared/Paths.h"
@@ -120,7 +122,8 @@ TEST(MediaLayoutTest, LoopButtonsStandClearOfTheOtherControls) {
     if (layout.TitleShown) others.insert(others.end(), {layout.Title, layout.Close});
     if (layout.PanelShown) others.push_back(layout.Panel);
     if (row.marks) others.insert(others.end(), layout.Marks.begin(), layout.Marks.end());
-    const std::vector<MediaRect> loop = {layout.LoopA, layout.LoopB, layout.LoopClear};
+    const std::vector<MediaRect> loop = {layout.LoopA, layout.LoopB, layout.LoopClear,
+                                         layout.Tempo};
     for (size_t i = 0; i < loop.size(); ++i) {
       const MediaRect& button = loop[i];
       EXPECT_GE(button.Left, 0);
@@ -347,6 +350,43 @@ TEST_F(MediaWindowLogicTest, AStretchToTheEndStartsAgainAtA) {
   logic_.LoopAClicked();
   ASSERT_TRUE(logic_.Open(kMediaRecording, recording_));
   EXPECT_FALSE(logic_.Loop.HasA());
+}
+
+TEST_F(MediaWindowLogicTest, PaceCyclesAtOnceAndIsKeptForTheUser) {
+  const std::string tempoFile = folder_ / "tempo_tsa2_2003.txt";
+  logic_.TempoFile = [&tempoFile] { return tempoFile; };
+  ASSERT_TRUE(logic_.Open(kMediaFilm, film_));
+  EXPECT_EQ(logic_.TempoPercent, 100) << "no file yet";
+  EXPECT_EQ(player_.Speed(), 1.0);
+  player_.Advance(5000);
+  const std::vector<std::string> before = player_.calls;
+  for (int percent : {85, 70, 55, 100, 85}) {
+    SCOPED_TRACE(percent);
+    logic_.TempoClicked();
+    EXPECT_EQ(logic_.TempoPercent, percent);
+    EXPECT_DOUBLE_EQ(player_.Speed(), percent / 100.0);
+    EXPECT_EQ(ReadTempoPercent(tempoFile), percent);
+  }
+  // The film goes on where it was: a pace is no play command.
+  EXPECT_EQ(player_.calls, before);
+  EXPECT_EQ(player_.State(), PlayerState::Playing);
+  EXPECT_EQ(player_.PositionMs(), 5000);
+
+  // Each opening reads the file again (another window may have changed it); damage means 100.
+  ASSERT_TRUE(WriteTempoPercent(tempoFile, 55));
+  ASSERT_TRUE(logic_.Open(kMediaRecording, recording_));
+  EXPECT_EQ(logic_.TempoPercent, 55);
+  EXPECT_DOUBLE_EQ(player_.Speed(), 0.55);
+  testing::WriteBytes(tempoFile, "fast");
+  ASSERT_TRUE(logic_.Open(kMediaRecording, recording_));
+  EXPECT_EQ(logic_.TempoPercent, 100);
+  EXPECT_EQ(player_.Speed(), 1.0);
+
+  // Nobody logged in: the pace still changes, and nothing is written.
+  logic_.TempoFile = [] { return std::string(); };
+  logic_.TempoClicked();
+  EXPECT_DOUBLE_EQ(player_.Speed(), 0.85);
+  EXPECT_EQ(testing::ReadBytes(tempoFile), "fast");
 }
 
 }  // namespace

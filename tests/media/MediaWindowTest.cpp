@@ -14,6 +14,7 @@
 #include <QStandardPaths>
 #include <functional>
 
+#include "core/SpeechTempo.h"
 #include "platform/FakeSound.h"
 #include "platform/Fakes.h"
 #include "platform/QtFilmPlayer.h"
@@ -90,7 +91,8 @@ TEST_F(MediaWindowTest, RecordingBarWithMarks) {
   player_.Advance(15000);  // 45 s of 90 s
   Wait(150);
   EXPECT_EQ(form_.Shape2->x(), 86 + 47);  // 46.5 rounds up
-  EXPECT_EQ(form_.lbl_czas->text(), QStringLiteral("0:45 / 1:30"));
+  // The bar's time is written close: it shares its row with the pace button.
+  EXPECT_EQ(form_.lbl_czas->text(), QStringLiteral("0:45/1:30"));
 
   Click(form_.SHAPE1, QPoint(31, 2));  // 31 x (90000 div 93)
   EXPECT_EQ(player_.playedFrom.back(), 31 * 967);
@@ -156,6 +158,41 @@ TEST_F(MediaWindowTest, MissingFilmGivesItsMessageAndNoWindow) {
   EXPECT_FALSE(form_.isVisible());
   EXPECT_FALSE(form_.MediaShown());
   EXPECT_EQ(messages_.messages, std::vector<std::string>{"Tutaj będzie film"});
+}
+
+TEST_F(MediaWindowTest, PaceButtonAndKeyTSlowWhatPlays) {
+  const std::string tempoFile = folder_ / "tempo_tsa2_2003.txt";
+  form_.Logic().TempoFile = [&tempoFile] { return tempoFile; };
+  for (const bool film : {true, false}) {
+    SCOPED_TRACE(film ? "film" : "recording bar");
+    testing::WriteBytes(tempoFile, "100");
+    form_.ShowMediaWindow(film ? kMediaFilm : kMediaRecording, film ? film_ : recording_);
+    ASSERT_TRUE(form_.isVisible());
+    // Films play as recorded: the pace is the recordings'.
+    EXPECT_EQ(form_.btn_tempo->isVisible(), !film);
+    EXPECT_EQ(form_.btn_tempo->geometry(), Geometry(form_.Logic().Layout.Tempo));
+    EXPECT_EQ(form_.btn_tempo->Number(), 100);
+    EXPECT_FALSE(form_.btn_tempo->Lit());
+
+    Click(form_.btn_tempo);
+    EXPECT_DOUBLE_EQ(player_.Speed(), 0.85);
+    EXPECT_EQ(form_.btn_tempo->Number(), 85);
+    EXPECT_TRUE(form_.btn_tempo->Lit());
+    EXPECT_EQ(form_.btn_tempo->toolTip(), QStringLiteral("Tempo mowy: 85 % (klawisz T)"));
+    EXPECT_EQ(form_.btn_tempo->accessibleName(), QStringLiteral("Tempo mowy: 85 %"));
+
+    QKeyEvent press(QEvent::KeyPress, Qt::Key_T, Qt::NoModifier);
+    QCoreApplication::sendEvent(&form_, &press);
+    EXPECT_DOUBLE_EQ(player_.Speed(), 0.70);
+    EXPECT_EQ(form_.btn_tempo->Number(), 70);
+    EXPECT_EQ(ReadTempoPercent(tempoFile), 70);
+    Keep(form_, film ? "media-film-tempo.png" : "media-recording-tempo.png");
+    form_.CloseMediaWindow();
+  }
+  // The pace kept is the one the next opening starts with.
+  form_.ShowMediaWindow(kMediaRecording, recording_);
+  EXPECT_EQ(form_.btn_tempo->Number(), 70);
+  EXPECT_DOUBLE_EQ(player_.Speed(), 0.70);
 }
 
 TEST_F(MediaWindowTest, MarksAAndBLoopTheStretchUntilStop) {

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cstddef>
 #include <cstdlib>
 #include <string>
 #include <vector>
@@ -115,6 +116,23 @@ TEST(JpegReaderTest, DamagedFilesGiveNullImage) {
   std::string error;
   Decode(huge, &error);
   EXPECT_EQ(error, "JPEG picture too large");
+}
+
+// The size comes from the header alone: a file cut just after its header still gives it.
+TEST(JpegReaderTest, SizeFromTheHeaderAlone) {
+  const std::vector<unsigned char> good = EncodeJpeg(40, 24, JCS_RGB, GradientPixels(40, 24));
+  EXPECT_EQ(JpegSize(good.data(), good.size()), QSize(40, 24));
+  std::size_t scan = 2;  // the start of scan marker: the header ends with its segment
+  while (scan + 3 < good.size() && !(good[scan] == 0xFF && good[scan + 1] == 0xDA)) ++scan;
+  const std::size_t headerEnd = scan + 2 + (good[scan + 2] << 8 | good[scan + 3]);
+  ASSERT_LT(headerEnd + 16, good.size());
+  const std::vector<unsigned char> cut(good.begin(),
+                                       good.begin() + static_cast<std::ptrdiff_t>(headerEnd + 16));
+  EXPECT_EQ(JpegSize(cut.data(), cut.size()), QSize(40, 24));
+  const std::vector<unsigned char> start = {0xFF, 0xD8, 0x5A, 0x5A};
+  EXPECT_FALSE(JpegSize(start.data(), start.size()).isValid());
+  const std::vector<unsigned char> bmp = {'B', 'M', 0, 0};
+  EXPECT_FALSE(JpegSize(bmp.data(), bmp.size()).isValid());
 }
 
 }  // namespace

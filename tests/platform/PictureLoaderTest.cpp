@@ -61,5 +61,76 @@ TEST_F(PictureLoaderTest, UnreadableGivesNullImage) {
   EXPECT_TRUE(loader_.Load(CoursePath("\\gfx_r")).isNull());
 }
 
+// The file a screen's density picks: "name@2x.ext" beside "name.ext" on a ratio of 2 or more,
+// when it is exactly twice the size; the 1x file otherwise.
+TEST(DensePictureTest, PicksTheDenseFileOnlyWhenItFits) {
+  QTemporaryDir dir;
+  ASSERT_TRUE(dir.isValid());
+  const QString root = dir.path() + "/";
+  const auto bmp = [&root](const char* name, QSize size, QColor colour) {
+    QImage image(size, QImage::Format_RGB32);
+    image.fill(colour);
+    ASSERT_TRUE(image.save(root + name, "BMP"));
+  };
+  const auto jpeg = [&root](const char* name, int width, int height) {
+    const std::vector<unsigned char> bytes =
+        testing::EncodeJpeg(width, height, JCS_RGB, testing::GradientPixels(width, height));
+    QFile file(root + name);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write(reinterpret_cast<const char*>(bytes.data()), static_cast<qsizetype>(bytes.size()));
+  };
+  const QColor single(Qt::red);
+  const QColor dense(Qt::blue);
+  bmp("skin.bmp", {5, 3}, single);
+  bmp("skin@2x.bmp", {10, 6}, dense);
+  bmp("plain.bmp", {5, 3}, single);
+  bmp("wrong.bmp", {5, 3}, single);
+  bmp("wrong@2x.bmp", {9, 6}, dense);
+  bmp("Mixed.BMP", {5, 3}, single);
+  bmp("MIXED@2X.bmp", {10, 6}, dense);
+  bmp("alone@2x.bmp", {10, 6}, dense);
+  jpeg("photo.jpg", 9, 7);
+  jpeg("photo@2x.jpg", 18, 14);
+  jpeg("small.jpg", 9, 7);
+  jpeg("small@2x.jpg", 17, 14);
+
+  struct Case {
+    const char* path;
+    qreal screen;
+    QSize pixels;  // an empty size: no picture
+    qreal ratio;
+  };
+  const Case cases[] = {
+      {"skin.bmp", 1.0, {5, 3}, 1.0},
+      {"skin.bmp", 1.5, {5, 3}, 1.0},
+      {"skin.bmp", 2.0, {10, 6}, 2.0},
+      {"skin.bmp", 3.0, {10, 6}, 2.0},
+      {"plain.bmp", 2.0, {5, 3}, 1.0},
+      {"wrong.bmp", 2.0, {5, 3}, 1.0},
+      {"mixed.bmp", 2.0, {10, 6}, 2.0},  // both names found without regard to case
+      {"alone.bmp", 2.0, {}, 1.0},       // a dense file without its 1x file is not taken
+      {"photo.jpg", 2.0, {18, 14}, 2.0},
+      {"small.jpg", 2.0, {9, 7}, 1.0},
+      {"photo.jpg", 1.0, {9, 7}, 1.0},
+  };
+  qreal screen = 1.0;
+  QtPictureLoader loader([&screen] { return screen; });
+  for (const Case& c : cases) {
+    SCOPED_TRACE(std::string(c.path) + " at " + std::to_string(c.screen));
+    screen = c.screen;
+    const QImage image = loader.Load(root.toStdString() + c.path);
+    if (c.pixels.isEmpty()) {
+      EXPECT_TRUE(image.isNull());
+      continue;
+    }
+    EXPECT_EQ(image.size(), c.pixels);
+    EXPECT_EQ(image.devicePixelRatio(), c.ratio);
+    EXPECT_EQ(LogicalSize(image), c.pixels / c.ratio) << "stands for the 1x size";
+    if (QString(c.path).endsWith(".bmp")) {
+      EXPECT_EQ(image.pixelColor(0, 0), c.ratio == 2.0 ? dense : single);
+    }
+  }
+}
+
 }  // namespace
 }  // namespace tess

@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <QAudioDevice>
+#include <QElapsedTimer>
 #include <QMediaDevices>
 #include <QProcess>
 #include <QStandardPaths>
@@ -122,6 +123,41 @@ TEST_F(QtFilmPlayerTest, RecordingsHaveTheirExactLength) {
   std::string error;
   ASSERT_TRUE(player_.Open(&error)) << error;
   EXPECT_EQ(player_.LengthMs(), 700);
+}
+
+TEST_F(QtFilmPlayerTest, SlowedRecordingsTakeLongerInTheirOwnTimeAndFilmsPlayAsRecorded) {
+  struct Row {
+    const char* name;
+    std::string path;
+    double speed;  // as played
+  };
+  const std::string recording = folder_ / "7.wav";
+  ASSERT_TRUE(testing::WriteToneWav(recording, SF_FORMAT_PCM_16, 22050, 1, 22050 * 6 / 10));
+  const Row rows[] = {
+      {"recording", recording, 0.55},
+      {"film", MakeFilm("1.mpg", {"-c:v", "mpeg1video", "-c:a", "mp2", "-f", "mpeg"}), 1.0},
+  };
+  player_.SetSpeed(0.55);
+  EXPECT_EQ(player_.Speed(), 0.55);
+  for (const Row& row : rows) {
+    SCOPED_TRACE(row.name);
+    reports_.clear();
+    player_.SetFileName(row.path);
+    std::string error;
+    ASSERT_TRUE(player_.Open(&error)) << error;
+    const std::int64_t length = player_.LengthMs();
+    QElapsedTimer elapsed;
+    elapsed.start();
+    player_.SetWait(true);
+    player_.Play();
+    EXPECT_GE(static_cast<double>(elapsed.elapsed()), length / row.speed * 0.9);
+    EXPECT_LT(static_cast<double>(elapsed.elapsed()), length / row.speed + 1500);
+    EXPECT_EQ(player_.LengthMs(), length) << "the length stays the recording's";
+    waiter_.WaitWithEvents(0);
+    EXPECT_EQ(reports_, std::vector<PlayResult>{PlayResult::Successful});
+    player_.Close();
+  }
+  player_.SetSpeed(1.0);
 }
 
 TEST_F(QtFilmPlayerTest, FileTheBackendCannotOpenGivesItsErrorText) {

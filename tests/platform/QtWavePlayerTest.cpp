@@ -143,6 +143,61 @@ TEST_F(QtWavePlayerTest, SeekMovesAndStopKeepsThePosition) {
   EXPECT_LT(player_.PositionMs(), 1000);
 }
 
+TEST_F(QtWavePlayerTest, SlowedSoundTakesLongerWhileItsClockKeepsTheRecordingsTime) {
+  OpenFile(Tone("tone.wav", 600));
+  player_.SetSpeed(0.55);
+  EXPECT_EQ(player_.LengthMs(), 600);
+  player_.Play();
+  Wait(330);
+  EXPECT_NEAR(static_cast<double>(player_.PositionMs()), 330 * 0.55, 70);
+
+  // Seeking works in the recording's time too; from 300 ms the rest lasts 300 / 0.55.
+  player_.Seek(300);
+  QElapsedTimer elapsed;
+  elapsed.start();
+  player_.SetWait(true);
+  player_.Play();
+  EXPECT_GE(elapsed.elapsed(), 300 / 0.55 - 30);
+  EXPECT_LT(elapsed.elapsed(), 300 / 0.55 + 1500);
+  EXPECT_EQ(player_.PositionMs(), 600);
+  Wait(0);
+  EXPECT_EQ(reports_, (std::vector<PlayResult>{PlayResult::Aborted, PlayResult::Successful}));
+}
+
+TEST_F(QtWavePlayerTest, ANewPaceAppliesAtOnceWithoutEndingThePlay) {
+  struct Row {
+    const char* name;
+    bool pausedMeanwhile;
+  };
+  for (const Row row : {Row{"playing", false}, Row{"paused", true}}) {
+    SCOPED_TRACE(row.name);
+    reports_.clear();
+    player_.SetSpeed(1.0);
+    OpenFile(Tone("long.wav", 1000));
+    player_.Play();
+    Wait(200);
+    if (row.pausedMeanwhile) player_.Pause();
+    const std::int64_t before = player_.PositionMs();
+    player_.SetSpeed(0.5);
+    EXPECT_EQ(player_.Speed(), 0.5);
+    EXPECT_NEAR(static_cast<double>(player_.PositionMs()), static_cast<double>(before), 20);
+    if (row.pausedMeanwhile) player_.Resume();
+    EXPECT_EQ(player_.State(), PlayerState::Playing);
+    Wait(400);
+    // 400 ms at half pace moved the recording on by about 200 ms.
+    EXPECT_NEAR(static_cast<double>(player_.PositionMs()), static_cast<double>(before) + 200, 80);
+    Wait(2000);
+    const std::vector<PlayResult> expected =
+        row.pausedMeanwhile ? std::vector{PlayResult::Aborted, PlayResult::Successful}
+                            : std::vector{PlayResult::Successful};
+    EXPECT_EQ(reports_, expected);
+    player_.Close();
+  }
+  // Out of range means as recorded.
+  player_.SetSpeed(0);
+  EXPECT_EQ(player_.Speed(), 1.0);
+}
+
 TEST_F(QtWavePlayerTest, FileThatIsNoSoundIsRefusedWithAText) {
   testing::WriteBytes(folder_ / "notes.wav", "not a sound at all");
   player_.SetFileName(folder_ / "notes.wav");
@@ -163,6 +218,16 @@ TEST_F(QtWavePlayerTest, SoundReachesTheOutputDevice) {
   OpenFile(Tone("tone.wav", 200));
   player_.Play();
   EXPECT_TRUE(player_.HasOutput());
+  Wait(500);
+  EXPECT_EQ(reports_, std::vector<PlayResult>{PlayResult::Successful});
+
+  // Slowed, the stretched sound goes to the device and ends by the slower clock.
+  reports_.clear();
+  player_.SetSpeed(0.7);
+  player_.Play();
+  EXPECT_TRUE(player_.HasOutput());
+  Wait(200);
+  EXPECT_TRUE(reports_.empty());
   Wait(500);
   EXPECT_EQ(reports_, std::vector<PlayResult>{PlayResult::Successful});
 }

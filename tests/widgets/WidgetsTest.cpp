@@ -4,6 +4,8 @@
 #include <QMouseEvent>
 #include <QPainter>
 
+#include <string>
+
 #include "platform/PictureLoader.h"
 #include "platform/QtPlatform.h"
 #include "widgets/RepeatButton.h"
@@ -72,6 +74,63 @@ TEST(SkinStripsTest, FrameWidthAndTheWidthRule) {
     EXPECT_EQ(list.DefaultTopOf(beyond), 33);
   }
   list.SetDefaultPos(9, 1, 1);  // tolerated
+}
+
+/// One strip of three 10 x 8 frames (red, green, blue, magenta bottom-left pixel), as its 1x
+/// file or as its "@2x" file: twice the pixels at a device pixel ratio of 2.
+class DensityLoader : public PictureLoader {
+ public:
+  QImage Load(const std::string&) override {
+    QImage image(QSize(30, 8) * ratio, QImage::Format_RGB32);
+    image.setDevicePixelRatio(ratio);
+    const QColor frames[] = {Qt::red, Qt::green, Qt::blue};
+    QPainter painter(&image);
+    for (int f = 0; f < 3; ++f) painter.fillRect(QRect(f * 10, 0, 10, 8), frames[f]);
+    painter.fillRect(QRect(0, 7, 1, 1), QColor(255, 0, 255));
+    return image;
+  }
+  int ratio = 1;
+};
+
+// A dense strip cuts into the same frames, at the same logical sizes, as its 1x file; drawn on
+// a dense device each frame fills its place with its own pixels only.
+TEST(SkinStripsTest, DenseStripGivesTheSameFrames) {
+  const QColor frames[] = {Qt::red, Qt::green, Qt::blue};
+  for (int ratio : {1, 2}) {
+    SCOPED_TRACE("strip at " + std::to_string(ratio) + "x");
+    DensityLoader loader;
+    loader.ratio = ratio;
+    SkinStrips list(loader);
+    ASSERT_EQ(list.AddFromFile("strip.bmp", 3, 0, 0), 0);
+    EXPECT_EQ(list.FrameWidthOf(0), 10);
+    EXPECT_EQ(list.HeightOf(0), 8);
+    for (int screen : {1, 2}) {
+      for (int f = 0; f < 3; ++f) {
+        SCOPED_TRACE("frame " + std::to_string(f) + " on a " + std::to_string(screen) + "x device");
+        QImage target(QSize(12, 8) * screen, QImage::Format_ARGB32);
+        target.setDevicePixelRatio(screen);
+        target.fill(Qt::transparent);
+        {
+          QPainter painter(&target);
+          list.DrawFrame(painter, 0, f, QPoint(1, 0));
+        }
+        EXPECT_EQ(target.pixelColor(0, 0).alpha(), 0);
+        EXPECT_EQ(target.pixelColor(screen, 0), frames[f]);
+        EXPECT_EQ(target.pixelColor(11 * screen - 1, 8 * screen - 1), frames[f]);
+        EXPECT_EQ(target.pixelColor(11 * screen, 0).alpha(), 0) << "nothing of the next frame";
+        if (f == 0) {
+          EXPECT_EQ(target.pixelColor(screen, 8 * screen - 1).alpha(), 0) << "the key is left out";
+        }
+      }
+    }
+    const QPixmap frame = list.FramePixmap(0, 2);
+    EXPECT_EQ(LogicalSize(frame), QSize(10, 8));
+    EXPECT_EQ(frame.devicePixelRatio(), ratio) << "as sharp as the strip";
+    EXPECT_EQ(frame.toImage().pixelColor(frame.width() - 1, 0), frames[2]);
+    SkinButton button;
+    button.SetImageList(&list);
+    EXPECT_EQ(button.size(), QSize(10, 8));
+  }
 }
 
 TEST(SkinButtonTest, ButtonBeyondTheListIsSmallAndDrawsNothing) {
