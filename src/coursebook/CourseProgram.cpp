@@ -224,9 +224,9 @@ void CourseProgram::OpenSentencePackage(int number) {
           return ShowResultScreen(figures, offerReturn);
         },
         [this](const std::string& page) { ShowHelpPage(page); }, [this] { ItemClosed(); }});
-    sentences_->Answer->LookUpWord = [this](const std::string& word, QPoint at) {
-      LookUpWord(word, at);
-    };
+    auto lookUp = [this](const std::string& word, QPoint at) { LookUpWord(word, at); };
+    sentences_->Answer->LookUpWord = lookUp;
+    sentences_->LookUpWord = lookUp;
   }
   sentences_->SetReporter(Reporter());
   CentreOnScreen(*sentences_);

@@ -195,6 +195,7 @@ SentencesWindow::SentencesWindow(SentencesServices services, QWidget* parent)
   lbl_odp->setGeometry(kAnswer);
   lbl_odp->setWordWrap(true);
   lbl_odp->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+  lbl_odp->installEventFilter(this);  // a double-clicked word is looked up
   lbl_odp->setFont(PointFont("Arial", 14, true));
   lbl_odp->setStyleSheet(
       palette::Styled(QStringLiteral("color: {navy}; background: transparent;")));
@@ -817,6 +818,13 @@ bool SentencesWindow::eventFilter(QObject* watched, QEvent* event) {
     if (!DragDropOn()) DropPick();
     PlaySentence();
     return true;
+  } else if (watched == lbl_odp && event->type() == QEvent::MouseButtonDblClick && LookUpWord) {
+    const auto* mouse = static_cast<QMouseEvent*>(event);
+    const QString word = LabelWordAt(*lbl_odp, mouse->position().toPoint());
+    if (mouse->button() == Qt::LeftButton && !word.isEmpty()) {
+      LookUpWord(Encode(word, ForeignCodePage(services_.State)), mouse->globalPosition().toPoint());
+      return true;
+    }
   } else if (watched == lbl_info && event->type() == QEvent::MouseButtonPress) {
     if (drill_.Checked()) ShowLastWrongAnswer();
     return true;

@@ -15,6 +15,7 @@
 #include "drills/SentenceDrill.h"
 #include "platform/QtTextMeasurer.h"
 #include "widgets/HoverLabel.h"
+#include "widgets/WordPick.h"
 
 class QLineEdit;
 class QTimer;
@@ -98,6 +99,8 @@ class SentencesWindow : public QWidget {
   void SetReporter(ResultReporter* reporter) { services_.Reporter = reporter; }
   const SentenceDrill& Drill() const { return drill_; }
   int BackgroundNumber() const { return backgroundNumber_; }
+  /// A word double-clicked in the right answer shown after a check.
+  WordPicked LookUpWord;
   QTimer* RecordingTimer() const { return timer_; }
 
   QLabel* img_tlo;

@@ -11,13 +11,16 @@
 #include <string>
 #include <vector>
 
+#include "core/Catalogue.h"
 #include "core/CourseState.h"
+#include "core/Equivalences.h"
 #include "dictionary/DictionaryFixture.h"
 #include "dictionary/LearningList.h"
 #include "drills/AnswerWindow.h"
 #include "drills/ConversationFixture.h"
 #include "drills/ConversationWindow.h"
 #include "drills/DrillInstallation.h"
+#include "drills/SentencesWindow.h"
 #include "media/SoundService.h"
 #include "platform/FakeSound.h"
 #include "platform/Fakes.h"
@@ -225,6 +228,23 @@ TEST_F(WordHookTest, TheAnswerWindowTellsTheWordOfItsText) {
   EXPECT_EQ(words_[1].text, "gehe");
   EXPECT_EQ(words_[2].text, "Hause.");
   answer.close();
+}
+
+TEST_F(WordHookTest, TheSentencesWindowTellsTheWordOfTheRightAnswer) {
+  const SentenceList sentences;
+  const EquivalenceList equivalences;
+  SentencesWindow window(SentencesServices{state_, results_, skins_, pictures_, sound_, clock_,
+                                           random_, messages_, sentences, equivalences,
+                                           nullptr, {}, {}, {}});
+  window.LookUpWord = record_;
+  window.lbl_odp->setText(QStringLiteral("Wir fahren morgen."));
+  window.lbl_odp->show();
+  const QFontMetrics metrics(window.lbl_odp->font());
+  DoubleClick(window.lbl_odp, {metrics.horizontalAdvance(QStringLiteral("Wir ")) + 3, 8});
+  DoubleClick(window.lbl_odp, {window.lbl_odp->width() - 4, 8});  // beyond the text
+  ASSERT_EQ(words_.size(), 1u);
+  EXPECT_EQ(words_[0].text, "fahren");
+  window.close();
 }
 
 }  // namespace
