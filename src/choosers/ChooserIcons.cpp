@@ -1,5 +1,7 @@
 #include "choosers/ChooserIcons.h"
 
+#include <utility>
+
 #include "platform/PictureLoader.h"
 #include "widgets/SkinStrips.h"
 
@@ -38,7 +40,22 @@ void ChooserIcons::MakeTransparent() {
   for (QPixmap& icon : icons_) icon = TransparentPixmap(icon.toImage());
 }
 
+void ChooserIcons::LoadOnFirstUse(PictureLoader& pictures, std::string programDir,
+                                  std::string* error) {
+  pending_ = Pending{&pictures, std::move(programDir), error};
+}
+
+void ChooserIcons::LoadIfPending() const {
+  if (!pending_) return;
+  const Pending pending = std::move(*pending_);
+  pending_.reset();
+  auto& self = const_cast<ChooserIcons&>(*this);
+  self.Load(*pending.Pictures, pending.ProgramDir, pending.Error);
+  self.MakeTransparent();
+}
+
 const QPixmap& ChooserIcons::Level(int level) const {
+  LoadIfPending();
   if (level < 1 || level > 4) return none_;
   return icons_[static_cast<int>(ChooserIcon::poz_1) + level - 1];
 }

@@ -4,6 +4,7 @@
 // installation, "gfx_r\ikony\" + name + ".bmp", so an installation can draw its own.
 #include <QPixmap>
 #include <array>
+#include <optional>
 #include <string>
 
 namespace tess {
@@ -41,14 +42,28 @@ class ChooserIcons {
   /// Leaves out each icon's bottom-left colour, as with every bitmap drawn transparently, so
   /// the icons stand on the white list and on the row highlight alike.
   void MakeTransparent();
+  /// Load and MakeTransparent when an icon is first asked for: a chooser made at start need
+  /// not read its icons before it is first shown. `error` must outlive this object.
+  void LoadOnFirstUse(PictureLoader& pictures, std::string programDir, std::string* error);
 
-  const QPixmap& Get(ChooserIcon icon) const { return icons_[static_cast<int>(icon)]; }
+  const QPixmap& Get(ChooserIcon icon) const {
+    LoadIfPending();
+    return icons_[static_cast<int>(icon)];
+  }
   /// `poz_1` to `poz_4` for levels 1 to 4; an empty picture for other levels.
   const QPixmap& Level(int level) const;
 
  private:
-  std::array<QPixmap, static_cast<int>(ChooserIcon::Count)> icons_;
+  struct Pending {
+    PictureLoader* Pictures;
+    std::string ProgramDir;
+    std::string* Error;
+  };
+  void LoadIfPending() const;
+
+  mutable std::array<QPixmap, static_cast<int>(ChooserIcon::Count)> icons_;
   QPixmap none_;
+  mutable std::optional<Pending> pending_;
 };
 
 }  // namespace tess

@@ -206,8 +206,7 @@ LessonChooserWindow::LessonChooserWindow(const CourseState& state, LessonChooser
   connect(b_zamknij, &SkinButton::Click, this, &QWidget::close);
   connect(btn_help, &SkinButton::Click, this, &LessonChooserWindow::btn_helpClick);
 
-  icons_.Load(pictures_, state_.Install.ProgramDir, &iconError_);
-  icons_.MakeTransparent();
+  icons_.LoadOnFirstUse(pictures_, state_.Install.ProgramDir, &iconError_);
 
   cb_lekcje = MakeChoice("cb_lekcje", 44, "Lekcje", Label1, Label4);
   cb_caly_material = MakeChoice("cb_caly_material", 136, "Cały materiał", Label2, Label3);

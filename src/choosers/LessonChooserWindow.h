@@ -60,7 +60,8 @@ class LessonChooserWindow : public QWidget {
   /// and the lists are rebuilt from the store, keeping the selected item.
   void Reactivated();
 
-  /// The first chooser icon that could not be loaded at creation; empty when all were.
+  /// The first chooser icon that could not be loaded when the list first drew; empty when
+  /// all were.
   const std::string& IconError() const { return iconError_; }
 
   // What the window asks of the program; empty hooks do nothing.

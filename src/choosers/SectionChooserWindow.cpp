@@ -86,8 +86,7 @@ SectionChooserWindow::SectionChooserWindow(const CourseState& state, ResultsStor
   connect(btn_exit, &SkinButton::Click, this, &QWidget::close);
   connect(B_OK, &SkinButton::Click, this, &SectionChooserWindow::B_OKClick);
 
-  icons_.Load(pictures_, state_.Install.ProgramDir, &iconError_);
-  icons_.MakeTransparent();
+  icons_.LoadOnFirstUse(pictures_, state_.Install.ProgramDir, &iconError_);
 }
 
 void SectionChooserWindow::SetSection(int sectionCode, bool video, const std::string& picture) {

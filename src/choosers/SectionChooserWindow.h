@@ -33,7 +33,8 @@ class SectionChooserWindow : public QWidget {
   /// then shows the window.
   void SetSection(int sectionCode, bool video, const std::string& picture);
 
-  /// The first chooser icon that could not be loaded at creation; empty when all were.
+  /// The first chooser icon that could not be loaded when the list first drew; empty when
+  /// all were.
   const std::string& IconError() const { return iconError_; }
 
   // What the window asks of the program; empty hooks do nothing.

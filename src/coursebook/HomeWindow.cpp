@@ -3,6 +3,7 @@
 #include <QCloseEvent>
 #include <QKeyEvent>
 #include <QTimer>
+#include <vector>
 
 #include "core/CourseSkins.h"
 #include "core/CourseState.h"
@@ -163,6 +164,24 @@ void HomeWindow::NameControls() {
 
 bool HomeWindow::LoadPictures(std::string* error) {
   NameControls();
+  if (isVisible()) return ReadPictures(error);
+  // Hidden until the login is done: the start only checks that the pictures are there, and
+  // they are read when the window is first shown.
+  std::vector<std::string> files{"gfx_r\\Main_rozum.bmp"};
+  for (const CaptionFile& caption : kCaptions) files.emplace_back(caption.File);
+  for (const std::string& file : files) {
+    const std::string path = state_.LangPath(file);
+    if (!pictures_.SizeOf(path).isValid()) {
+      if (error) *error = CannotOpenMessage(path);
+      return false;
+    }
+  }
+  picturesPending_ = true;
+  return true;
+}
+
+bool HomeWindow::ReadPictures(std::string* error) {
+  picturesPending_ = false;
   auto load = [&](QLabel* label, const std::string& file) {
     const std::string path = state_.LangPath(file);
     const QImage image = pictures_.Load(path);
@@ -256,6 +275,7 @@ void HomeWindow::lbl_opcjeClick() {
 }
 
 void HomeWindow::showEvent(QShowEvent* event) {
+  if (picturesPending_) ReadPictures(nullptr);
   StartAnimation();
   setWindowTitle(CourseText(state_.Install.CourseTitle));
   for (const CaptionFile& caption : kCaptions) (this->*caption.Label)->hide();

@@ -37,8 +37,9 @@ class HomeWindow : public QWidget {
   HomeWindow(const CourseState& state, CourseSkins& skins, PictureLoader& pictures,
              MainWindowPorts ports = {}, QWidget* parent = nullptr);
 
-  /// Loads the background and the six caption pictures of the current interface language.
-  /// False with `error` set when one is missing.
+  /// Loads the background and the six caption pictures of the current interface language
+  /// (while the window is hidden only their presence is checked; they are read when it is
+  /// shown). False with `error` set when one is missing.
   bool LoadPictures(std::string* error);
 
   /// Asked when the window is about to close; the close goes on only when it returns true.
@@ -114,6 +115,9 @@ class HomeWindow : public QWidget {
   void ShowSection(int sectionCode, bool video, const char* picture);
   /// Loads a picture of the animation into `label`; false when it is missing.
   bool LoadAnimationPicture(QLabel* label, const std::string& path);
+  /// The background and the captions of the interface language, read whole.
+  bool ReadPictures(std::string* error);
+  bool picturesPending_ = false;
 
   const CourseState& state_;
   CourseSkins& skins_;

@@ -161,16 +161,8 @@ OptionsWindow::OptionsWindow(CourseState& state, LanguageMaterial& material, Cou
   Colour(*lbl_urzadzenia, palette::kTeal);
   lbl_urzadzenia->move(48, 212);
   lbl_urzadzenia->setCursor(Qt::PointingHandCursor);
-  pnl_urzadzenia = new SoundDevicesPanel(this);
-  pnl_urzadzenia->setGeometry(33, 40, 340, 140);
-  pnl_urzadzenia->Picked = [this](const SoundDeviceChoice& choice) {
-    edit_.ChooseSoundDevices(choice);
-    ShowEdit();
-  };
-  keys_->Watch(*pnl_urzadzenia->cb_glosniki);
-  keys_->Watch(*pnl_urzadzenia->cb_mikrofon);
   connect(lbl_urzadzenia, &HoverLabel::Click, this,
-          [this] { ShowDevicePage(pnl_urzadzenia->isHidden()); });
+          [this] { ShowDevicePage(!pnl_urzadzenia || pnl_urzadzenia->isHidden()); });
 
   connect(B_OK, &SkinButton::Click, this, &OptionsWindow::B_OKClick);
   connect(B_Zamknij, &SkinButton::Click, this, &OptionsWindow::B_ZamknijClick);
@@ -274,11 +266,22 @@ void OptionsWindow::StoreSoundDevices(const SoundDeviceChoice& choice) {
 }
 
 void OptionsWindow::ShowDevicePage(bool shown) {
+  if (shown && !pnl_urzadzenia) {
+    // Made when first opened: its drop-downs cost the start of the program time.
+    pnl_urzadzenia = new SoundDevicesPanel(this);
+    pnl_urzadzenia->setGeometry(33, 40, 340, 140);
+    pnl_urzadzenia->Picked = [this](const SoundDeviceChoice& choice) {
+      edit_.ChooseSoundDevices(choice);
+      ShowEdit();
+    };
+    keys_->Watch(*pnl_urzadzenia->cb_glosniki);
+    keys_->Watch(*pnl_urzadzenia->cb_mikrofon);
+  }
   if (shown) {
     pnl_urzadzenia->ShowChoice(edit_.SoundDevices(), AudioOutputNames(), AudioInputNames());
     pnl_urzadzenia->show();
     pnl_urzadzenia->raise();
-  } else {
+  } else if (pnl_urzadzenia) {
     pnl_urzadzenia->hide();
   }
   lbl_urzadzenia->setText(shown ? QStringLiteral("\u00AB Opcje")

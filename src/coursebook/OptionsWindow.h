@@ -78,7 +78,8 @@ class OptionsWindow : public QWidget {
   QLabel* Label4;
   /// Opens and closes the page of the loudspeakers and the microphone.
   HoverLabel* lbl_urzadzenia;
-  SoundDevicesPanel* pnl_urzadzenia;
+  /// Made when the link is first clicked.
+  SoundDevicesPanel* pnl_urzadzenia = nullptr;
 
   /// Stores the choices (a new language first), starts or stops the animation, writes the
   /// settings file and closes with mrOk.

@@ -15,6 +15,12 @@ class PictureLoader {
  public:
   virtual ~PictureLoader() = default;
   virtual QImage Load(const std::string& path) = 0;
+  /// The logical size of the picture, read without decoding it where the loader can; an
+  /// invalid size when Load would give nothing for a missing or unreadable file.
+  virtual QSize SizeOf(const std::string& path) {
+    const QImage picture = Load(path);
+    return picture.isNull() ? QSize() : picture.deviceIndependentSize().toSize();
+  }
 };
 
 // The rule for every consumer of a loaded picture: layout, offsets and sizes are counted in

@@ -155,4 +155,13 @@ QImage QtPictureLoader::Load(const std::string& path) {
   return ReadPicture(single);
 }
 
+QSize QtPictureLoader::SizeOf(const std::string& path) {
+  const QSize size = HeaderSize(ResolvePath(path));
+  if (!size.isValid() ||
+      static_cast<std::int64_t>(size.width()) * size.height() > kMaxPicturePixels) {
+    return QSize();
+  }
+  return size;
+}
+
 }  // namespace tess

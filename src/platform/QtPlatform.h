@@ -55,6 +55,8 @@ class QtPictureLoader : public PictureLoader {
  public:
   explicit QtPictureLoader(std::function<qreal()> ratio = ScreenPixelRatio);
   QImage Load(const std::string& path) override;
+  /// From the 1x file's header: a dense picture stands for the 1x size.
+  QSize SizeOf(const std::string& path) override;
 
  private:
   std::function<qreal()> ratio_;

@@ -16,25 +16,34 @@ SkinStrips::SkinStrips(PictureLoader& loader, QObject* parent) : QObject(parent)
 
 int SkinStrips::AddFromFile(const std::string& file, int frameCount, int top, int left,
                             std::string* error) {
-  const QImage image = loader_.Load(file);
-  if (image.isNull()) {
+  // Reading every skin whole at start would hold up the first window; the header tells
+  // what the start must check.
+  const QSize size = loader_.SizeOf(file);
+  if (!size.isValid()) {
     if (error) *error = CannotOpenMessage(file);
     return -1;
   }
   // Frames are cut by the strip's logical width, whatever its density.
-  const int width = LogicalSize(image).width();
+  const int width = size.width();
   if (frameCount < 1 || width % frameCount != 0) {
     if (error) *error = "Dlugosc obrazka nie dzieli sie przez podana liczbe klatek";
     return -1;
   }
   Strip strip;
   strip.FrameWidth = width / frameCount;
-  strip.Bitmap = TransparentPixmap(image);
+  strip.Height = size.height();
+  strip.File = file;
   strip.DefaultTop = top;
   strip.DefaultLeft = left;
   strips_.push_back(std::move(strip));
   Q_EMIT Changed();
   return Count() - 1;
+}
+
+const QPixmap& SkinStrips::BitmapOf(const Strip& strip) const {
+  // A file spoilt since the start draws nothing.
+  if (!strip.Bitmap) strip.Bitmap = TransparentPixmap(loader_.Load(strip.File));
+  return *strip.Bitmap;
 }
 
 void SkinStrips::Clear() {
@@ -46,7 +55,7 @@ int SkinStrips::FrameWidthOf(int index) const {
   return Valid(index) ? strips_[index].FrameWidth : kMissingSize;
 }
 int SkinStrips::HeightOf(int index) const {
-  return Valid(index) ? LogicalSize(strips_[index].Bitmap).height() : kMissingSize;
+  return Valid(index) ? strips_[index].Height : kMissingSize;
 }
 int SkinStrips::DefaultLeftOf(int index) const {
   return Valid(index) ? strips_[index].DefaultLeft : kMissingSize;
@@ -64,9 +73,10 @@ void SkinStrips::SetDefaultPos(int index, int left, int top) {
 void SkinStrips::DrawFrame(QPainter& painter, int index, int frame, const QPoint& target) const {
   if (!Valid(index)) return;
   const Strip& strip = strips_[index];
-  const QRect logical(frame * strip.FrameWidth, 0, strip.FrameWidth, HeightOf(index));
-  painter.drawPixmap(QRect(target, logical.size()), strip.Bitmap,
-                     DeviceRect(logical, strip.Bitmap.devicePixelRatio()));
+  const QPixmap& bitmap = BitmapOf(strip);
+  const QRect logical(frame * strip.FrameWidth, 0, strip.FrameWidth, strip.Height);
+  painter.drawPixmap(QRect(target, logical.size()), bitmap,
+                     DeviceRect(logical, bitmap.devicePixelRatio()));
 }
 
 }  // namespace tess
@@ -83,7 +93,7 @@ QPixmap TransparentPixmap(const QImage& image) {
 
 QPixmap SkinStrips::FramePixmap(int index, int frame) const {
   // As dense as the strip, so the frame stays sharp.
-  const qreal ratio = Valid(index) ? strips_[index].Bitmap.devicePixelRatio() : 1.0;
+  const qreal ratio = Valid(index) ? BitmapOf(strips_[index]).devicePixelRatio() : 1.0;
   QPixmap picture(DeviceRect(QRect(0, 0, std::max(1, FrameWidthOf(index)),
                                    std::max(1, HeightOf(index))),
                              ratio)

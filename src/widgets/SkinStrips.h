@@ -4,6 +4,7 @@
 #include <QImage>
 #include <QObject>
 #include <QPixmap>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -26,8 +27,8 @@ class SkinStrips : public QObject {
 
   explicit SkinStrips(PictureLoader& loader, QObject* parent = nullptr);
 
-  /// Appends a strip loaded from `file`; returns its index, or -1 with `error` set to the
-  /// Polish message of the failure.
+  /// Appends the strip of `file`; returns its index, or -1 with `error` set to the Polish
+  /// message of the failure. Only the size is read now; the pixels when first drawn.
   int AddFromFile(const std::string& file, int frameCount, int top, int left,
                   std::string* error = nullptr);
   void Clear();
@@ -53,11 +54,14 @@ class SkinStrips : public QObject {
  private:
   struct Strip {
     int FrameWidth = 0;
-    QPixmap Bitmap;
+    int Height = 0;
+    std::string File;
+    mutable std::optional<QPixmap> Bitmap;  ///< read at the first draw
     int DefaultTop = 0;
     int DefaultLeft = 0;
   };
   bool Valid(int index) const { return index >= 0 && index < Count(); }
+  const QPixmap& BitmapOf(const Strip& strip) const;
 
   PictureLoader& loader_;
   std::vector<Strip> strips_;

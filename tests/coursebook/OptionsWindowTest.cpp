@@ -272,9 +272,9 @@ TEST_F(OptionsWindowTest, SoundDevicePageKeepsAnAbsentChoiceAndStoresAPickOnOk) 
   const std::string devicesFile = "7/dzwiek_tsa2_2003.txt";
   folder.Write(devicesFile, "wyjscie=Gone speakers\r\nwejscie=\r\n");
   const int cancelled = Show([&] {
-    EXPECT_TRUE(form->pnl_urzadzenia->isHidden());
+    EXPECT_EQ(form->pnl_urzadzenia, nullptr) << "made when first opened";
     Click(*form->lbl_urzadzenia);
-    ASSERT_TRUE(form->pnl_urzadzenia->isVisible());
+    ASSERT_TRUE(form->pnl_urzadzenia && form->pnl_urzadzenia->isVisible());
     EXPECT_EQ(form->pnl_urzadzenia->cb_glosniki->currentText(), QStringLiteral("Gone speakers"));
     EXPECT_EQ(form->pnl_urzadzenia->cb_mikrofon->currentIndex(), 0);
     EXPECT_TRUE(form->B_OK->isHidden());
