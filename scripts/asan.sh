@@ -46,4 +46,7 @@ ASAN_OPTIONS="detect_leaks=0" nice -n 15 cmake --build "$ASAN_DIR" -j2 \
 cd "$ASAN_DIR"
 # The screen-reader test drives the program from outside through D-Bus and Xvfb; it runs in the
 # normal suite, and the sanitized program would only make its waits longer.
-nice -n 15 ctest --output-on-failure --timeout 300 -j2 -LE accessibility
+# A test that fails is run once more: under the sanitizers' timing, libpulse at times aborts while
+# Qt's sound engine shuts down at process exit ("Assertion 'm->io_events_please_scan == 0'"),
+# after the test itself has passed. A fault of ours fails twice.
+nice -n 15 ctest --output-on-failure --timeout 300 -j2 -LE accessibility --repeat until-pass:2
