@@ -48,5 +48,9 @@ cd "$ASAN_DIR"
 # normal suite, and the sanitized program would only make its waits longer.
 # A test that fails is run once more: under the sanitizers' timing, libpulse at times aborts while
 # Qt's sound engine shuts down at process exit ("Assertion 'm->io_events_please_scan == 0'"),
-# after the test itself has passed. A fault of ours fails twice.
-nice -n 15 ctest --output-on-failure --timeout 300 -j2 -LE accessibility --repeat until-pass:2
+# after the test itself has passed. A fault of ours fails twice. The check for a machine without
+# a microphone only skips here (the test script gives every run one), and its instant exit after
+# asking for the devices meets that abort every time under the sanitizers; it runs in the normal
+# suite.
+nice -n 15 ctest --output-on-failure --timeout 300 -j2 -LE accessibility --repeat until-pass:2 \
+  -E '^QtVoiceRecorderTest\.WithoutInputTheSavedRecordingIsEmpty$'
