@@ -15,6 +15,12 @@ int main(int argc, char* argv[]) {
   const tess::SingleInstanceLock instance(tess::dictionary::kInstanceLockName);
   if (instance.AnotherRuns()) return 0;
 
+  // The entries are read while the window system starts.
+  const std::string programFile =
+      QFileInfo(QStringLiteral("/proc/self/exe")).canonicalFilePath().toStdString();
+  const std::string programDir = tess::dictionary::DictionaryProgram::ProgramDirOf(programFile);
+  auto loading = tess::dictionary::LoadDictionaryInBackground(programDir);
+
   QApplication app(argc, argv);
   QApplication::setApplicationName(QStringLiteral("Tessaron - Słownik"));
   tess::InstallFontSubstitutions();
@@ -25,12 +31,9 @@ int main(int argc, char* argv[]) {
   tess::QtModalShower modal;
   tess::QtWavePlayer player;
 
-  const std::string programFile =
-      QFileInfo(QStringLiteral("/proc/self/exe")).canonicalFilePath().toStdString();
-  const std::string programDir =
-      tess::dictionary::DictionaryProgram::SettleProgramDir(programFile, messages);
+  tess::dictionary::DictionaryProgram::SettleProgramDir(programDir, messages);
   tess::dictionary::DictionaryProgram program({messages, pictures, modal, player});
-  if (!program.Start(programDir)) return 1;
+  if (!program.Start(loading.get())) return 1;
   program.MainWindow().OnClosed = [] { QApplication::quit(); };
   program.MainWindow().show();
   return QApplication::exec();

@@ -135,13 +135,8 @@ void CourseProgram::WireSound() {
   // The installation is read before the windows are made.
   sound_->SetProgramDir(state_.Install.ProgramDir, state_.Install.DataFolder());
   home_->PlayOpeningSound = [this](const std::string& path) { sound_->PlaySoundFile(path, false); };
-  auto hideMedia = [this] {
-    media_->hide();
-    media_->Logic().MediaShown = false;
-  };
-  home_->HideMediaWindow = hideMedia;
-  sectionChooser_->HideMediaWindow = hideMedia;
-  lessonChooser_->HideMediaWindow = hideMedia;
+  home_->HideMediaWindow = [this] { HideMediaWindow(); };
+  sectionChooser_->HideMediaWindow = [this] { HideMediaWindow(); };
 }
 
 void CourseProgram::WireMainWindow() {
@@ -162,13 +157,25 @@ void CourseProgram::WireMainWindow() {
     sectionChooser_->raise();
     sectionChooser_->activateWindow();
   };
+  main.OpenChooser = [this](int mode) { LessonChooser().OpenChooser(mode); };
+}
+
+LessonChooserWindow& CourseProgram::LessonChooser() {
+  // Made at first use: its lists and pictures cost the start time and no start needs them.
+  if (lessonChooser_) return *lessonChooser_;
   lessonChooser_ = std::make_unique<LessonChooserWindow>(
       state_, LessonChooserSources{results_, courseMaterial_.Catalogue.Groups, classroomLessons_},
       LessonChooserPorts{skins_->MyImageList1, ports_.Pictures, Messages(), ports_.Time});
   lessonChooser_->ShowHelpPage = [this](const std::string& page) { ShowHelpPage(page); };
   lessonChooser_->ShowInformation = [this](const std::string& text) { ShowInformation(text); };
   lessonChooser_->OpenItem = [this](int position) { OpenItem(position); };
-  main.OpenChooser = [this](int mode) { lessonChooser_->OpenChooser(mode); };
+  lessonChooser_->HideMediaWindow = [this] { HideMediaWindow(); };
+  return *lessonChooser_;
+}
+
+void CourseProgram::HideMediaWindow() {
+  media_->hide();
+  media_->Logic().MediaShown = false;
 }
 
 void CourseProgram::ItemClosed() {

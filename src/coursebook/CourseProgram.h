@@ -102,8 +102,9 @@ class CourseProgram : public StartHost {
 
   HomeWindow& Home() { return *home_; }
   SectionChooserWindow& SectionChooser() { return *sectionChooser_; }
-  /// The lesson and exercise chooser; an item's window that closes calls its Reactivated().
-  LessonChooserWindow& LessonChooser() { return *lessonChooser_; }
+  /// The lesson and exercise chooser, made when first asked for; an item's window that closes
+  /// calls its Reactivated().
+  LessonChooserWindow& LessonChooser();
   /// The lessons the classroom server gave the user; empty in local mode.
   ClassroomLessons& Classroom() { return classroomLessons_; }
   MessageWindow& MessageDialog() { return *messageWindow_; }
@@ -198,6 +199,7 @@ class CourseProgram : public StartHost {
   ResultReporter* Reporter();
   /// The window an item was opened from comes back.
   void ItemClosed();
+  void HideMediaWindow();
   // Made last and so destroyed first: it reads the store, the material and the lessons.
   std::unique_ptr<LessonChooserWindow> lessonChooser_;
   bool endRequested_ = false;

@@ -5,6 +5,7 @@
 #include <QPainter>
 #include <QPainterPath>
 #include <QPushButton>
+#include <utility>
 
 namespace tess::dictionary {
 
@@ -75,11 +76,33 @@ void StyleLabel(QLabel& label, int pixels, bool bold, const QColor& ink) {
   label.setPalette(palette);
 }
 
+namespace {
+
+// The picture is drawn when the window is first shown: the dictionary makes its login, new
+// user and search windows at start, and most runs never show them.
+class BackgroundLabel : public QLabel {
+ public:
+  BackgroundLabel(QWidget& window, QString title, std::vector<QRect> panels)
+      : QLabel(&window), title_(std::move(title)), panels_(std::move(panels)) {
+    setGeometry(window.rect());
+  }
+
+ protected:
+  void showEvent(QShowEvent* event) override {
+    if (!pixmap().isNull() && pixmap().size() == size()) return QLabel::showEvent(event);
+    setPixmap(QPixmap::fromImage(WindowPicture(size(), title_, panels_)));
+    QLabel::showEvent(event);
+  }
+
+ private:
+  QString title_;
+  std::vector<QRect> panels_;
+};
+
+}  // namespace
+
 QLabel* WindowBackground(QWidget& window, const QString& title, const std::vector<QRect>& panels) {
-  auto* background = new QLabel(&window);
-  background->setGeometry(window.rect());
-  background->setPixmap(QPixmap::fromImage(WindowPicture(window.size(), title, panels)));
-  return background;
+  return new BackgroundLabel(window, title, panels);
 }
 
 }  // namespace tess::dictionary

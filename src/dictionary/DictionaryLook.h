@@ -24,7 +24,8 @@ constexpr int kTitleHeight = 30;
 /// each of `panels`, a navy frame.
 QImage WindowPicture(QSize size, const QString& title, const std::vector<QRect>& panels);
 
-/// The window's background label `Image1`, filling `window` with its `WindowPicture`.
+/// The window's background label `Image1`, filling `window` with its `WindowPicture`, drawn
+/// when the window is first shown.
 QLabel* WindowBackground(QWidget& window, const QString& title, const std::vector<QRect>& panels);
 
 /// A text button in the teal of the buttons, with a lighter fill under the mouse.

@@ -2,6 +2,8 @@
 
 #include <unistd.h>
 
+#include <utility>
+
 #include "dictionary/DictionarySkins.h"
 #include "dictionary/DictionaryWindow.h"
 #include "dictionary/EntryPlayer.h"
@@ -19,23 +21,30 @@ DictionaryProgram::DictionaryProgram(DictionaryPorts ports) : ports_(ports) {}
 // Members go in reverse order: the main window first, as the others serve it.
 DictionaryProgram::~DictionaryProgram() = default;
 
-std::string DictionaryProgram::SettleProgramDir(const std::string& programFile,
-                                                MessageBox& messages) {
+std::string DictionaryProgram::ProgramDirOf(const std::string& programFile) {
   const size_t slash = programFile.find_last_of('/');
-  const std::string programDir =
-      slash == std::string::npos ? std::string() : programFile.substr(0, slash + 1);
+  return slash == std::string::npos ? std::string() : programFile.substr(0, slash + 1);
+}
+
+void DictionaryProgram::SettleProgramDir(const std::string& programDir, MessageBox& messages) {
   if (programDir.empty() || ::chdir(ResolvePath(programDir).c_str()) != 0) {
     messages.ShowWarning("Cannot find directory");
   }
-  return programDir;
 }
 
 bool DictionaryProgram::Start(const std::string& programDir, const WritableProbe& writable) {
-  const ConfigError error = LoadDictionary(programDir, state_, writable);
-  if (error != ConfigError::None) {
-    ports_.Messages.ShowMessage(ConfigMessage(error));
+  LoadedDictionary loaded;
+  loaded.Error = LoadDictionary(programDir, loaded.State, writable);
+  return Start(std::move(loaded));
+}
+
+bool DictionaryProgram::Start(LoadedDictionary loaded) {
+  state_ = std::move(loaded.State);
+  if (loaded.Error != ConfigError::None) {
+    ports_.Messages.ShowMessage(ConfigMessage(loaded.Error));
     return false;
   }
+  const std::string& programDir = state_.ProgramDir;
   skins_ = std::make_unique<DictionarySkins>(ports_.Pictures);
   std::string skinError;
   if (!skins_->LoadSkins(programDir, &skinError)) {

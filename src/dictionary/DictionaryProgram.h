@@ -36,14 +36,19 @@ class DictionaryProgram {
   DictionaryProgram(const DictionaryProgram&) = delete;
   DictionaryProgram& operator=(const DictionaryProgram&) = delete;
 
-  /// The folder of the running program (ending in a separator), made the current folder;
-  /// a folder that cannot be entered is reported and the program goes on.
-  static std::string SettleProgramDir(const std::string& programFile, MessageBox& messages);
+  /// The folder of the running program `programFile`, ending in a separator; empty when the
+  /// name has no folder.
+  static std::string ProgramDirOf(const std::string& programFile);
+  /// Makes `programDir` the current folder; a folder that cannot be entered is reported and
+  /// the program goes on.
+  static void SettleProgramDir(const std::string& programDir, MessageBox& messages);
 
   /// Loads the installation, entries, options and skins from `programDir` and creates the
   /// windows; false (the reason shown) when the program is to end. `writable` decides whether
   /// the learners' files stay in `programDir` (shared/DataRoot.h).
   bool Start(const std::string& programDir, const WritableProbe& writable = FolderWritable);
+  /// The same with the installation read already (LoadDictionaryInBackground).
+  bool Start(LoadedDictionary loaded);
 
   DictionaryState& State() { return state_; }
   DictionaryWindow& MainWindow() { return *dictionaryWindow_; }

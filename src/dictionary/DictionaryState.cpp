@@ -23,4 +23,14 @@ ConfigError LoadDictionary(const std::string& programDir, DictionaryState& state
   return ConfigError::None;
 }
 
+std::future<LoadedDictionary> LoadDictionaryInBackground(std::string programDir,
+                                                         WritableProbe writable) {
+  return std::async(std::launch::async,
+                    [programDir = std::move(programDir), writable = std::move(writable)] {
+                      LoadedDictionary loaded;
+                      loaded.Error = LoadDictionary(programDir, loaded.State, writable);
+                      return loaded;
+                    });
+}
+
 }  // namespace tess::dictionary

@@ -1,6 +1,7 @@
 #pragma once
 // Everything the dictionary program knows while it runs: its folder and installation, the
 // entries, the search options and the user who uses the learning list.
+#include <future>
 #include <string>
 
 #include "dictionary/DictionaryConfig.h"
@@ -40,5 +41,16 @@ struct DictionaryState {
 /// lists lie beside its users.
 ConfigError LoadDictionary(const std::string& programDir, DictionaryState& state,
                            const WritableProbe& writable = FolderWritable);
+
+/// What LoadDictionary read, for a start that reads on a thread of its own.
+struct LoadedDictionary {
+  DictionaryState State;
+  ConfigError Error = ConfigError::None;
+};
+
+/// LoadDictionary on a thread of its own, so the reading overlaps the start of the window
+/// system. `programDir` must be absolute (or empty): the current folder may change meanwhile.
+std::future<LoadedDictionary> LoadDictionaryInBackground(std::string programDir,
+                                                         WritableProbe writable = FolderWritable);
 
 }  // namespace tess::dictionary

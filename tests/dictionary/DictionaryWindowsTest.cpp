@@ -111,6 +111,19 @@ TEST_F(DictionaryWindowsTest, MissingInstallationFilesEndTheStart) {
   EXPECT_EQ(messages.messages[0], "Brak plików systemowych, proszę powtórzyć instalację programu!");
 }
 
+TEST_F(DictionaryWindowsTest, AStartReadInBackgroundIsTheSameStart) {
+  DictionaryProgram early({messages, pictures, modal, player});
+  ASSERT_TRUE(early.Start(LoadDictionaryInBackground(folder.ProgramDir())));
+  EXPECT_EQ(early.MainWindow().Browser().Count(), 12);
+  EXPECT_EQ(early.State().ProgramDir, folder.ProgramDir());
+
+  DictionaryFolder empty;
+  DictionaryProgram bare({messages, pictures, modal, player});
+  EXPECT_FALSE(bare.Start(LoadDictionaryInBackground(empty.ProgramDir())));
+  EXPECT_EQ(messages.messages,
+            std::vector<std::string>{"Brak plików systemowych, proszę powtórzyć instalację programu!"});
+}
+
 TEST_F(DictionaryWindowsTest, ASearchShowsItsResultUntilAllAreShownAgain) {
   Start();
   SearchFor(QStringLiteral("  house "));
