@@ -71,10 +71,6 @@ CourseProgram::CourseProgram(CourseState& state, CoursePorts ports) : state_(sta
   newUser_->ReloadLanguageMaterial = [this] { return material_->Reload(); };
   login_ = std::make_unique<LoginWindow>(state_, users_, skins_->MyImageList1, ports_.Pictures,
                                          ports_.Modal, *newUser_, *messages_);
-  exitConfirmation_ =
-      std::make_unique<ExitConfirmationWindow>(state_, skins_->MyImageList1, ports_.Pictures);
-  information_ =
-      std::make_unique<InformationWindow>(state_, *skins_, ports_.Pictures, ports_.Modal);
   home_->SetCloseConfirmation([this] { return ConfirmClose(); });
   for (auto* help : {&login_->ShowHelpText, &newUser_->ShowHelpText}) {
     *help = [this](int n) { ShowInformation("HH_" + state_.InterfaceText(n)); };
@@ -83,10 +79,6 @@ CourseProgram::CourseProgram(CourseState& state, CoursePorts ports) : state_(sta
   newUser_->ShowHelpPage = [this](const std::string& page) { ShowHelpPage(page); };
   help_ = std::make_unique<HelpWindow>(state_, skins_->MyImageList1, ports_.Pictures);
   help_->OpenWebPage = [this](const std::string& url) { ports_.Web->OpenUrl(url); };
-  options_ =
-      std::make_unique<OptionsWindow>(state_, *material_, *skins_, ports_.Pictures, *messages_);
-  options_->ShowInformation = [this](const std::string& text) { ShowInformation(text); };
-  options_->ShowHelpPage = [this](const std::string& page) { ShowHelpPage(page); };
   WireMainWindow();
   WireSound();
   WireExercises();
@@ -148,8 +140,6 @@ void CourseProgram::WireMainWindow() {
   HomeWindow& main = *home_;
   main.ShowHelpPage = [this](const std::string& page) { ShowHelpPage(page); };
   main.ShowOptions = [this] { ShowOptions(); };
-  options_->StartAnimation = [this] { home_->StartAnimation(); };
-  options_->StopAnimation = [this] { home_->StopAnimation(); };
   main.OpenSection = [this](int sectionCode, bool video, const std::string& picture) {
     sectionChooser_->SetSection(sectionCode, video, picture);
     CentreOnScreen(*sectionChooser_);
@@ -356,8 +346,9 @@ void CourseProgram::LoadUserResults() {
 
 bool CourseProgram::ConfirmClose() {
   if (state_.RunMode == kRunModeLocal) {
-    CentreOnScreen(*exitConfirmation_);
-    if (ports_.Modal.ShowModal(*exitConfirmation_) != mrYes) return false;
+    ExitConfirmationWindow& dialog = ExitDialog();
+    CentreOnScreen(dialog);
+    if (ports_.Modal.ShowModal(dialog) != mrYes) return false;
   } else if (classroom_) {
     switch (classroom_->AskSessionEnd()) {
       case SessionEnd::BackToProgram:
@@ -385,12 +376,41 @@ void CourseProgram::ShowHelpPage(const std::string& page) {
 }
 
 void CourseProgram::ShowInformation(const std::string& text) {
-  information_->ShowInformation(text);
+  InformationDialog().ShowInformation(text);
 }
 
 void CourseProgram::ShowOptions() {
-  CentreOnScreen(*options_);
-  ports_.Modal.ShowModal(*options_);
+  OptionsWindow& options = OptionsDialog();
+  CentreOnScreen(options);
+  ports_.Modal.ShowModal(options);
+}
+
+// The dialogs below are made when first opened: the start should not wait for them.
+ExitConfirmationWindow& CourseProgram::ExitDialog() {
+  if (!exitConfirmation_) {
+    exitConfirmation_ =
+        std::make_unique<ExitConfirmationWindow>(state_, skins_->MyImageList1, ports_.Pictures);
+  }
+  return *exitConfirmation_;
+}
+
+InformationWindow& CourseProgram::InformationDialog() {
+  if (!information_) {
+    information_ =
+        std::make_unique<InformationWindow>(state_, *skins_, ports_.Pictures, ports_.Modal);
+  }
+  return *information_;
+}
+
+OptionsWindow& CourseProgram::OptionsDialog() {
+  if (options_) return *options_;
+  options_ =
+      std::make_unique<OptionsWindow>(state_, *material_, *skins_, ports_.Pictures, *messages_);
+  options_->ShowInformation = [this](const std::string& text) { ShowInformation(text); };
+  options_->ShowHelpPage = [this](const std::string& page) { ShowHelpPage(page); };
+  options_->StartAnimation = [this] { home_->StartAnimation(); };
+  options_->StopAnimation = [this] { home_->StopAnimation(); };
+  return *options_;
 }
 
 void CourseProgram::ShowMainWindow() {

@@ -121,9 +121,9 @@ class CourseProgram : public StartHost {
   /// The classroom side; null until the first classroom login.
   ClassroomFlow* ClassroomSide() { return classroom_.get(); }
   NewUserWindow& NewUserDialog() { return *newUser_; }
-  ExitConfirmationWindow& ExitDialog() { return *exitConfirmation_; }
-  InformationWindow& InformationDialog() { return *information_; }
-  OptionsWindow& OptionsDialog() { return *options_; }
+  ExitConfirmationWindow& ExitDialog();
+  InformationWindow& InformationDialog();
+  OptionsWindow& OptionsDialog();
   const UserList& Users() const { return users_; }
   const CourseMaterial& Material() const { return courseMaterial_; }
   ResultsStore& Results() { return results_; }
