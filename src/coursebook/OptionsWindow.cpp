@@ -25,20 +25,20 @@ namespace {
 constexpr int kLabelLeft = 68;
 constexpr int kLabelWidth = 300;
 
-QFont LabelFont(int pixels) {
+}  // namespace
+
+QFont OptionsFont(int pixels) {
   QFont font("MS Sans Serif");
   font.setPixelSize(pixels);
   return font;
 }
 
-void Colour(QWidget& widget, const QColor& ink) {
+void SetInk(QWidget& widget, const QColor& ink) {
   QPalette palette = widget.palette();
   palette.setColor(QPalette::WindowText, ink);
   palette.setColor(QPalette::Disabled, QPalette::WindowText, palette::kMuted);
   widget.setPalette(palette);
 }
-
-}  // namespace
 
 OptionCheckBox::OptionCheckBox(QWidget* parent) : QCheckBox(parent) {
   setFixedSize(13, 13);
@@ -73,7 +73,7 @@ void OptionCheckBox::paintEvent(QPaintEvent*) {
 
 LanguageDropDown::LanguageDropDown(QWidget* parent) : QComboBox(parent) {
   setCursor(Qt::PointingHandCursor);
-  setFont(LabelFont(13));
+  setFont(OptionsFont(13));
   // Only the open list is left to the style.
   view()->setStyleSheet(palette::Styled(
       QStringLiteral("QAbstractItemView { background: white; color: {navy}; outline: 0;"
@@ -139,8 +139,8 @@ OptionsWindow::OptionsWindow(CourseState& state, LanguageMaterial& material, Cou
 
   Label7 = new QLabel(this);
   Label7->setObjectName("Label7");
-  Label7->setFont(LabelFont(13));
-  Colour(*Label7, palette::kNavy);
+  Label7->setFont(OptionsFont(13));
+  SetInk(*Label7, palette::kNavy);
   Label7->move(48, 192);
   Label7->setCursor(Qt::PointingHandCursor);
   cb_lang = new LanguageDropDown(this);
@@ -150,15 +150,15 @@ OptionsWindow::OptionsWindow(CourseState& state, LanguageMaterial& material, Cou
 
   Label4 = new QLabel(this);
   Label4->setObjectName("Label4");
-  Label4->setFont(LabelFont(11));
-  Colour(*Label4, palette::kMuted);
+  Label4->setFont(OptionsFont(11));
+  SetInk(*Label4, palette::kMuted);
   Label4->move(324, 212);
   Label4->setCursor(Qt::PointingHandCursor);
 
   lbl_urzadzenia = new HoverLabel(this);
   lbl_urzadzenia->setObjectName("lbl_urzadzenia");
-  lbl_urzadzenia->setFont(LabelFont(11));
-  Colour(*lbl_urzadzenia, palette::kTeal);
+  lbl_urzadzenia->setFont(OptionsFont(11));
+  SetInk(*lbl_urzadzenia, palette::kTeal);
   lbl_urzadzenia->move(48, 212);
   lbl_urzadzenia->setCursor(Qt::PointingHandCursor);
   connect(lbl_urzadzenia, &HoverLabel::Click, this,
@@ -183,8 +183,8 @@ void OptionsWindow::AddRow(OptionBox box, OptionCheckBox*& check, HoverLabel*& l
   keys_->Watch(*check);
   label = new HoverLabel(this);
   label->setObjectName(labelName);
-  label->setFont(LabelFont(13));
-  Colour(*label, palette::kNavy);
+  label->setFont(OptionsFont(13));
+  SetInk(*label, palette::kNavy);
   label->move(kLabelLeft, labelTop);
   label->setCursor(Qt::PointingHandCursor);
   // The box is what the Tab key and screen readers stop at; the label names it.

@@ -22,6 +22,11 @@ class MessageBox;
 class PictureLoader;
 class CourseSkins;
 
+/// The options' pixel font, also of the sound device page.
+QFont OptionsFont(int pixels);
+/// Text in `ink` on the paper, muted while disabled.
+void SetInk(QWidget& widget, const QColor& ink);
+
 /// A 13 x 13 check box drawn in the course's colours; it has no text of its own, its label
 /// stands beside it.
 class OptionCheckBox : public QCheckBox {

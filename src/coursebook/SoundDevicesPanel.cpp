@@ -12,18 +12,10 @@ namespace tess {
 
 namespace {
 
-QFont PanelFont(int pixels) {
-  QFont font("MS Sans Serif");
-  font.setPixelSize(pixels);
-  return font;
-}
-
 QLabel* Caption(QWidget* parent, const QString& text, int top) {
   auto* label = new QLabel(text, parent);
-  label->setFont(PanelFont(13));
-  QPalette palette = label->palette();
-  palette.setColor(QPalette::WindowText, palette::kNavy);
-  label->setPalette(palette);
+  label->setFont(OptionsFont(13));
+  SetInk(*label, palette::kNavy);
   label->move(14, top);
   label->adjustSize();
   return label;
@@ -54,10 +46,8 @@ SoundDevicesPanel::SoundDevicesPanel(QWidget* parent) : QWidget(parent) {
   cb_mikrofon = make("cb_mikrofon", QStringLiteral("Mikrofon:"), 72);
   auto* note = new QLabel(
       QStringLiteral("Urządzenie domyślne zmienia się razem z ustawieniami systemu."), this);
-  note->setFont(PanelFont(11));
-  QPalette muted = note->palette();
-  muted.setColor(QPalette::WindowText, palette::kMuted);
-  note->setPalette(muted);
+  note->setFont(OptionsFont(11));
+  SetInk(*note, palette::kMuted);
   note->setWordWrap(true);
   note->setGeometry(14, 102, 300, 30);
 }
