@@ -1,6 +1,8 @@
 #include <QApplication>
 #include <QFileInfo>
 
+#include "core/Installation.h"
+#include "core/StoredSoundDevices.h"
 #include "dictionary/DictionaryProgram.h"
 #include "dictionary/DictionaryState.h"
 #include "dictionary/DictionaryWindow.h"
@@ -8,6 +10,7 @@
 #include "platform/Fonts.h"
 #include "platform/QtPlatform.h"
 #include "platform/QtWavePlayer.h"
+#include "shared/DataRoot.h"
 #include "platform/SingleInstanceLock.h"
 
 int main(int argc, char* argv[]) {
@@ -35,6 +38,13 @@ int main(int argc, char* argv[]) {
   tess::dictionary::DictionaryProgram program({messages, pictures, modal, player});
   if (!program.Start(loading.get())) return 1;
   program.MainWindow().OnClosed = [] { QApplication::quit(); };
+  // The learner's loudspeakers, as chosen in the course of this installation.
+  program.MainWindow().OnUserLoggedIn = [&program](const std::string& userDir) {
+    const auto& state = program.State();
+    tess::ApplyStoredSoundDevices(
+        userDir, tess::SettingsTagOf(tess::InstalledCourseLanguage(state.ProgramDir,
+                                                                   state.Language())));
+  };
   program.MainWindow().show();
   return QApplication::exec();
 }

@@ -88,10 +88,4 @@ void SoundDevicesPanel::paintEvent(QPaintEvent*) {
   p.drawRoundedRect(QRectF(rect()).adjusted(0.5, 0.5, -0.5, -0.5), 3, 3);
 }
 
-void ApplyStoredSoundDevices(const std::string& userDir, const std::string& settingsTag) {
-  const SoundDeviceChoice choice =
-      ReadSoundDeviceChoice(SoundDeviceFilePath(userDir, settingsTag));
-  SetPreferredAudioDevices(choice.Output, choice.Input);
-}
-
 }  // namespace tess

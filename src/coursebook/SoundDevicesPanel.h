@@ -39,7 +39,4 @@ class SoundDevicesPanel : public QWidget {
   SoundDeviceEntries inputs_;
 };
 
-/// The learner's stored choice put in force for the players and recorders.
-void ApplyStoredSoundDevices(const std::string& userDir, const std::string& settingsTag);
-
 }  // namespace tess

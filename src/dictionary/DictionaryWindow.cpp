@@ -348,7 +348,10 @@ void DictionaryWindow::AddToLearningList() {
     modal_.ShowModal(login_);
     // The learner's own search options are the ones saved at close from now on, so they are
     // the ones shown from now on too.
-    if (!state_.UserDir.empty()) ReadSearchOptions(state_.SearchOptionsPath(), state_.Options);
+    if (!state_.UserDir.empty()) {
+      ReadSearchOptions(state_.SearchOptionsPath(), state_.Options);
+      if (OnUserLoggedIn) OnUserLoggedIn(state_.UserDir);
+    }
   }
   // Without a user the list stays in the data folder (the program's, when writable).
   const std::string folder = state_.UserDir.empty() ? state_.DataFolder() : state_.UserDir;

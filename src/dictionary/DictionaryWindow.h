@@ -48,6 +48,8 @@ class DictionaryWindow : public QWidget {
 
   /// Runs when the window has closed and saved its options: the program ends.
   std::function<void()> OnClosed;
+  /// Runs when a user has logged in for the learning list, with the user's folder.
+  std::function<void(const std::string& userDir)> OnUserLoggedIn;
 
   QLabel* Image2;
   QLabel* Label1;

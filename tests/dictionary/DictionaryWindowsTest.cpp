@@ -113,13 +113,13 @@ TEST_F(DictionaryWindowsTest, MissingInstallationFilesEndTheStart) {
 
 TEST_F(DictionaryWindowsTest, AStartReadInBackgroundIsTheSameStart) {
   DictionaryProgram early({messages, pictures, modal, player});
-  ASSERT_TRUE(early.Start(LoadDictionaryInBackground(folder.ProgramDir())));
+  ASSERT_TRUE(early.Start(LoadDictionaryInBackground(folder.ProgramDir()).get()));
   EXPECT_EQ(early.MainWindow().Browser().Count(), 12);
   EXPECT_EQ(early.State().ProgramDir, folder.ProgramDir());
 
   DictionaryFolder empty;
   DictionaryProgram bare({messages, pictures, modal, player});
-  EXPECT_FALSE(bare.Start(LoadDictionaryInBackground(empty.ProgramDir())));
+  EXPECT_FALSE(bare.Start(LoadDictionaryInBackground(empty.ProgramDir()).get()));
   EXPECT_EQ(messages.messages,
             std::vector<std::string>{"Brak plików systemowych, proszę powtórzyć instalację programu!"});
 }
@@ -254,9 +254,12 @@ TEST_F(DictionaryWindowsTest, FirstLearningListUseCreatesAUserAndItsFile) {
     form.Edit1->setText(QStringLiteral(" Łucja "));
     PressKey(*form.Edit1, Qt::Key_Return);
   };
+  std::vector<std::string> loggedIn;
+  Main().OnUserLoggedIn = [&](const std::string& userDir) { loggedIn.push_back(userDir); };
   PressRow(0);
   player.calls.clear();
   Main().AddToLearningList();
+  EXPECT_EQ(loggedIn, std::vector<std::string>{folder.ProgramDir() + "1\\"});
   EXPECT_EQ(ReadBytes(folder / "usr.t"), "1=\xA3ucja\r\n");
   EXPECT_EQ(program->State().UserName, "\xA3ucja");
   EXPECT_EQ(program->State().UserDir, folder.ProgramDir() + "1\\");
@@ -268,6 +271,7 @@ TEST_F(DictionaryWindowsTest, FirstLearningListUseCreatesAUserAndItsFile) {
   Main().AddToLearningList();
   Main().AddToLearningList();
   EXPECT_EQ(modal.TimesShown("TForm9"), 1);
+  EXPECT_EQ(loggedIn.size(), 1u);
   EXPECT_EQ(ReadBytes(folder / "1/eng_34slow.txt"), kHeader + "12\r\n14\r\n14\r\n");
 
   // The search options follow the user into the folder.
@@ -284,9 +288,12 @@ TEST_F(DictionaryWindowsTest, LoginLeftWithoutAUserWritesIntoTheProgramFolder) {
     EXPECT_FALSE(login.B_OK->isHidden());
     PressKey(*login.ComboBox1, Qt::Key_Escape);
   };
+  bool loggedIn = false;
+  Main().OnUserLoggedIn = [&](const std::string&) { loggedIn = true; };
   PressRow(1);
   Main().AddToLearningList();
   EXPECT_TRUE(program->State().UserDir.empty());
+  EXPECT_FALSE(loggedIn);
   EXPECT_EQ(ReadBytes(folder / "eng_34slow.txt"), kHeader + "13\r\n");
   bool closed = false;
   Main().OnClosed = [&] { closed = true; };
