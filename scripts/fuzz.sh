@@ -174,6 +174,11 @@ PY
   while IFS= read -r file; do
     cp "$file" "$SEEDS_DIR/JpegFuzzer/$(echo "$file" | tr / _)"
   done < <(find "$d" -iname '*.jpg' -size -64k 2>/dev/null)
+  # Only the header of a BMP is read, so the seeds are the first bytes of a few pictures.
+  mkdir -p "$SEEDS_DIR/BmpHeaderFuzzer"
+  while IFS= read -r file; do
+    head -c 256 "$file" > "$SEEDS_DIR/BmpHeaderFuzzer/$(echo "$file" | tr / _)"
+  done < <(find "$d" -iname '*.bmp' 2>/dev/null | head -n 20)
 }
 
 # The files the targets write go to memory where it can be had: the savers flush every file

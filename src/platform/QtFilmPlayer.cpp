@@ -1,12 +1,9 @@
 #include "platform/QtFilmPlayer.h"
 
-#include <QEventLoop>
+#include <QMediaDevices>
 #include <QPainter>
-#include <QTimer>
-#include <QUrl>
 #include <QVBoxLayout>
-#include <QVideoFrame>
-#include <QVideoSink>
+#include <algorithm>
 
 #include "platform/AudioDevices.h"
 #include "shared/Paths.h"
@@ -22,50 +19,50 @@ bool IsWaveName(const std::string& path) {
                                      .compare(QStringLiteral(".wav"), Qt::CaseInsensitive) == 0;
 }
 
+// The sound server's name of the output the learner chose; empty while the system's default
+// is used, so the film follows the server's default as other programs' sound does.
+std::string ChosenOutputName() {
+  const QAudioDevice device = PreferredAudioOutput();
+  if (device.isNull() || device.id() == QMediaDevices::defaultAudioOutput().id()) return {};
+  return device.id().toStdString();
+}
+
 }  // namespace
 
-FilmSurface::FilmSurface(QWidget* parent) : QWidget(parent), sink_(new QVideoSink(this)) {
+FilmSurface::FilmSurface(QWidget* parent) : QWidget(parent) {
   setAttribute(Qt::WA_OpaquePaintEvent);
-  connect(sink_, &QVideoSink::videoFrameChanged, this, [this](const QVideoFrame& frame) {
-    // Converted only when painted: a busy machine paints less often than frames arrive.
-    frame_ = frame;
-    ++frames_;
-    update();
-  });
+}
+
+void FilmSurface::Show(const QImage& frame) {
+  frame_ = frame;
+  ++frames_;
+  update();
 }
 
 void FilmSurface::paintEvent(QPaintEvent*) {
   QPainter p(this);
   p.fillRect(rect(), Qt::black);
-  if (!frame_.isValid()) return;
-  const QImage image = frame_.toImage();
-  if (image.isNull()) return;
-  const QSize size = image.size().scaled(this->size(), Qt::KeepAspectRatio);
+  if (frame_.isNull()) return;
+  const QSize size = frame_.size().scaled(this->size(), Qt::KeepAspectRatio);
   const QRect target(QPoint((width() - size.width()) / 2, (height() - size.height()) / 2), size);
   p.setRenderHint(QPainter::SmoothPixmapTransform);
-  p.drawImage(target, image);
+  p.drawImage(target, frame_);
 }
 
-QtFilmPlayer::QtFilmPlayer(QObject* parent) : QObject(parent) {}
+QtFilmPlayer::QtFilmPlayer(QObject* parent) : QObject(parent) {
+  connect(&film_, &GstFilm::Frame, this, [this](const QImage& frame) {
+    lastFrame_ = frame;
+    if (video_) video_->Show(frame);
+  });
+  connect(&film_, &GstFilm::Ended, this, &QtFilmPlayer::OnEnded);
+  connect(&film_, &GstFilm::Failed, this, &QtFilmPlayer::OnFailed);
+}
 
 QtFilmPlayer::~QtFilmPlayer() {
   commands_.SetHandler(nullptr);
-  if (player_) {
-    player_->disconnect(this);
-    player_->stop();
-  }
+  film_.disconnect(this);
+  film_.Close();
   if (video_) delete video_;
-}
-
-QMediaPlayer& QtFilmPlayer::Player() {
-  if (player_) return *player_;
-  player_ = std::make_unique<QMediaPlayer>();
-  audio_ = std::make_unique<QAudioOutput>();
-  player_->setAudioOutput(audio_.get());
-  connect(player_.get(), &QMediaPlayer::mediaStatusChanged, this, &QtFilmPlayer::OnStatus);
-  connect(player_.get(), &QMediaPlayer::errorOccurred, this, &QtFilmPlayer::OnError);
-  if (video_) player_->setVideoSink(video_->Sink());
-  return *player_;
 }
 
 void QtFilmPlayer::SetDoneHandler(DoneHandler handler) {
@@ -76,51 +73,25 @@ void QtFilmPlayer::SetDoneHandler(DoneHandler handler) {
 void QtFilmPlayer::SetSpeed(double speed) {
   wave_.SetSpeed(speed);
   speed_ = wave_.Speed();
+  if (!waveOpen_ && state_ == PlayerState::Playing) film_.SetRate(speed_);
 }
 
 bool QtFilmPlayer::Open(std::string* error) {
   Close();
-  if (IsWaveName(ResolvePath(fileName_))) {
+  const std::string resolved = ResolvePath(fileName_);
+  if (IsWaveName(resolved)) {
     wave_.SetFileName(fileName_);
     waveOpen_ = wave_.Open(error);
     return waveOpen_;
   }
-  QMediaPlayer& player = Player();
-  // The output made with the player keeps its device; a film opened later goes where the
-  // learner's choice or the system's default is now.
-  audio_->setDevice(PreferredAudioOutput());
-  const std::string resolved = ResolvePath(fileName_);
-  player.setSource(QUrl::fromLocalFile(QString::fromStdString(resolved)));
-
-  QEventLoop loop;
-  QTimer timeout;
-  timeout.setSingleShot(true);
-  connect(&timeout, &QTimer::timeout, &loop, &QEventLoop::quit);
-  const auto settled = [&player] {
-    const QMediaPlayer::MediaStatus status = player.mediaStatus();
-    return player.error() != QMediaPlayer::NoError || status == QMediaPlayer::LoadedMedia ||
-           status == QMediaPlayer::BufferedMedia || status == QMediaPlayer::InvalidMedia ||
-           status == QMediaPlayer::NoMedia;
-  };
-  const auto check = [&] {
-    if (settled()) loop.quit();
-  };
-  connect(&player, &QMediaPlayer::mediaStatusChanged, &loop, check);
-  connect(&player, &QMediaPlayer::errorOccurred, &loop, check);
-  if (!settled()) {
-    timeout.start(kOpenTimeoutMs);
-    loop.exec();
-  }
-
-  const bool loaded = player.error() == QMediaPlayer::NoError &&
-                      (player.mediaStatus() == QMediaPlayer::LoadedMedia ||
-                       player.mediaStatus() == QMediaPlayer::BufferedMedia);
-  if (!loaded) {
-    QString text = player.errorString();
-    if (text.isEmpty())
-      text = QStringLiteral("Nie można otworzyć pliku %1").arg(QString::fromStdString(fileName_));
-    if (error != nullptr) *error = text.toStdString();
-    player.setSource(QUrl());
+  GstFilm::Output output;
+  output.capture = capture_;
+  // Looked up at every film: a device chosen or plugged in since is used from now on.
+  if (!capture_) output.device = ChosenOutputName();
+  std::string text;
+  if (!film_.Open(resolved, output, kOpenTimeoutMs, &text)) {
+    if (text.empty()) text = "Nie można otworzyć pliku " + fileName_;
+    if (error != nullptr) *error = text;
     return false;
   }
   atEnd_ = false;
@@ -135,8 +106,8 @@ void QtFilmPlayer::Close() {
   }
   commands_.End(PlayResult::Aborted);
   if (state_ == PlayerState::NotReady) return;
-  Player().stop();
-  Player().setSource(QUrl());
+  film_.Close();
+  lastFrame_ = QImage();
   atEnd_ = false;
   state_ = PlayerState::NotReady;
 }
@@ -150,18 +121,19 @@ void QtFilmPlayer::Play() {
     return;
   }
   if (state_ == PlayerState::NotReady) return;
-  if (atEnd_) Player().setPosition(0);
-  atEnd_ = false;
   const std::uint64_t number = commands_.Begin();
-  Player().play();
+  if (atEnd_) film_.Seek(0, speed_);
+  atEnd_ = false;
   state_ = PlayerState::Playing;
+  film_.Play(speed_);
+  if (!film_.IsPlayable()) OnFailed();
   if (wait) commands_.WaitFor(number);
 }
 
 void QtFilmPlayer::Pause() {
   if (waveOpen_) return wave_.Pause();
   if (state_ != PlayerState::Playing) return;
-  Player().pause();
+  film_.Pause();
   state_ = PlayerState::Paused;
   commands_.End(PlayResult::Aborted);
 }
@@ -180,7 +152,7 @@ void QtFilmPlayer::Stop() {
   if (waveOpen_) return wave_.Stop();
   if (state_ == PlayerState::NotReady) return;
   // Stopping keeps the position and the picture, as the multimedia control did.
-  if (state_ == PlayerState::Playing) Player().pause();
+  if (state_ == PlayerState::Playing) film_.Pause();
   state_ = PlayerState::Stopped;
   commands_.End(PlayResult::Aborted);
 }
@@ -188,9 +160,8 @@ void QtFilmPlayer::Stop() {
 void QtFilmPlayer::Seek(std::int64_t ms) {
   if (waveOpen_) return wave_.Seek(ms);
   if (state_ == PlayerState::NotReady) return;
-  if (state_ == PlayerState::Playing) Player().pause();
   commands_.End(PlayResult::Aborted);
-  Player().setPosition(std::max<std::int64_t>(0, std::min(ms, LengthMs())));
+  film_.Seek(std::max<std::int64_t>(0, std::min(ms, LengthMs())), speed_);
   atEnd_ = false;
   state_ = PlayerState::Stopped;
 }
@@ -201,18 +172,17 @@ std::int64_t QtFilmPlayer::PositionMs() const {
   if (waveOpen_) return wave_.PositionMs();
   if (state_ == PlayerState::NotReady) return 0;
   if (atEnd_) return LengthMs();
-  return std::min<std::int64_t>(player_ ? player_->position() : 0, LengthMs());
+  return std::min(film_.PositionMs(), LengthMs());
 }
 
 std::int64_t QtFilmPlayer::LengthMs() const {
   if (waveOpen_) return wave_.LengthMs();
   if (state_ == PlayerState::NotReady) return 0;
-  return player_ ? player_->duration() : 0;
+  return film_.DurationMs();
 }
 
 void QtFilmPlayer::SetDisplay(QWidget* panel) {
   if (panel == nullptr) {
-    if (player_) player_->setVideoSink(nullptr);
     if (video_) video_->deleteLater();
     video_ = nullptr;
     return;
@@ -227,19 +197,20 @@ void QtFilmPlayer::SetDisplay(QWidget* panel) {
   video_ = new FilmSurface(panel);
   panel->layout()->addWidget(video_);
   video_->show();
-  if (player_) player_->setVideoSink(video_->Sink());
+  if (state_ != PlayerState::NotReady && !lastFrame_.isNull()) video_->Show(lastFrame_);
 }
 
-void QtFilmPlayer::OnStatus(QMediaPlayer::MediaStatus status) {
-  if (status != QMediaPlayer::EndOfMedia || state_ != PlayerState::Playing) return;
+void QtFilmPlayer::OnEnded() {
+  if (state_ != PlayerState::Playing) return;
+  film_.Pause();
   atEnd_ = true;
   state_ = PlayerState::Stopped;
   commands_.End(PlayResult::Successful);
 }
 
-void QtFilmPlayer::OnError(QMediaPlayer::Error, const QString&) {
+void QtFilmPlayer::OnFailed() {
   if (state_ != PlayerState::Playing) return;
-  Player().pause();
+  film_.Pause();
   state_ = PlayerState::Stopped;
   commands_.End(PlayResult::Failed);
 }

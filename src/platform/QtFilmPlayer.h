@@ -1,32 +1,26 @@
 #pragma once
-// The media window's player: films (MPG, AVI) through Qt Multimedia's GStreamer backend,
-// drawn on a surface that fills the panel it is given, and recordings (WAV) through the wave
-// player, whose slower pace keeps the pitch. The backend is loaded when the player is first
-// used, not when it is made.
-#include <QAudioOutput>
-#include <QMediaPlayer>
+// The media window's player: films (MPG, AVI) through GStreamer, drawn on a surface that
+// fills the panel it is given, and recordings (WAV) through the wave player. Both keep the
+// pitch when slowed. GStreamer starts at the first film, not when the player is made.
+#include <QImage>
 #include <QObject>
 #include <QPointer>
-#include <QVideoFrame>
 #include <QWidget>
-#include <memory>
 
+#include "platform/GstFilm.h"
 #include "platform/MediaPlayer.h"
 #include "platform/QtPlayCommands.h"
 #include "platform/QtWavePlayer.h"
 
-class QVideoSink;
-
 namespace tess {
 
-/// The film's picture, painted from the frames of a video sink and kept in proportion on a
-/// black ground. Painting in software works on every display, also without OpenGL (where
-/// QVideoWidget shows nothing).
+/// The film's picture, kept in proportion on a black ground. Painting in software works on
+/// every display, also without OpenGL.
 class FilmSurface : public QWidget {
   Q_OBJECT
  public:
   explicit FilmSurface(QWidget* parent);
-  QVideoSink* Sink() const { return sink_; }
+  void Show(const QImage& frame);
   /// Frames shown so far.
   int Frames() const { return frames_; }
 
@@ -34,8 +28,7 @@ class FilmSurface : public QWidget {
   void paintEvent(QPaintEvent* event) override;
 
  private:
-  QVideoSink* sink_;
-  QVideoFrame frame_;
+  QImage frame_;
   int frames_ = 0;
 };
 
@@ -61,27 +54,27 @@ class QtFilmPlayer : public QObject, public FilmPlayer {
   std::int64_t LengthMs() const override;
   void SetDoneHandler(DoneHandler handler) override;
   void SetDisplay(QWidget* panel) override;
-  /// For recordings only. Films play as recorded: Qt 6.4's backend slows their sound by
-  /// lowering its pitch (and cuts it short for MPEG), and it lets no pitch keeping element in.
   void SetSpeed(double speed) override;
   double Speed() const override { return speed_; }
   /// The surface the film is drawn on, while a display is set.
   FilmSurface* Surface() const { return video_; }
+  /// For tests: films opened from now on play their sound into a buffer, not to a device.
+  void CaptureFilmSound(bool capture) { capture_ = capture; }
+  /// The sound of the open film so far, while capturing.
+  GstFilm::Sound CapturedFilmSound() const { return film_.CapturedSound(); }
 
  private:
-  void OnStatus(QMediaPlayer::MediaStatus status);
-  void OnError(QMediaPlayer::Error error, const QString& text);
+  void OnEnded();
+  void OnFailed();
 
   std::string fileName_;
   bool wait_ = false;
   bool atEnd_ = false;
   PlayerState state_ = PlayerState::NotReady;
-  // Made at the first use: the multimedia backend and the sound server connection cost time
-  // the program's start should not wait for.
-  QMediaPlayer& Player();
-  std::unique_ptr<QMediaPlayer> player_;
-  std::unique_ptr<QAudioOutput> audio_;
+  bool capture_ = false;
+  GstFilm film_;
   QPointer<FilmSurface> video_;
+  QImage lastFrame_;  // shown at once on a surface made while the film stands still
   QtPlayCommands commands_;
   double speed_ = 1.0;
   QtWavePlayer wave_;

@@ -13,6 +13,7 @@
 #include <QTimer>
 #include <QUrl>
 
+#include "platform/BmpHeader.h"
 #include "platform/JpegReader.h"
 #include "shared/DateTime.h"
 #include "shared/Paths.h"
@@ -103,7 +104,13 @@ QImage ReadPicture(const std::string& resolved) {
   buffer.setData(bytes);
   buffer.open(QIODevice::ReadOnly);
   QImageReader reader(&buffer);
-  reader.setDecideFormatFromContent(true);
+  if (IsBmpData(data, size)) {
+    // Qt reads BMP itself; naming the format spares probing the file with every plugin.
+    reader.setFormat("bmp");
+    reader.setAutoDetectImageFormat(false);
+  } else {
+    reader.setDecideFormatFromContent(true);
+  }
   const QSize dimensions = reader.size();
   if (dimensions.isValid() &&
       static_cast<std::int64_t>(dimensions.width()) * dimensions.height() > kMaxPicturePixels) {
@@ -118,9 +125,9 @@ QSize HeaderSize(const std::string& resolved) {
   if (!file.open(QIODevice::ReadOnly)) return QSize();
   const qint64 length = file.size();
   if (const uchar* mapped = length > 0 ? file.map(0, length) : nullptr) {
-    if (IsJpegData(mapped, static_cast<std::size_t>(length))) {
-      return JpegSize(mapped, static_cast<std::size_t>(length));
-    }
+    const auto bytes = static_cast<std::size_t>(length);
+    if (IsJpegData(mapped, bytes)) return JpegSize(mapped, bytes);
+    if (IsBmpData(mapped, bytes)) return BmpSize(mapped, bytes);
   }
   QImageReader reader(&file);
   reader.setDecideFormatFromContent(true);

@@ -2,12 +2,15 @@
 
 #include <QDir>
 #include <QFile>
+#include <QBuffer>
 #include <QImage>
+#include <QImageReader>
 #include <QTemporaryDir>
 #include <string>
 #include <vector>
 
 #include "JpegFixtures.h"
+#include "platform/BmpHeader.h"
 #include "platform/QtPlatform.h"
 
 namespace tess {
@@ -59,6 +62,77 @@ TEST_F(PictureLoaderTest, UnreadableGivesNullImage) {
   EXPECT_TRUE(loader_.Load(CoursePath("\\gfx_r\\missing.bmp")).isNull());
   EXPECT_TRUE(loader_.Load(CoursePath("\\gfx_r\\notes.bmp")).isNull());
   EXPECT_TRUE(loader_.Load(CoursePath("\\gfx_r")).isNull());
+}
+
+QByteArray BmpBytes(const QImage& image) {
+  QByteArray bytes;
+  QBuffer buffer(&bytes);
+  buffer.open(QIODevice::WriteOnly);
+  image.save(&buffer, "BMP");
+  return bytes;
+}
+
+void PutLittle32(QByteArray& bytes, int at, std::int32_t value) {
+  for (int k = 0; k < 4; ++k) bytes[at + k] = static_cast<char>((value >> (8 * k)) & 0xFF);
+}
+
+// An OS/2 1.x file: a 12-byte header of 16-bit sizes, then 24-bit rows padded to 4 bytes.
+QByteArray CoreHeaderBmp(int width, int height) {
+  const int row = (width * 3 + 3) / 4 * 4;
+  QByteArray bytes(26 + row * height, '\0');
+  bytes[0] = 'B';
+  bytes[1] = 'M';
+  PutLittle32(bytes, 2, static_cast<std::int32_t>(bytes.size()));
+  PutLittle32(bytes, 10, 26);
+  PutLittle32(bytes, 14, 12);
+  bytes[18] = static_cast<char>(width);
+  bytes[20] = static_cast<char>(height);
+  bytes[22] = 1;   // planes
+  bytes[24] = 24;  // bits per pixel
+  return bytes;
+}
+
+// The header read alone gives what Qt's own reader gives for every picture Qt can read, and
+// nothing for a header Qt could not size either.
+TEST(BmpHeaderTest, SizeIsTheOneQtReads) {
+  QImage rgb(5, 3, QImage::Format_RGB32);
+  rgb.fill(Qt::red);
+  QByteArray topDown = BmpBytes(rgb);
+  PutLittle32(topDown, 22, -3);
+  QByteArray zeroWidth = BmpBytes(rgb);
+  PutLittle32(zeroWidth, 18, 0);
+  QByteArray unknownHeader = BmpBytes(rgb);
+  PutLittle32(unknownHeader, 14, 99);
+  const struct {
+    const char* name;
+    QByteArray bytes;
+    QSize size;
+  } cases[] = {
+      {"32-bit", BmpBytes(rgb), QSize(5, 3)},
+      {"24-bit", BmpBytes(QImage(640, 480, QImage::Format_RGB888)), QSize(640, 480)},
+      {"top-down", topDown, QSize(5, 3)},
+      {"OS/2 header", CoreHeaderBmp(2, 2), QSize(2, 2)},
+      {"cut in the header", BmpBytes(rgb).left(20), QSize()},
+      {"unknown header", unknownHeader, QSize()},
+      {"no width", zeroWidth, QSize()},
+      {"not a BMP", QByteArray("GIF89a"), QSize()},
+  };
+  for (const auto& c : cases) {
+    const auto* data = reinterpret_cast<const unsigned char*>(c.bytes.constData());
+    const auto length = static_cast<std::size_t>(c.bytes.size());
+    EXPECT_EQ(BmpSize(data, length), c.size) << c.name;
+    if (!c.size.isValid()) continue;
+    QBuffer buffer;
+    buffer.setData(c.bytes);
+    buffer.open(QIODevice::ReadOnly);
+    EXPECT_EQ(QImageReader(&buffer, "bmp").read().size(), c.size) << c.name;
+  }
+}
+
+TEST_F(PictureLoaderTest, SizeOfReadsTheHeaderOnly) {
+  EXPECT_EQ(loader_.SizeOf(CoursePath("\\gfx_r\\OK2.bmp")), QSize(5, 3));
+  EXPECT_EQ(loader_.SizeOf(CoursePath("\\gfx_r\\photo.bmp")), QSize(9, 7));
+  EXPECT_FALSE(loader_.SizeOf(CoursePath("\\gfx_r\\notes.bmp")).isValid());
 }
 
 // The file a screen's density picks: "name@2x.ext" beside "name.ext" on a ratio of 2 or more,
