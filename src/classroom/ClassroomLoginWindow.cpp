@@ -7,6 +7,7 @@
 #include "platform/MessageBox.h"
 #include "platform/ModalShower.h"
 #include "shared/CodePage.h"
+#include "widgets/ControlNames.h"
 #include "widgets/Palette.h"
 
 namespace tess {
@@ -50,11 +51,15 @@ ClassroomLoginWindow::ClassroomLoginWindow(CourseState& state, SkinStrips& skins
   edit_password = MakeField(*this, "edit_password", kPasswordTop, true);
   keys_->Watch(*edit_user);
   keys_->Watch(*edit_password);
+  NameByLabel(*edit_user, *Label1);
+  NameByLabel(*edit_password, *Label2);
 
   btn_anuluj = SkinnedButton(this, "btn_anuluj", skins, SkinIndex(CourseSkin::Close), 360, 2);
   btn_anuluj->setToolTip(QStringLiteral("Koniec"));
   btn_ok = SkinnedButton(this, "btn_ok", skins, SkinIndex(CourseSkin::ChoiceOk), 300, 124);
   img_pomoc = SkinnedButton(this, "img_pomoc", skins, SkinIndex(CourseSkin::Help), 16, 126);
+  NameControl(*btn_ok, names::kOk, state.InterfaceLanguage);
+  NameControl(*img_pomoc, names::kHelp, state.InterfaceLanguage);
   img_zmienhaslo = MakeLink(*this, "img_zmienhaslo", QStringLiteral("Zmień hasło"), 52);
   img_lokalna = MakeLink(*this, "img_lokalna", QStringLiteral("Praca lokalna"), 150);
 

@@ -61,4 +61,11 @@ QLineEdit* MakeField(QWidget& window, const char* name, int top, bool hidden) {
   return field;
 }
 
+void NameByLabel(QWidget& control, QLabel& label) {
+  QString caption = label.text().trimmed();
+  if (caption.endsWith(':')) caption.chop(1);
+  control.setAccessibleName(caption);
+  label.setBuddy(&control);
+}
+
 }  // namespace tess

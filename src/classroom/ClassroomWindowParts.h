@@ -24,5 +24,7 @@ void ShowClassroomBackground(QLabel& background, PictureLoader& pictures, const 
 QLabel* MakeFieldLabel(QWidget& window, const QString& text, int top);
 /// A field on its panel; `hidden` shows "*" for every character.
 QLineEdit* MakeField(QWidget& window, const char* name, int top, bool hidden);
+/// The label's caption, without its colon, names the control for screen readers.
+void NameByLabel(QWidget& control, QLabel& label);
 
 }  // namespace tess

@@ -7,6 +7,7 @@
 #include "platform/MessageBox.h"
 #include "platform/ModalShower.h"
 #include "shared/CodePage.h"
+#include "widgets/ControlNames.h"
 
 namespace tess {
 namespace {
@@ -27,16 +28,22 @@ PasswordChangeWindow::PasswordChangeWindow(CourseState& state, SkinStrips& skins
   Image1 = MakeClassroomBackground(*this, QSize(373, 191));
   const QString labels[] = {QStringLiteral("Użytkownik:"), QStringLiteral("Stare hasło:"),
                             QStringLiteral("Nowe hasło:"), QStringLiteral("Potwierdź nowe hasło:")};
-  for (int row = 0; row < 4; ++row) MakeFieldLabel(*this, labels[row], kRowTops[row]);
+  QLabel* captions[4] = {};
+  for (int row = 0; row < 4; ++row)
+    captions[row] = MakeFieldLabel(*this, labels[row], kRowTops[row]);
   edit_user = MakeField(*this, "edit_user", kRowTops[0], false);
   edit_password = MakeField(*this, "edit_password", kRowTops[1], true);
   edit_new_password1 = MakeField(*this, "edit_new_password1", kRowTops[2], true);
   edit_new_password2 = MakeField(*this, "edit_new_password2", kRowTops[3], true);
+  int row = 0;
   for (QLineEdit* field : {edit_user, edit_password, edit_new_password1, edit_new_password2}) {
     keys_->Watch(*field);
+    NameByLabel(*field, *captions[row++]);
   }
   button2 = SkinnedButton(this, "button2", skins, SkinIndex(CourseSkin::Close), 346, 2);
   button1 = SkinnedButton(this, "button1", skins, SkinIndex(CourseSkin::ChoiceOk), 286, 152);
+  NameControl(*button1, names::kOk, state.InterfaceLanguage);
+  NameControl(*button2, names::kClose, state.InterfaceLanguage);
   connect(button1, &SkinButton::Click, this, &PasswordChangeWindow::button1Click);
   connect(button2, &SkinButton::Click, this, &PasswordChangeWindow::button2Click);
 }

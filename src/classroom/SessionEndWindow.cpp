@@ -6,6 +6,7 @@
 #include "platform/Fonts.h"
 #include "platform/ModalShower.h"
 #include "shared/CodePage.h"
+#include "widgets/ControlNames.h"
 #include "widgets/Palette.h"
 
 namespace tess {
@@ -23,9 +24,11 @@ SessionEndWindow::SessionEndWindow(CourseState& state, SkinStrips& skins, Pictur
   ComboBox1->setGeometry(16, 74, 260, 26);
   ComboBox1->setFont(PointFont("Arial", 10));
   keys_->Watch(*ComboBox1);
+  NameByLabel(*ComboBox1, *Label1);
   B_Zamknij = SkinnedButton(this, "B_Zamknij", skins, SkinIndex(CourseSkin::Close), 360, 2);
   B_Zamknij->setToolTip(QStringLiteral("Koniec"));
   B_OK = SkinnedButton(this, "B_OK", skins, SkinIndex(CourseSkin::ChoiceOk), 300, 70);
+  NameControl(*B_OK, names::kOk, state.InterfaceLanguage);
   connect(B_OK, &SkinButton::Click, this, &SessionEndWindow::B_OKClick);
   connect(B_Zamknij, &SkinButton::Click, this, &SessionEndWindow::B_ZamknijClick);
 }

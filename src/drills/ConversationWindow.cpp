@@ -165,6 +165,12 @@ ConversationWindow::ConversationWindow(ConversationServices services, QWidget* p
   PaintBox1->setMouseTracking(true);
   PaintBox1->Paint = [this](QPainter& painter) { PaintText(painter); };
   PaintBox1->MouseDown = [this](QPoint at) { TextDown(at); };
+  ExposeRows(*PaintBox1, RowsOf([this] { return PhraseRows(); },
+                                [this](int row) {
+                                  // A press plays the phrase, as a click on it does.
+                                  const QRect hit = PhraseRows()[static_cast<size_t>(row)].Bounds;
+                                  if (hit.isValid()) TextDown(hit.center());
+                                }));
   PaintBox1->MouseMove = [this](QPoint at) { TextMove(at); };
   // The right button loops a phrase.
   PaintBox1->installEventFilter(this);
@@ -237,12 +243,15 @@ ConversationWindow::ConversationWindow(ConversationServices services, QWidget* p
     record->setCursor(Qt::PointingHandCursor);
     record->Pressed = [this, k] { NagDown(k); };
     record->Released = [this, k] { NagUp(k); };
+    // Held down while recording: a button without a press; its hint names it.
+    ExposeButton(*record);
     record->hide();
     Nag[static_cast<size_t>(k - 1)] = record;
     auto* own = new PressLabel(this);
     own->setObjectName(QStringLiteral("Lek_%1").arg(k));
     own->setCursor(Qt::PointingHandCursor);
     own->Pressed = [this, k] { LekDown(k); };
+    ExposeButton(*own, [this, k] { LekDown(k); });
     own->hide();
     Lek[static_cast<size_t>(k - 1)] = own;
   }
@@ -260,6 +269,7 @@ ConversationWindow::ConversationWindow(ConversationServices services, QWidget* p
   }
   drag_->Lifted = [this](int label) { session_.LiftLabel(label); };
   drag_->Dropped = [this](int label, Point at) { LabelDropped(label, at); };
+  drag_->Places = [this](int) { return KeyPlaces(); };
 
   keys_ = new WindowKeys(*this, [this](int key) { return KeyPressed(key); });
 }
@@ -486,6 +496,30 @@ void ConversationWindow::PaintText(QPainter& painter) {
     PaintLoopSign(painter, QRect(left, scroll.AreaY(hit.Bottom) - kLoopSignSize - 2, kLoopSignSize,
                                  kLoopSignSize));
   }
+  RowsChanged(*PaintBox1);
+}
+
+std::vector<PaintedRow> ConversationWindow::PhraseRows() const {
+  const ConversationPicture& picture = session_.Picture();
+  const ConversationScroll& scroll = session_.Scroll();
+  std::vector<PaintedRow> rows;
+  for (int k = 1; k <= static_cast<int>(picture.Phrases.size()); ++k) {
+    const LaidPhrase& phrase = picture.Phrases[static_cast<size_t>(k - 1)];
+    QString text;
+    for (const PhraseRun& run : picture.Runs) {
+      if (run.Phrase == k) text += ForeignText(services_.State, run.Text) + ' ';
+    }
+    PaintedRow row{RowRole::ListItem, text.simplified()};
+    // Only a phrase in sight can be clicked.
+    const int top = scroll.AreaY(phrase.Hit.Top);
+    if (phrase.HasHit && top >= 0 && top < PaintBox1->height()) {
+      row.Bounds = QRect(QPoint(phrase.Hit.Left, top),
+                         QPoint(phrase.Hit.Right, scroll.AreaY(phrase.Hit.Bottom)));
+    }
+    row.Selected = session_.Highlighted(k);
+    if (!row.Text.isEmpty()) rows.push_back(std::move(row));
+  }
+  return rows;
 }
 
 void ConversationWindow::TextDown(QPoint at) {
@@ -739,6 +773,20 @@ void ConversationWindow::LabelDropped(int label, Point windowPoint) {
   ApplyControls();
   RefreshText();
   PlayCues(drop.Cues);
+}
+
+std::vector<KeyPlace> ConversationWindow::KeyPlaces() const {
+  std::vector<KeyPlace> places;
+  const ConversationGaps& gaps = session_.Gaps();
+  for (int i = 1; i <= gaps.Count(); ++i) {
+    const Gap& gap = gaps.At(i);
+    if (gap.Filled || gap.Area.Right < gap.Area.Left) continue;
+    const int y = session_.Scroll().AreaY((gap.Area.Top + gap.Area.Bottom) / 2);
+    if (y < 0 || y >= PaintBox1->height()) continue;
+    places.push_back({{PaintBox1->x() + (gap.Area.Left + gap.Area.Right) / 2, PaintBox1->y() + y},
+                      QStringLiteral("luka %1").arg(i)});
+  }
+  return places;
 }
 
 void ConversationWindow::RecordMode(const ModeAttempt& attempt) {

@@ -11,11 +11,13 @@
 #include <functional>
 #include <optional>
 #include <string>
+#include <vector>
 
 #include "core/ConversationTable.h"
 #include "drills/ConversationSession.h"
 #include "exercises/DragDrop.h"
 #include "platform/QtTextMeasurer.h"
+#include "widgets/Accessibility.h"
 #include "widgets/HoverLabel.h"
 #include "widgets/WordPick.h"
 
@@ -24,6 +26,7 @@ namespace tess {
 struct CourseState;
 class Clock;
 class DragLabels;
+struct KeyPlace;
 class MediaButton;
 class MessageBox;
 class PaintBox;
@@ -145,6 +148,10 @@ class ConversationWindow : public QWidget {
   /// The word drawn under a double-click goes to LookUpWord.
   void LookUpAt(QPoint at);
   void LabelDropped(int label, Point windowPoint);
+  /// The open gaps in sight, where a word can be put by keys.
+  std::vector<KeyPlace> KeyPlaces() const;
+  /// What screen readers are told of the phrases, as they are painted now.
+  std::vector<PaintedRow> PhraseRows() const;
 
   /// Runs a chain from `step` until it waits for the end of a sound or ends. A step made while
   /// a chain waits is taken over by that wait loop, so chains never nest.

@@ -183,6 +183,9 @@ SentencesWindow::SentencesWindow(SentencesServices services, QWidget* parent)
   pb_tresc->Paint = [this](QPainter& painter) { PaintPuzzle(painter); };
   pb_tresc->MouseDown = [this](QPoint at) { AreaDown(at); };
   pb_tresc->MouseMove = [this](QPoint at) { AreaMove(at); };
+  pb_tresc->setFocusPolicy(Qt::TabFocus);
+  pb_tresc->installEventFilter(this);
+  ExposeRows(*pb_tresc, RowsOf([this] { return PuzzleRows(); }));
 
   Memo2 = new QLineEdit(this);
   Memo2->setObjectName("Memo2");
@@ -285,6 +288,8 @@ SentencesWindow::SentencesWindow(SentencesServices services, QWidget* parent)
   K_Nagraj->Released = [this](Qt::MouseButton button, QPoint) {
     K_NagrajUp(button == Qt::LeftButton);
   };
+  // Held down while recording: a button without a press; its hint names it.
+  ExposeButton(*K_Nagraj);
   K_Nagraj->Entered = [this] { K_Nagraj->setPixmap(recordHover_); };
   K_Nagraj->Left = [this] { K_Nagraj->setPixmap(recordNormal_); };
 
@@ -491,6 +496,21 @@ void SentencesWindow::PaintPuzzle(QPainter& painter) {
     painter.drawText(box.Left, box.Top + ascent,
                      ForeignText(services_.State, puzzle.Word(i) + "  "));
   }
+  RowsChanged(*pb_tresc);
+}
+
+std::vector<PaintedRow> SentencesWindow::PuzzleRows() const {
+  std::vector<PaintedRow> rows;
+  if (drill_.Mode() != sentence_mode::kPuzzle || !drill_.HasSentence()) return rows;
+  const SentencePuzzle& puzzle = drill_.Puzzle();
+  const int count = std::min(puzzle.Count(), static_cast<int>(puzzle.Boxes().size()));
+  for (int i = 1; i <= count; ++i) {
+    const WordBox& box = puzzle.Box(i);
+    // The picked word is the selected one.
+    rows.push_back({RowRole::ListItem, ForeignText(services_.State, puzzle.Word(i)),
+                    QRect(box.Left, box.Top, box.Width, box.Height), false, i == selectedWord_});
+  }
+  return rows;
 }
 
 void SentencesWindow::HideMarks() {
@@ -588,6 +608,115 @@ void SentencesWindow::MoveWordTo(QPoint areaPoint) {
   framedWord_ = 0;
   HideMarks();
   RefreshPuzzle();
+}
+
+void SentencesWindow::FrameKeyWord() {
+  const SentencePuzzle& puzzle = drill_.Puzzle();
+  const int count = std::min(puzzle.Count(), static_cast<int>(puzzle.Boxes().size()));
+  if (keyWord_ < 1 || keyWord_ > count || !puzzle.Pickable(keyWord_)) {
+    keyWord_ = 0;
+    for (int n = 1; n <= count && keyWord_ == 0; ++n) {
+      if (puzzle.Pickable(n)) keyWord_ = n;
+    }
+  }
+  if (keyWord_ == 0) return;
+  const WordBox& box = puzzle.Box(keyWord_);
+  framedWord_ = keyWord_;
+  Shape2->setGeometry(pb_tresc->x() + box.Left - 3, pb_tresc->y() + box.Top, box.Width + 5,
+                      box.Height + 2);
+  Shape2->show();
+  Shape2->raise();
+}
+
+bool SentencesWindow::PuzzleKey(const QKeyEvent& key) {
+  if (drill_.Mode() != sentence_mode::kPuzzle || lbl_odp->isVisible() || dragging_) return false;
+  if (key.modifiers() & (Qt::ControlModifier | Qt::AltModifier)) return false;
+  const SentencePuzzle& puzzle = drill_.Puzzle();
+  const int count = std::min(puzzle.Count(), static_cast<int>(puzzle.Boxes().size()));
+  if (count == 0) return false;
+  if (keyDrag_.Carried() != 0 && selectedWord_ != keyDrag_.Carried()) {
+    // The mouse dropped or moved the pick meanwhile.
+    keyDrag_.Press(keyBoard_, keyDrag_.Carried(), DragKey::Cancel, 0);
+  }
+  const bool carrying = keyDrag_.Carried() != 0;
+  std::optional<DragKey> drag;
+  switch (key.key()) {
+    case Qt::Key_Space:
+      drag = DragKey::Take;
+      break;
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+      // Otherwise Enter stays the window's check.
+      if (carrying) drag = DragKey::Take;
+      break;
+    case Qt::Key_Right:
+    case Qt::Key_Down:
+      drag = DragKey::Next;
+      break;
+    case Qt::Key_Left:
+    case Qt::Key_Up:
+      drag = DragKey::Previous;
+      break;
+    case Qt::Key_Escape:
+      if (carrying) drag = DragKey::Cancel;
+      break;
+    default:
+      break;
+  }
+  if (!drag) return false;
+  if (!carrying && *drag != DragKey::Take) {
+    // From word to word; the blank slot is passed over.
+    const int step = *drag == DragKey::Next ? 1 : -1;
+    int n = keyWord_;
+    for (int tries = 0; tries < count; ++tries) {
+      n = n + step < 1 ? count : (n + step > count ? 1 : n + step);
+      if (puzzle.Pickable(n)) break;
+    }
+    keyWord_ = n;
+    FrameKeyWord();
+    return true;
+  }
+  if (!carrying) {
+    FrameKeyWord();
+    if (keyWord_ == 0) return true;
+    keyBoard_.Reset(count);
+  }
+  const int picked = carrying ? keyDrag_.Carried() : keyWord_;
+  const KeyDragStep step = keyDrag_.Press(keyBoard_, picked, *drag, count, picked - 1);
+  const auto markBefore = [this, &puzzle](int n) {
+    const WordBox& box = puzzle.Box(n);
+    MarkBefore({box.Left + box.Width / 2, box.Top + box.Height / 2});
+  };
+  switch (step.What) {
+    case KeyDragStep::Kind::Lifted:
+      // Picked as a click on the framed word picks it.
+      drill_.Touch();
+      Shape2->hide();
+      selectedWord_ = picked;
+      pb_tresc->update();
+      markBefore(step.Place + 1);
+      break;
+    case KeyDragStep::Kind::Aimed:
+      markBefore(step.Place + 1);
+      break;
+    case KeyDragStep::Kind::Put: {
+      const int target = step.Place + 1;
+      const WordBox& box = puzzle.Box(target);
+      MoveWordTo({box.Left + box.Width / 2, box.Top + box.Height / 2});
+      // The keys stay on the word moved, wherever it went.
+      const bool stays = target == picked || target == picked + 1;
+      keyWord_ = stays ? picked : (picked < target ? target - 1 : target);
+      FrameKeyWord();
+      break;
+    }
+    case KeyDragStep::Kind::Cancelled:
+      DropPick();
+      FrameKeyWord();
+      break;
+    case KeyDragStep::Kind::None:
+      break;
+  }
+  return true;
 }
 
 void SentencesWindow::DropPick() {
@@ -807,6 +936,21 @@ bool SentencesWindow::eventFilter(QObject* watched, QEvent* event) {
       DragReleased(at);
     }
     return true;
+  }
+  if (watched == pb_tresc) {
+    if (event->type() == QEvent::KeyPress && PuzzleKey(*static_cast<QKeyEvent*>(event))) {
+      return true;
+    }
+    if (event->type() == QEvent::FocusIn && keyWord_ == 0) {
+      const auto reason = static_cast<QFocusEvent*>(event)->reason();
+      if (reason == Qt::TabFocusReason || reason == Qt::BacktabFocusReason) FrameKeyWord();
+    }
+    // A word carried by keys goes back when the focus leaves.
+    if (event->type() == QEvent::FocusOut && keyDrag_.Carried() != 0) {
+      keyDrag_.Press(keyBoard_, keyDrag_.Carried(), DragKey::Cancel, 0);
+      DropPick();
+    }
+    return QWidget::eventFilter(watched, event);
   }
   if (watched == Memo2 && event->type() == QEvent::KeyPress) {
     auto* key = static_cast<QKeyEvent*>(event);

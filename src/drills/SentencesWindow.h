@@ -10,13 +10,17 @@
 #include <array>
 #include <functional>
 #include <string>
+#include <vector>
 
 #include "drills/ResultFigures.h"
 #include "drills/SentenceDrill.h"
+#include "exercises/DragDrop.h"
 #include "platform/QtTextMeasurer.h"
+#include "widgets/Accessibility.h"
 #include "widgets/HoverLabel.h"
 #include "widgets/WordPick.h"
 
+class QKeyEvent;
 class QLineEdit;
 class QTimer;
 
@@ -155,6 +159,8 @@ class SentencesWindow : public QWidget {
   void SetInfo(int text, bool red);
   void RefreshPuzzle();
   void PaintPuzzle(QPainter& painter);
+  /// What screen readers are told of the puzzle's words, in their order now.
+  std::vector<PaintedRow> PuzzleRows() const;
   void AreaMove(QPoint at);
   void AreaDown(QPoint at);
   void FramePressed(Qt::MouseButton button, QPoint windowPoint);
@@ -165,6 +171,12 @@ class SentencesWindow : public QWidget {
   void MarkBefore(QPoint areaPoint);
   void MoveWordTo(QPoint areaPoint);
   void DropPick();
+  /// The puzzle by keys: the arrows go from word to word, Space picks the framed word up, the
+  /// arrows then choose the word it goes before and Enter puts it there, as a click there
+  /// would; Escape puts it back. True when the key was used.
+  bool PuzzleKey(const QKeyEvent& key);
+  /// Frames the word the keys are on, as the pointer over it does.
+  void FrameKeyWord();
   void HideMarks();
   void MoveOn();
   void RecordMode(const std::optional<SentenceResult>& result);
@@ -190,6 +202,9 @@ class SentencesWindow : public QWidget {
   int backgroundNumber_ = 1;
   int selectedWord_ = 0;
   int framedWord_ = 0;
+  int keyWord_ = 0;     // the word the keys are on, 0 before the first key
+  DragBoard keyBoard_;  // the puzzle's words as labels the keys carry
+  KeyDrag keyDrag_;
   bool dragging_ = false;
   bool ignoreMove_ = false;
   bool recordingDone_ = false;

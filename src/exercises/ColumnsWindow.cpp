@@ -41,9 +41,14 @@ ColumnsWindow::ColumnsWindow(ExerciseServices& services, QWidget* parent)
   PaintBox2->stackUnder(pb_polecenie);
   PaintBox2->Paint = [this](QPainter& painter) { PaintBox2Paint(painter); };
   PaintBox2->MouseMove = [this](QPoint at) { PaintBox2MouseMove(at); };
+  ExposeRows(*PaintBox2, RowsOf([this] { return TableRows(); }));
 
   labels_ = new DragLabels(*this, exercise_.Board());
-  labels_->Dropped = [this](int label, Point at) { exercise_.Drop(label, at); };
+  labels_->Dropped = [this](int label, Point at) {
+    exercise_.Drop(label, at);
+    RowsChanged(*PaintBox2);
+  };
+  labels_->Places = [this](int k) { return KeyPlaces(k); };
   const QFont font = WordFont();
   for (int k = 1; k <= Columns::kMaxWords; ++k) {
     auto* label = new QLabel(this);
@@ -119,10 +124,55 @@ void ColumnsWindow::PaintBox2Paint(QPainter& painter) {
     painter.drawText(heading.At.X, heading.At.Y + ascent,
                      Decode(heading.Text, ForeignCodePage(Services().State)));
   }
+  RowsChanged(*PaintBox2);
   if (!exercise_.ExerciseChecked()) return;
   for (const ColumnsMark& mark : exercise_.Marks()) {
     painter.drawPixmap(mark.At.X, mark.At.Y, tmp_wykrzykniczek);
   }
+}
+
+std::vector<PaintedRow> ColumnsWindow::TableRows() const {
+  std::vector<PaintedRow> rows;
+  const CodePage codePage = ForeignCodePage(Services().State);
+  for (int i = 1; i <= exercise_.ColumnCount(); ++i) {
+    // A heading is read with the words its column holds.
+    QStringList words;
+    for (int row = 1; row <= exercise_.RowCount(); ++row) {
+      const int k = exercise_.Table().LabelAt({i, row});
+      if (k != 0) words << Decode(exercise_.Word(k), codePage);
+    }
+    const DropArea area = exercise_.ColumnArea(i);
+    rows.push_back({RowRole::Text, Decode(exercise_.Heading(i), codePage),
+                    QRect(QPoint(area.Left, area.Top), QPoint(area.Right, area.Bottom)), false,
+                    false, words.join(QStringLiteral(", "))});
+  }
+  // After the check: what was wrongly put where a mark stands.
+  if (exercise_.ExerciseChecked()) {
+    for (const ColumnsMark& mark : exercise_.Marks()) {
+      rows.push_back({RowRole::Text,
+                      Decode(mark.Hint, codePage),
+                      QRect(mark.At.X, mark.At.Y, Columns::kMarkSize, Columns::kMarkSize),
+                      false,
+                      false,
+                      {},
+                      VerdictWord(false)});
+    }
+  }
+  return rows;
+}
+
+std::vector<KeyPlace> ColumnsWindow::KeyPlaces(int k) {
+  std::vector<KeyPlace> places;
+  for (int i = 1; i <= exercise_.ColumnCount(); ++i) {
+    const DropArea area = exercise_.ColumnArea(i);
+    places.push_back({{(area.Left + area.Right) / 2, (area.Top + area.Bottom) / 2},
+                      Decode(exercise_.Heading(i), ForeignCodePage(Services().State)),
+                      exercise_.PlacedColumn(k) == i});
+  }
+  // Off the table the word goes home.
+  const Point home = exercise_.Board().Home(k);
+  places.push_back({{home.X + 1, home.Y + 1}, PoolPlaceName(), exercise_.PlacedColumn(k) == 0});
+  return places;
 }
 
 void ColumnsWindow::PaintBox2MouseMove(QPoint at) {

@@ -4,13 +4,16 @@
 // rules are Columns'; this moves labels and paints the table.
 #include <QPixmap>
 #include <array>
+#include <vector>
 
 #include "exercises/Columns.h"
 #include "exercises/ExerciseWindow.h"
+#include "widgets/Accessibility.h"
 
 namespace tess {
 
 class DragLabels;
+struct KeyPlace;
 
 class ColumnsWindow : public ExerciseWindow {
   Q_OBJECT
@@ -35,6 +38,11 @@ class ColumnsWindow : public ExerciseWindow {
   ExerciseScore Score() const override;
 
  private:
+  /// Where a word can go by keys: the drop points of the exercise's places.
+  std::vector<KeyPlace> KeyPlaces(int k);
+  /// What screen readers are told of the table: the headings with their words, the marks.
+  std::vector<PaintedRow> TableRows() const;
+
   Columns exercise_;
   DragLabels* labels_ = nullptr;
 };

@@ -10,6 +10,7 @@
 #include "core/SkinTable.h"
 #include "core/UiText.h"
 #include "exercises/DragLabels.h"
+#include "exercises/Markup.h"
 #include "platform/Fonts.h"
 #include "platform/QtTextMeasurer.h"
 #include "shared/CodePage.h"
@@ -36,6 +37,7 @@ DefinitionsWindow::DefinitionsWindow(ExerciseServices& services, QWidget* parent
   DxRamka = new PaintBox(this);
   DxRamka->setObjectName("DxRamka");
   DxRamka->Paint = [this](QPainter& painter) { DxRamkaPaint(painter); };
+  ExposeRows(*DxRamka, RowsOf([this] { return DefinitionRows(); }));
   DxRamka->hide();
   for (int i = 1; i <= Definitions::kMaxPairs; ++i) {
     auto* box = new QLabel(this);
@@ -53,7 +55,11 @@ DefinitionsWindow::DefinitionsWindow(ExerciseServices& services, QWidget* parent
   }
 
   labels_ = new DragLabels(*this, exercise_.Board());
-  labels_->Dropped = [this](int label, Point at) { exercise_.Drop(label, at); };
+  labels_->Dropped = [this](int label, Point at) {
+    exercise_.Drop(label, at);
+    RowsChanged(*DxRamka);
+  };
+  labels_->Places = [this](int label) { return KeyPlaces(label); };
   const QFont font = WordFont();
   for (int i = 1; i <= Definitions::kMaxPairs; ++i) {
     auto* label = new QLabel(this);
@@ -143,6 +149,46 @@ void DefinitionsWindow::DxRamkaPaint(QPainter& painter) {
   }
 }
 
+std::vector<PaintedRow> DefinitionsWindow::DefinitionRows() const {
+  std::vector<PaintedRow> rows;
+  const CodePage codePage = ForeignCodePage(Services().State);
+  const DefinitionBox frame = exercise_.Frame();
+  for (int box = 1; box <= exercise_.PairCount(); ++box) {
+    // Each definition is a gap for a word: the word in its box is its answer.
+    const DefinitionBox& at = exercise_.Box(box);
+    PaintedRow row{RowRole::Entry, Decode(PlainWords(exercise_.Definition(box)), codePage),
+                   QRect(at.Left - frame.Left, at.Top - frame.Top, at.Width, at.Height)};
+    if (exercise_.LabelInBox(box) != 0) row.Value = Decode(exercise_.AnswerText(box), codePage);
+    if (exercise_.ExerciseChecked()) {
+      // Checked, every box shows its own word.
+      for (int label = 1; label <= exercise_.PairCount(); ++label) {
+        if (exercise_.PairOfLabel(label) == box)
+          row.Value = Decode(exercise_.Word(label), codePage);
+      }
+      const auto& marks = exercise_.Marks();
+      row.Description =
+          VerdictWord(std::none_of(marks.begin(), marks.end(),
+                                   [box](const DefinitionMark& mark) { return mark.Box == box; }));
+    }
+    rows.push_back(std::move(row));
+  }
+  return rows;
+}
+
+std::vector<KeyPlace> DefinitionsWindow::KeyPlaces(int label) {
+  std::vector<KeyPlace> places;
+  for (int box = 1; box <= exercise_.PairCount(); ++box) {
+    const DefinitionBox& at = exercise_.Box(box);
+    places.push_back(
+        {{at.Left + at.Width / 2, at.Top + at.Height / 2},
+         Decode(PlainWords(exercise_.Definition(box)), ForeignCodePage(Services().State)),
+         exercise_.BoxOfLabel(label) == box});
+  }
+  const Point home = exercise_.Board().Home(label);
+  places.push_back({{home.X + 1, home.Y + 1}, PoolPlaceName(), exercise_.BoxOfLabel(label) == 0});
+  return places;
+}
+
 void DefinitionsWindow::btn_sprawdzClick() {
   exercise_.Check();
   for (const DefinitionMark& mark : exercise_.Marks()) {
@@ -160,6 +206,7 @@ void DefinitionsWindow::btn_sprawdzClick() {
   for (int i = 1; i <= exercise_.PairCount(); ++i) lbl[static_cast<size_t>(i - 1)]->raise();
   DxRamka->update();
   ShowCheckResult(btn_sprawdz);
+  RowsChanged(*DxRamka);
 }
 
 void DefinitionsWindow::HideMarks() {

@@ -5,15 +5,18 @@
 // moves labels and paints the definitions.
 #include <QPixmap>
 #include <array>
+#include <vector>
 
 #include "exercises/Definitions.h"
 #include "exercises/ExerciseWindow.h"
+#include "widgets/Accessibility.h"
 
 class QFrame;
 
 namespace tess {
 
 class DragLabels;
+struct KeyPlace;
 
 class DefinitionsWindow : public ExerciseWindow {
   Q_OBJECT
@@ -42,6 +45,11 @@ class DefinitionsWindow : public ExerciseWindow {
   void hideEvent(QHideEvent* event) override;
 
  private:
+  /// Where a word can go by keys: the drop points of the exercise's places.
+  std::vector<KeyPlace> KeyPlaces(int k);
+  /// What screen readers are told of the definitions.
+  std::vector<PaintedRow> DefinitionRows() const;
+
   void HideMarks();
 
   Definitions exercise_;

@@ -119,4 +119,41 @@ void DragBoard::Freeze() {
   lifted_ = 0;
 }
 
+KeyDragStep KeyDrag::Press(DragBoard& board, int label, DragKey key, int placeCount, int start) {
+  using Kind = KeyDragStep::Kind;
+  // The check froze the board, or the mouse took the label over.
+  if (carried_ != 0 && board.Lifted() != carried_) carried_ = 0;
+  if (carried_ == 0) {
+    if (key != DragKey::Take || placeCount <= 0 || board.Lifted() != 0 || !board.Lift(label)) {
+      return {};
+    }
+    carried_ = label;
+    aim_ = start >= 0 && start < placeCount ? start : 0;
+    return {Kind::Lifted, label, aim_};
+  }
+  if (label != carried_) return {};
+  // The places may have changed while the label was carried.
+  if (placeCount > 0 && aim_ >= placeCount) aim_ = placeCount - 1;
+  switch (key) {
+    case DragKey::Next:
+      if (placeCount <= 0) return {};
+      aim_ = (aim_ + 1) % placeCount;
+      return {Kind::Aimed, label, aim_};
+    case DragKey::Previous:
+      if (placeCount <= 0) return {};
+      aim_ = (aim_ + placeCount - 1) % placeCount;
+      return {Kind::Aimed, label, aim_};
+    case DragKey::Take:
+      if (placeCount <= 0) return {};
+      board.Release();
+      carried_ = 0;
+      return {Kind::Put, label, aim_};
+    case DragKey::Cancel:
+      board.Release();
+      carried_ = 0;
+      return {Kind::Cancelled, label, aim_};
+  }
+  return {};
+}
+
 }  // namespace tess

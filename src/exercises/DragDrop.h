@@ -151,4 +151,39 @@ class DragBoard {
   bool frozen_ = false;
 };
 
+/// The keys that carry a label without the mouse.
+enum class DragKey {
+  Take,      ///< Space or Enter: picks the label up, or puts the carried one down
+  Next,      ///< the next place (Right, Down, Tab)
+  Previous,  ///< the place before (Left, Up, Shift+Tab)
+  Cancel,    ///< Escape: the label goes back where it lay
+};
+
+/// What a key did to the carried label.
+struct KeyDragStep {
+  enum class Kind { None, Lifted, Aimed, Put, Cancelled };
+  Kind What = Kind::None;
+  int Label = 0;
+  int Place = 0;  ///< the place aimed at or put on, from 0
+  friend bool operator==(const KeyDragStep&, const KeyDragStep&) = default;
+};
+
+/// Carrying labels by keys over the places an exercise offers, each a point where a mouse drop
+/// would land there: the label is lifted on the board as a press would lift it, the keys go
+/// round the places, and putting it down releases it so the exercise gets that place's point,
+/// as from the mouse.
+class KeyDrag {
+ public:
+  /// `key` pressed on `label`, with `placeCount` places to choose from; a label picked up aims
+  /// first at place `start`.
+  KeyDragStep Press(DragBoard& board, int label, DragKey key, int placeCount, int start = 0);
+  /// The label carried by keys, 0 when none.
+  int Carried() const { return carried_; }
+  int Aim() const { return aim_; }
+
+ private:
+  int carried_ = 0;
+  int aim_ = 0;
+};
+
 }  // namespace tess

@@ -120,6 +120,7 @@ class ExerciseWindow : public QWidget {
   }
   const LayoutValues& Layout() const { return layout_; }
   ExerciseServices& Services() { return services_; }
+  const ExerciseServices& Services() const { return services_; }
   const ExerciseKindTexts& KindTexts() const { return kindTexts_; }
 
   void closeEvent(QCloseEvent* event) override;

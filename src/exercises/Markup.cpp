@@ -23,6 +23,33 @@ bool IsMarkupTag(std::string_view word) {
   return !word.empty() && word.front() == '<' && word.find('>') != std::string_view::npos;
 }
 
+namespace {
+
+void AddWord(std::string& plain, std::string_view word) {
+  const std::string bare = Trim(word);
+  if (bare.empty()) return;
+  if (!plain.empty()) plain += ' ';
+  plain += bare;
+}
+
+}  // namespace
+
+std::string PlainWords(std::string_view text) {
+  std::string plain;
+  while (!text.empty()) {
+    const std::string word = NextWord(text);
+    text.remove_prefix(std::min(word.size() + 1, text.size()));
+    if (!IsMarkupTag(Trim(word))) AddWord(plain, word);
+  }
+  return plain;
+}
+
+std::string PlainWords(const std::vector<TextRun>& runs) {
+  std::string plain;
+  for (const TextRun& run : runs) AddWord(plain, run.Text);
+  return plain;
+}
+
 std::vector<TextRun> LayoutMarkedUpText(std::string_view text, const MarkupLayout& layout,
                                         const TextMeasurer& measurer, TextStyle style) {
   std::vector<TextRun> runs;

@@ -31,6 +31,11 @@ struct TextRun {
 /// A word that begins with "<" and contains ">".
 bool IsMarkupTag(std::string_view word);
 
+/// The words of marked-up text without its tags, one blank apart: what screen readers read.
+std::string PlainWords(std::string_view text);
+/// The words of laid-out runs, one blank apart, tags already gone.
+std::string PlainWords(const std::vector<TextRun>& runs);
+
 struct MarkupLayout {
   int BoxWidth = 0;
   int LineHeight = 18;

@@ -72,6 +72,8 @@ MatchingPairsWindow::MatchingPairsWindow(ExerciseServices& services, QWidget* pa
       label->setFont(LabelFont());
       label->setAlignment(Qt::AlignCenter);
       label->setCursor(Qt::PointingHandCursor);
+      // One label of a column is chosen at a time, then paired with one of the other.
+      label->SetRole(ControlRole::RadioButton);
       label->hide();
       connect(label, &HoverLabel::Click, this, [this, column, n] { LabelClick(column, n); });
       labels[static_cast<size_t>(n - 1)] = label;
@@ -131,6 +133,10 @@ void MatchingPairsWindow::SyncLabels() {
       colours.setColor(QPalette::WindowText, TextColour(label.Colour));
       widget->setPalette(colours);
       widget->setCursor(active ? Qt::PointingHandCursor : Qt::ArrowCursor);
+      // Red is the chosen label until the check; then the colours are the verdict.
+      widget->SetChecked(active && label.Colour == LabelColour::Red);
+      widget->setAccessibleDescription(active ? QString()
+                                              : VerdictWord(label.Colour == LabelColour::Green));
       widget->show();
     }
   }

@@ -7,6 +7,7 @@
 #include "core/CourseState.h"
 #include "core/SkinTable.h"
 #include "core/UiText.h"
+#include "exercises/Markup.h"
 #include "platform/Fonts.h"
 #include "platform/PictureLoader.h"
 #include "platform/QtTextMeasurer.h"
@@ -35,6 +36,11 @@ MultipleChoiceWindow::MultipleChoiceWindow(ExerciseServices& services, QWidget* 
   pb_tresc->Paint = [this](QPainter& painter) { pb_trescPaint(painter); };
   pb_tresc->MouseMove = [this](QPoint point) { pb_trescMouseMove(point); };
   pb_tresc->MouseDown = [this](QPoint point) { pb_trescMouseDown(point); };
+  ExposeRows(*pb_tresc, RowsOf([this] { return ContentRows(); },
+                               [this](int row) {
+                                 const QRect box = ContentRows()[static_cast<size_t>(row)].Bounds;
+                                 if (box.isValid()) pb_trescMouseDown(box.center());
+                               }));
 
   btn_ok = MakeCheckButton(SkinIndex(CourseSkin::Check), [this] { btn_okClick(); });
 
@@ -100,6 +106,31 @@ void MultipleChoiceWindow::pb_trescPaint(QPainter& painter) {
     }
   }
   SyncScrollButtons();
+  RowsChanged(*pb_tresc);
+}
+
+std::vector<PaintedRow> MultipleChoiceWindow::ContentRows() const {
+  std::vector<PaintedRow> rows;
+  const CodePage codePage = ForeignCodePage(Services().State);
+  for (int q = 1; q <= exercise_.QuestionCount(); ++q) {
+    const ChoiceQuestion& question = exercise_.Question(q);
+    rows.push_back({RowRole::Text, Decode(PlainWords(question.Parts[1]), codePage)});
+    for (int p = 2; p <= question.PartCount; ++p) {
+      const ChoiceAnswer& answer = question.Answer[static_cast<size_t>(p - 1)];
+      PaintedRow row{RowRole::Choice,
+                     Decode(PlainWords(question.Parts[static_cast<size_t>(p)]), codePage)};
+      // The hit box is known once painted.
+      if (answer.Right > answer.Left) {
+        row.Bounds = QRect(QPoint(answer.Left, answer.Top), QPoint(answer.Right, answer.Bottom));
+      }
+      row.Checked = answer.Ticked;
+      if (exercise_.ExerciseChecked() && answer.Ticked) {
+        row.Description = VerdictWord(!answer.Wrong);
+      }
+      rows.push_back(std::move(row));
+    }
+  }
+  return rows;
 }
 
 void MultipleChoiceWindow::SyncScrollButtons() {

@@ -2,9 +2,11 @@
 // The multiple-choice window: the questions of the content box with their tick boxes, the
 // check button and the scroll arrows. The rules are MultipleChoice's; this paints and forwards.
 #include <QPixmap>
+#include <vector>
 
 #include "exercises/ExerciseWindow.h"
 #include "exercises/MultipleChoice.h"
+#include "widgets/Accessibility.h"
 
 namespace tess {
 
@@ -39,6 +41,8 @@ class MultipleChoiceWindow : public ExerciseWindow {
   ExerciseScore Score() const override;
 
  private:
+  /// What screen readers are told of the content box, as it is painted now.
+  std::vector<PaintedRow> ContentRows() const;
   void SyncScrollButtons();
 
   MultipleChoice exercise_;

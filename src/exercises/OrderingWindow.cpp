@@ -34,6 +34,7 @@ OrderingWindow::OrderingWindow(ExerciseServices& services, QWidget* parent)
 
   labels_ = new DragLabels(*this, exercise_.Board());
   labels_->Dropped = [this](int label, Point at) { exercise_.Drop(label, at); };
+  labels_->Places = [this](int k) { return KeyPlaces(k); };
   const QFont font = ItemFont();
   for (int k = 1; k <= Ordering::kMaxItems; ++k) {
     auto* label = new QLabel(this);
@@ -108,6 +109,21 @@ void OrderingWindow::PaintBox2Paint(QPainter& painter) {
   for (const ColumnLine& line : exercise_.ColumnLines()) {
     painter.drawLine(line.X1, line.Y1, line.X2, line.Y2);
   }
+}
+
+std::vector<KeyPlace> OrderingWindow::KeyPlaces(int k) {
+  std::vector<KeyPlace> places;
+  const int middle = exercise_.ColumnLeft() + exercise_.ColumnWidth() / 2;
+  for (int row = 1; row <= exercise_.ItemCount(); ++row) {
+    const int y =
+        exercise_.ColumnTop() + Ordering::kRowHeight * (row - 1) + Ordering::kRowHeight / 2;
+    // A row is named by its number and the item standing in it.
+    const QString item =
+        Decode(exercise_.Text(exercise_.ItemInRow(row)), ForeignCodePage(Services().State));
+    places.push_back(
+        {{middle, y}, QStringLiteral("%1. %2").arg(row).arg(item), exercise_.CurrentRow(k) == row});
+  }
+  return places;
 }
 
 void OrderingWindow::btn_okClick() {

@@ -4,6 +4,7 @@
 // and paints the column.
 #include <QPixmap>
 #include <array>
+#include <vector>
 
 #include "exercises/ExerciseWindow.h"
 #include "exercises/Ordering.h"
@@ -11,6 +12,7 @@
 namespace tess {
 
 class DragLabels;
+struct KeyPlace;
 
 class OrderingWindow : public ExerciseWindow {
   Q_OBJECT
@@ -35,6 +37,9 @@ class OrderingWindow : public ExerciseWindow {
   void hideEvent(QHideEvent* event) override;
 
  private:
+  /// Where a word can go by keys: the drop points of the exercise's places.
+  std::vector<KeyPlace> KeyPlaces(int k);
+
   void HideMarks();
 
   Ordering exercise_;

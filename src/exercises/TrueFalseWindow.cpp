@@ -9,6 +9,7 @@
 #include "core/CourseState.h"
 #include "core/SkinTable.h"
 #include "core/UiText.h"
+#include "exercises/Markup.h"
 #include "platform/Fonts.h"
 #include "platform/PictureLoader.h"
 #include "platform/QtTextMeasurer.h"
@@ -46,6 +47,14 @@ TrueFalseWindow::TrueFalseWindow(ExerciseServices& services, QWidget* parent)
   pb_tresc->Paint = [this](QPainter& painter) { pb_trescPaint(painter); };
   pb_tresc->MouseMove = [this](QPoint point) { pb_trescMouseMove(ContentPoint(point)); };
   pb_tresc->MouseDown = [this](QPoint point) { pb_trescMouseDown(ContentPoint(point)); };
+  ExposeRows(*pb_tresc, RowsOf([this] { return ContentRows(); },
+                               [this](int row) {
+                                 // Each statement is followed by its two boxes.
+                                 const int statement = row / 3 + 1;
+                                 if (row % 3 == 0 || statement > exercise_.StatementCount()) return;
+                                 exercise_.Tick(statement, row % 3 == 1);
+                                 pb_tresc->update();
+                               }));
 
   btn_ok = MakeCheckButton(SkinIndex(CourseSkin::Check), [this] { btn_okClick(); });
 
@@ -124,6 +133,31 @@ void TrueFalseWindow::pb_trescPaint(QPainter& painter) {
       painter.drawPixmap(TrueFalse::kMarkLeft, row.BoxTop + 3, tmp_wykrzykniczek);
     }
   }
+  RowsChanged(*pb_tresc);
+}
+
+std::vector<PaintedRow> TrueFalseWindow::ContentRows() const {
+  std::vector<PaintedRow> rows;
+  const CodePage codePage = ForeignCodePage(Services().State);
+  const CodePage headingCodePage = InterfaceCodePage(Services().State.InterfaceLanguage);
+  constexpr int kBox = TrueFalse::kBoxSize;
+  for (int i = 1; i <= exercise_.StatementCount(); ++i) {
+    const StatementRow& row = exercise_.Row(i);
+    rows.push_back({RowRole::Text, Decode(PlainWords(row.Statement), codePage)});
+    const auto box = [&](const std::string& heading, bool ticked, StatementBox shown, int left) {
+      PaintedRow choice{RowRole::Choice, Decode(heading, headingCodePage)};
+      if (exercise_.BoxesPlaced())
+        choice.Bounds = QRect(left + kMarkMargin, row.BoxTop, kBox, kBox);
+      choice.Checked = ticked;
+      if (exercise_.ExerciseChecked() && ticked) {
+        choice.Description = VerdictWord(shown != StatementBox::Red);
+      }
+      rows.push_back(std::move(choice));
+    };
+    box(exercise_.TrueHeading(), row.TrueTicked, row.TrueBox, row.TrueLeft);
+    box(exercise_.FalseHeading(), row.FalseTicked, row.FalseBox, row.FalseLeft);
+  }
+  return rows;
 }
 
 void TrueFalseWindow::pb_trescMouseMove(QPoint point) {

@@ -6,6 +6,7 @@
 
 #include "exercises/ExerciseWindow.h"
 #include "exercises/TrueFalse.h"
+#include "widgets/Accessibility.h"
 
 class QScrollArea;
 
@@ -41,6 +42,8 @@ class TrueFalseWindow : public ExerciseWindow {
   ExerciseScore Score() const override;
 
  private:
+  /// What screen readers are told of the content box, as it is painted now.
+  std::vector<PaintedRow> ContentRows() const;
   const QPixmap& BoxPicture(StatementBox box) const;
   /// Lays the content out for its width (the first time, the boxes are placed).
   std::vector<StatementDrawItem> LayOut();

@@ -9,6 +9,7 @@
 #include "core/CourseState.h"
 #include "core/SkinTable.h"
 #include "core/UiText.h"
+#include "exercises/Markup.h"
 #include "exercises/MistakeLine.h"
 #include "platform/Fonts.h"
 #include "platform/QtTextMeasurer.h"
@@ -48,6 +49,19 @@ TypingWindow::TypingWindow(ExerciseServices& services, QWidget* parent)
   DXRamka->Paint = [this](QPainter& painter) { DXRamkaPaint(painter); };
   DXRamka->MouseMove = [this](QPoint point) { DXRamkaMouseMove(point); };
   DXRamka->MouseDown = [this](QPoint point) { DXRamkaMouseDown(point); };
+  ExposeRows(*DXRamka, RowsOf([this] { return ContentRows(); },
+                              [this](int row) {
+                                // A press on a gap opens it, as a click on it does.
+                                const std::vector<PaintedRow> rows = ContentRows();
+                                if (rows[static_cast<size_t>(row)].Role != RowRole::Entry) return;
+                                const auto gap = std::count_if(
+                                    rows.begin(), rows.begin() + row + 1,
+                                    [](const PaintedRow& r) { return r.Role == RowRole::Entry; });
+                                if (exercise_.ExerciseChecked()) return;
+                                exercise_.OpenGap(static_cast<int>(gap));
+                                ShowEntryBox();
+                                DXRamka->update();
+                              }));
 
   Edit1 = new QLineEdit(this);
   Edit1->setObjectName("Edit1");
@@ -140,6 +154,38 @@ void TypingWindow::DXRamkaPaint(QPainter& painter) {
     painter.drawText(item.X, item.Y + ascent, Decode(item.Text, codePage));
   }
   SyncScrollButtons();
+  RowsChanged(*DXRamka);
+}
+
+std::vector<PaintedRow> TypingWindow::ContentRows() const {
+  std::vector<PaintedRow> rows;
+  const CodePage codePage = TextCodePage();
+  std::string text;  // the words since the last gap
+  const auto endText = [&] {
+    if (!text.empty()) rows.push_back({RowRole::Text, Decode(text, codePage)});
+    text.clear();
+  };
+  int gap = 0;
+  for (int i = 1; i <= exercise_.WordCount(); ++i) {
+    if (!exercise_.IsGap(i)) {
+      const std::string word = PlainWords(exercise_.Word(i));
+      if (!word.empty()) text += (text.empty() ? "" : " ") + word;
+      continue;
+    }
+    endText();
+    ++gap;
+    if (gap > exercise_.GapCount()) break;
+    PaintedRow entry{RowRole::Entry, QStringLiteral("luka %1").arg(gap)};
+    const TypingBox& box = exercise_.GapBox(gap);
+    if (box.Width > 0) entry.Bounds = QRect(box.Left, box.Top, box.Width, box.Height);
+    entry.Selected = exercise_.EntryGap() == gap;
+    entry.Value =
+        Decode(entry.Selected ? exercise_.EntryText() : exercise_.Entry(gap), codePage).trimmed();
+    if (exercise_.ExerciseChecked()) entry.Description = VerdictWord(exercise_.GapRight(gap));
+    rows.push_back(std::move(entry));
+  }
+  endText();
+  return rows;
 }
 
 void TypingWindow::SyncScrollButtons() {
@@ -154,6 +200,7 @@ void TypingWindow::ShowEntryBox() {
   }
   const TypingBox box = exercise_.EntryBox();
   Edit1->setGeometry(DXRamka->x() + box.Left, DXRamka->y() + box.Top, box.Width, box.Height);
+  Edit1->setAccessibleName(QStringLiteral("luka %1").arg(exercise_.EntryGap()));
   {
     const QSignalBlocker quiet(Edit1);
     Edit1->setText(Decode(exercise_.EntryText(), TextCodePage()));

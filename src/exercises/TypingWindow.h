@@ -4,10 +4,12 @@
 // paints, moves the entry box and forwards the pointer, the keys and the buttons.
 #include <QPixmap>
 #include <memory>
+#include <vector>
 
 #include "exercises/ExerciseWindow.h"
 #include "exercises/Typing.h"
 #include "shared/CodePage.h"
+#include "widgets/Accessibility.h"
 
 class QLineEdit;
 
@@ -48,6 +50,8 @@ class TypingWindow : public ExerciseWindow {
   bool eventFilter(QObject* watched, QEvent* event) override;
 
  private:
+  /// What screen readers are told of the content box, as it is painted now.
+  std::vector<PaintedRow> ContentRows() const;
   /// Puts the entry box where the exercise has it: over its gap with the gap's entry, or
   /// hidden.
   void ShowEntryBox();

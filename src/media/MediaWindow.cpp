@@ -215,6 +215,8 @@ MediaWindow::MediaWindow(FilmPlayer& player, MessageBox& messages, QWidget* pare
   btn_zamknij->setStyleSheet(QStringLiteral("color: white;"));
   btn_zamknij->setCursor(Qt::PointingHandCursor);
   btn_zamknij->installEventFilter(this);
+  btn_zamknij->setAccessibleName(QStringLiteral("Zamknij"));
+  ExposeButton(*btn_zamknij, [this] { CloseMediaWindow(); });
 
   Panel1 = new QWidget(this);
   Panel1->setAutoFillBackground(true);
@@ -232,6 +234,10 @@ MediaWindow::MediaWindow(FilmPlayer& player, MessageBox& messages, QWidget* pare
   mark_3 = new MediaButton(MediaButton::GlyphMark, this, 3);
   mark_4 = new MediaButton(MediaButton::GlyphMark, this, 4);
   marks_ = {mark_1, mark_2, mark_3, mark_4};
+  // A mark's hint is the time it jumps to; its name says which mark it is.
+  for (size_t k = 0; k < marks_.size(); ++k) {
+    marks_[k]->setAccessibleName(QStringLiteral("Znacznik %1").arg(k + 1));
+  }
   lbl_czas = new QLabel(this);
   lbl_czas->setFont(PixelFont(10, false));
   lbl_czas->setStyleSheet(palette::Styled(QStringLiteral("color: {tealOnNavy};")));
@@ -244,13 +250,16 @@ MediaWindow::MediaWindow(FilmPlayer& player, MessageBox& messages, QWidget* pare
   btn_loopA = new MediaButton(MediaButton::GlyphLoopA, this);
   btn_loopA->setObjectName(QStringLiteral("btn_loopA"));
   btn_loopA->setToolTip(QStringLiteral("Początek powtarzanego fragmentu (klawisz A)"));
+  btn_loopA->setAccessibleName(QStringLiteral("Początek powtarzanego fragmentu"));
   btn_loopB = new MediaButton(MediaButton::GlyphLoopB, this);
   btn_loopB->setObjectName(QStringLiteral("btn_loopB"));
   btn_loopB->setToolTip(
       QStringLiteral("Koniec fragmentu: od tej chwili odtwarzany w kółko (klawisz B)"));
+  btn_loopB->setAccessibleName(QStringLiteral("Koniec fragmentu"));
   btn_loopClear = new MediaButton(MediaButton::GlyphLoopClear, this);
   btn_loopClear->setObjectName(QStringLiteral("btn_loopClear"));
   btn_loopClear->setToolTip(QStringLiteral("Usuń znaczniki A i B (klawisz Delete)"));
+  btn_loopClear->setAccessibleName(QStringLiteral("Usuń znaczniki A i B"));
   connect(btn_loopA, &MediaButton::Click, this, [this] { LoopKey(Qt::Key_A); });
   connect(btn_loopB, &MediaButton::Click, this, [this] { LoopKey(Qt::Key_B); });
   connect(btn_loopClear, &MediaButton::Click, this, [this] { LoopKey(Qt::Key_Delete); });
@@ -345,8 +354,8 @@ void MediaWindow::ApplyLayout() {
   btn_loopB->setGeometry(ToRect(layout.LoopB));
   btn_loopClear->setGeometry(ToRect(layout.LoopClear));
   btn_tempo->setGeometry(ToRect(layout.Tempo));
-  // Films play as recorded (the film player keeps no pitch when slowed).
-  btn_tempo->setVisible(logic_.Kind != kMediaFilm);
+  // Films are slowed at the same pitch as recordings are.
+  btn_tempo->setVisible(true);
   // The recording bar's time shares its row with the pace button.
   lbl_czas->setFont(PixelFont(logic_.Kind == kMediaFilm ? 10 : 9, false));
   for (int k = 0; k < kJumpMarks; ++k) {

@@ -8,6 +8,7 @@
 #include <map>
 #include <vector>
 
+#include "shared/CodePage.h"
 #include "widgets/Clickable.h"
 #include "widgets/RowChanges.h"
 
@@ -20,6 +21,22 @@ class RowSource : public QObject {
   RowSource(QWidget& list, ListRows rows) : QObject(&list), Rows(std::move(rows)) {}
   ListRows Rows;
 };
+
+/// Hangs on a plain control that acts as a button; its interface finds it there.
+class ButtonSource : public QObject {
+ public:
+  ButtonSource(QWidget& control, std::function<void()> press)
+      : QObject(&control), Press(std::move(press)) {}
+  std::function<void()> Press;
+};
+
+ButtonSource* ButtonSourceOf(const QObject* control) {
+  if (!control) return nullptr;
+  for (QObject* child : control->children()) {
+    if (auto* source = dynamic_cast<ButtonSource*>(child)) return source;
+  }
+  return nullptr;
+}
 
 RowSource* RowSourceOf(const QObject* list) {
   if (!list) return nullptr;
@@ -125,6 +142,45 @@ class ClickableInterface : public QAccessibleWidget {
   }
 };
 
+class PlainButtonInterface : public QAccessibleWidget {
+ public:
+  explicit PlainButtonInterface(QWidget* control)
+      : QAccessibleWidget(control, QAccessible::Button) {}
+
+  QString text(QAccessible::Text t) const override {
+    const QWidget* control = widget();
+    switch (t) {
+      case QAccessible::Name:
+        return control->accessibleName().isEmpty() ? control->toolTip() : control->accessibleName();
+      case QAccessible::Description:
+        if (!control->accessibleDescription().isEmpty()) return control->accessibleDescription();
+        return text(QAccessible::Name) == control->toolTip() ? QString() : control->toolTip();
+      default:
+        return QAccessibleWidget::text(t);
+    }
+  }
+
+  QStringList actionNames() const override {
+    const ButtonSource* source = ButtonSourceOf(widget());
+    return source && source->Press ? QStringList{pressAction()} : QStringList();
+  }
+
+  void doAction(const QString& action) override {
+    if (action != pressAction()) return;
+    QPointer<QWidget> control = widget();
+    // Like a click, done when the screen reader's call has returned.
+    QMetaObject::invokeMethod(
+        control,
+        [control] {
+          const ButtonSource* source = ButtonSourceOf(control);
+          if (control && control->isVisible() && control->isEnabled() && source && source->Press) {
+            source->Press();
+          }
+        },
+        Qt::QueuedConnection);
+  }
+};
+
 class PaintedListInterface;
 
 /// One row of a painted list; it has no object of its own and asks the list for everything.
@@ -148,14 +204,14 @@ class RowInterface : public QAccessibleInterface, public QAccessibleActionInterf
   QString text(QAccessible::Text t) const override;
   void setText(QAccessible::Text, const QString&) override {}
   QRect rect() const override;
-  QAccessible::Role role() const override { return QAccessible::ListItem; }
+  QAccessible::Role role() const override;
   QAccessible::State state() const override;
   void* interface_cast(QAccessible::InterfaceType type) override {
     return type == QAccessible::ActionInterface ? static_cast<QAccessibleActionInterface*>(this)
                                                 : nullptr;
   }
 
-  QStringList actionNames() const override { return {SelectAction()}; }
+  QStringList actionNames() const override;
   void doAction(const QString& action) override;
   QStringList keyBindingsForAction(const QString&) const override { return {}; }
 
@@ -165,6 +221,11 @@ class RowInterface : public QAccessibleInterface, public QAccessibleActionInterf
   }
 
  private:
+  RowRole Role() const;
+  const QString& MainAction() const {
+    return Role() == RowRole::ListItem ? SelectAction() : pressAction();
+  }
+
   PaintedListInterface* list_;
   int row_;
 };
@@ -172,6 +233,11 @@ class RowInterface : public QAccessibleInterface, public QAccessibleActionInterf
 class PaintedListInterface : public QAccessibleWidget {
  public:
   explicit PaintedListInterface(QWidget* list) : QAccessibleWidget(list, QAccessible::List) {}
+
+  QAccessible::Role role() const override {
+    const ListRows* rows = Rows();
+    return rows && rows->Pane ? QAccessible::Pane : QAccessible::List;
+  }
 
   ~PaintedListInterface() override {
     for (const auto& [row, id] : rowIds_) QAccessible::deleteAccessibleInterface(id);
@@ -229,10 +295,43 @@ class PaintedListInterface : public QAccessibleWidget {
     return rows && rows->Text ? rows->Text(row) : QString();
   }
 
+  RowRole RoleOfRow(int row) const {
+    const ListRows* rows = Rows();
+    return rows && rows->Role ? rows->Role(row) : RowRole::ListItem;
+  }
+
+  QString RowValue(int row) const {
+    const ListRows* rows = Rows();
+    return rows && rows->Value ? rows->Value(row) : QString();
+  }
+
+  /// The answer a gap holds and the verdict, as far as there are any.
+  QString RowDescription(int row) const {
+    const ListRows* rows = Rows();
+    QStringList parts;
+    if (const QString value = RowValue(row); !value.isEmpty()) parts << value;
+    if (rows && rows->Description) {
+      if (const QString verdict = rows->Description(row); !verdict.isEmpty()) parts << verdict;
+    }
+    return parts.join(QStringLiteral(", "));
+  }
+
+  bool RowChecked(int row) const {
+    const ListRows* rows = Rows();
+    return rows && rows->Checked && rows->Checked(row);
+  }
+
+  /// Everything a row says, to find what changed since screen readers were told.
+  std::string RowSaid(int row) const {
+    return (RowText(row) + QChar(0x1F) + RowDescription(row) + QChar(0x1F) +
+            QChar(RowChecked(row) ? '1' : '0'))
+        .toStdString();
+  }
+
   /// Compares the rows with what screen readers were told last and tells them the rest.
   void Announce() {
     RowSnapshot now;
-    for (int row = 0; row < childCount(); ++row) now.Texts.push_back(RowText(row).toStdString());
+    for (int row = 0; row < childCount(); ++row) now.Texts.push_back(RowSaid(row));
     now.Selected = SelectedRow();
     const RowChanges changes = CompareRows(told_, now);
     if (changes.CountChanged) {
@@ -242,6 +341,13 @@ class PaintedListInterface : public QAccessibleWidget {
     for (const int row : changes.Renamed) {
       QAccessibleEvent renamed(RowAt(row), QAccessible::NameChanged);
       QAccessible::updateAccessibility(&renamed);
+      if (RoleOfRow(row) == RowRole::ListItem) continue;
+      QAccessibleEvent described(RowAt(row), QAccessible::DescriptionChanged);
+      QAccessible::updateAccessibility(&described);
+      QAccessible::State changed;
+      changed.checked = true;
+      QAccessibleStateChangeEvent ticked(RowAt(row), changed);
+      QAccessible::updateAccessibility(&ticked);
     }
     for (const int row : changes.SelectionChanged) {
       QAccessible::State changed;
@@ -280,7 +386,40 @@ QWindow* RowInterface::window() const { return list_->window(); }
 QAccessibleInterface* RowInterface::parent() const { return list_; }
 
 QString RowInterface::text(QAccessible::Text t) const {
-  return t == QAccessible::Name && isValid() ? list_->RowText(row_) : QString();
+  if (!isValid()) return {};
+  switch (t) {
+    case QAccessible::Name:
+      return list_->RowText(row_);
+    case QAccessible::Value:
+      return list_->RowValue(row_);
+    case QAccessible::Description:
+      return list_->RowDescription(row_);
+    default:
+      return {};
+  }
+}
+
+RowRole RowInterface::Role() const { return isValid() ? list_->RoleOfRow(row_) : RowRole::Text; }
+
+QAccessible::Role RowInterface::role() const {
+  switch (Role()) {
+    case RowRole::Text:
+      return QAccessible::StaticText;
+    case RowRole::Choice:
+      return QAccessible::RadioButton;
+    case RowRole::CheckBox:
+      return QAccessible::CheckBox;
+    case RowRole::Entry:
+      return QAccessible::EditableText;
+    case RowRole::ListItem:
+      break;
+  }
+  return QAccessible::ListItem;
+}
+
+QStringList RowInterface::actionNames() const {
+  if (Role() == RowRole::Text) return {};
+  return {MainAction()};
 }
 
 QRect RowInterface::rect() const {
@@ -298,16 +437,31 @@ QAccessible::State RowInterface::state() const {
   }
   const QWidget* list = list_->List();
   const ListRows* rows = list_->Rows();
-  state.selectable = true;
+  state.invisible = !list->isVisible();
+  switch (Role()) {
+    case RowRole::Text:
+      state.readOnly = true;
+      return state;
+    case RowRole::Choice:
+    case RowRole::CheckBox:
+      state.checkable = true;
+      state.checked = list_->RowChecked(row_);
+      break;
+    case RowRole::Entry:
+      state.editable = true;
+      break;
+    case RowRole::ListItem:
+      state.selectable = true;
+      break;
+  }
   state.selected = rows->Selected && rows->Selected(row_);
   state.focusable = list->focusPolicy() != Qt::NoFocus;
   state.focused = state.selected && list->hasFocus();
-  state.invisible = !list->isVisible();
   return state;
 }
 
 void RowInterface::doAction(const QString& action) {
-  if (action != SelectAction() || !isValid()) return;
+  if (!isValid() || Role() == RowRole::Text || action != MainAction()) return;
   QPointer<QWidget> list = list_->List();
   const int row = row_;
   // Like a press, done when the screen reader's call has returned.
@@ -334,6 +488,7 @@ QAccessibleInterface* Factory(const QString& className, QObject* object) {
   if (!object || !object->isWidgetType()) return nullptr;
   auto* widget = static_cast<QWidget*>(object);
   if (RowSourceOf(object)) return new PaintedListInterface(widget);
+  if (ButtonSourceOf(object)) return new PlainButtonInterface(widget);
   if (OwnWindow(className, *widget)) {
     const bool dialog = (widget->windowFlags() & Qt::WindowType_Mask) == Qt::Dialog;
     return new QAccessibleWidget(widget, dialog ? QAccessible::Dialog : QAccessible::Window);
@@ -342,6 +497,28 @@ QAccessibleInterface* Factory(const QString& className, QObject* object) {
 }
 
 }  // namespace
+
+QString VerdictWord(bool right) {
+  return Decode(right ? "dobrze" : "\x9Fle", CodePage::Cp1250);
+}
+
+ListRows RowsOf(std::function<std::vector<PaintedRow>()> rows, std::function<void(int row)> press) {
+  auto at = [rows](int row) {
+    std::vector<PaintedRow> now = rows();
+    return row >= 0 && row < static_cast<int>(now.size()) ? now[static_cast<size_t>(row)]
+                                                          : PaintedRow{};
+  };
+  ListRows result{[rows] { return static_cast<int>(rows().size()); },
+                  [at](int row) { return at(row).Text; },
+                  [at](int row) { return at(row).Selected; },
+                  [at](int row) { return at(row).Bounds; }, std::move(press)};
+  result.Role = [at](int row) { return at(row).Role; };
+  result.Checked = [at](int row) { return at(row).Checked; };
+  result.Value = [at](int row) { return at(row).Value; };
+  result.Description = [at](int row) { return at(row).Description; };
+  result.Pane = true;
+  return result;
+}
 
 void InstallAccessibility() {
   static const bool installed = [] {
@@ -355,7 +532,8 @@ void RenewAccessible(QWidget& control) {
   QAccessibleInterface* made = QAccessible::queryAccessibleInterface(&control);
   if (!made) return;
   const bool ours = dynamic_cast<ClickableInterface*>(made) != nullptr ||
-                    dynamic_cast<PaintedListInterface*>(made) != nullptr;
+                    dynamic_cast<PaintedListInterface*>(made) != nullptr ||
+                    dynamic_cast<PlainButtonInterface*>(made) != nullptr;
   if (!ours) QAccessible::deleteAccessibleInterface(QAccessible::uniqueId(made));
 }
 
@@ -364,6 +542,13 @@ void ExposeRows(QWidget& list, ListRows rows) {
   delete RowSourceOf(&list);
   new RowSource(list, std::move(rows));
   RenewAccessible(list);
+}
+
+void ExposeButton(QWidget& control, std::function<void()> press) {
+  InstallAccessibility();
+  delete ButtonSourceOf(&control);
+  new ButtonSource(control, std::move(press));
+  RenewAccessible(control);
 }
 
 void RowsChanged(QWidget& list) {

@@ -5,6 +5,7 @@
 #include <QRect>
 #include <QString>
 #include <functional>
+#include <vector>
 
 class QWidget;
 
@@ -19,8 +20,17 @@ enum class ControlRole {
   Caption,      ///< the clickable caption of another control: plain text, off the Tab chain
 };
 
-/// The rows a painted list shows now, top first, counted from 0. The window computed them
-/// for its painting already; these only read them.
+/// What a row of painted content is to screen readers.
+enum class RowRole {
+  ListItem,  ///< a row of a list, selected or not
+  Text,      ///< text the window paints, read only
+  Choice,    ///< one answer of a few, ticked or not
+  CheckBox,  ///< ticked or not, on its own
+  Entry,     ///< a gap: its answer is the row's value
+};
+
+/// The rows a painted list (or other painted content) shows now, top first, counted from 0.
+/// The window computed them for its painting already; these only read them.
 struct ListRows {
   std::function<int()> Count;
   std::function<QString(int row)> Text;
@@ -29,13 +39,47 @@ struct ListRows {
   std::function<QRect(int row)> Bounds;
   /// What a press on the row does; the rows are read again afterwards.
   std::function<void(int row)> Select;
+  /// Rows of a list unless given.
+  std::function<RowRole(int row)> Role = {};
+  /// Ticked or chosen, for choices and tick boxes.
+  std::function<bool(int row)> Checked = {};
+  /// The answer a gap holds now.
+  std::function<QString(int row)> Value = {};
+  /// Said after the name, e.g. the check's verdict on the row (VerdictWord).
+  std::function<QString(int row)> Description = {};
+  /// Painted content that is no list: a pane of texts, choices and gaps.
+  bool Pane = false;
 };
+
+/// One row of painted content, for a window that lists them all at once.
+struct PaintedRow {
+  RowRole Role = RowRole::Text;
+  QString Text = {};
+  QRect Bounds = {};  ///< none where the window keeps no place for it
+  bool Checked = false;
+  bool Selected = false;
+  QString Value = {};
+  QString Description = {};
+};
+
+/// Pane rows read from the list `rows` makes afresh each time they are asked for; `press` is
+/// what a screen reader's press on a row does.
+ListRows RowsOf(std::function<std::vector<PaintedRow>()> rows,
+                std::function<void(int row)> press = {});
+
+/// What screen readers say of an answer after the check: "dobrze" or "\x9Fle".
+QString VerdictWord(bool right);
 
 /// Makes `list` a list with `rows` for screen readers.
 void ExposeRows(QWidget& list, ListRows rows);
 /// Tells screen readers what changed in the rows of `list` since they were last told: new
 /// texts, rows that came or went, the selection (as the focus when the list has it).
 void RowsChanged(QWidget& list);
+
+/// Makes a plain picture or label that the window treats as a button one for screen readers,
+/// named by its accessible name or else its hint. `press` is what a screen reader's press does;
+/// a button that must be held down (a recorder's) is given none.
+void ExposeButton(QWidget& control, std::function<void()> press = {});
 
 /// Puts the interfaces above in place of Qt's; repeated calls do nothing.
 void InstallAccessibility();

@@ -4,9 +4,9 @@
 Started by run_atspi_test.sh inside a private D-Bus session. Starts Xvfb and `coursebook` in a
 copy of an installation, then: finds the login window's user list and the new-user button by
 name and role, creates a user through the new-user window, which logs the user in, reads
-the buttons of the main window by name, and reads and chooses rows of the lesson chooser's
-painted lists. Every wait has a deadline; the program and the X server
-are ended at the end, whatever happened.
+the buttons of the main window by name, reads and chooses rows of the lesson chooser's
+painted lists, and opens an exercise whose painted answers it reads. Every wait has a
+deadline; the program and the X server are ended at the end, whatever happened.
 
 Exit codes: 0 passed, 1 failed, 77 skipped (something the test needs is missing here).
 """
@@ -228,6 +228,20 @@ def run(installation):
         exercises = wait_for("the exercises of the chosen section", lambda: list_items(items))
         print(f"exercises of {rows[last]!r}: " + " | ".join(exercises))
 
+        # An exercise window: the first section's recorded text opens on its multiple choice,
+        # whose painted questions and answers are read as texts and choices.
+        press(sections[0], "select")
+        wait_for("the first section selected",
+                 lambda: sections[0].getState().contains(pyatspi.STATE_SELECTED))
+        wait_for("the exercises of the first section", lambda: list_items(items))
+        press(items[0], "select")
+        wait_for("the first exercise selected",
+                 lambda: items[0].getState().contains(pyatspi.STATE_SELECTED))
+        press(find(chooser, pyatspi.ROLE_PUSH_BUTTON, "OK"))
+        answers = wait_for("the choices of the exercise window",
+                           lambda: close_hint(app) or choices(app), seconds=30)
+        print(f"exercise window: {len(answers)} choices, the first {answers[0]!r}")
+
         users_file = os.path.join(copy, "usr.t")
         with open(users_file, "rb") as users_read:
             if NEW_USER.encode() not in users_read.read():
@@ -266,6 +280,33 @@ def list_items(a_list):
     """The names of the list's items, top first."""
     return [item.name for item in a_list
             if item is not None and item.getRole() == pyatspi.ROLE_LIST_ITEM]
+
+
+def close_hint(app):
+    """Closes the hint that comes before a new user's first exercise; never true itself."""
+    for window in app:
+        if window is None or not showing(window) or window.getRole() != pyatspi.ROLE_DIALOG:
+            continue
+        hint = pyatspi.findDescendant(
+            window, lambda a: a is not None and a.getRole() == pyatspi.ROLE_LABEL and
+            a.name.startswith("Wskazówka"))
+        close = find(window, pyatspi.ROLE_PUSH_BUTTON, "Zamknij")
+        if hint and close:
+            press(close)
+    return False
+
+
+def choices(app):
+    """The names of the showing choices painted in an exercise window."""
+    for window in app:
+        if window is None or not showing(window):
+            continue
+        found = pyatspi.findAllDescendants(
+            window, lambda a: a is not None and a.getRole() == pyatspi.ROLE_RADIO_BUTTON and
+            a.parent is not None and a.parent.getRole() == pyatspi.ROLE_PANEL)
+        if found:
+            return [a.name for a in found]
+    return None
 
 
 def find_anywhere(app, role, name):

@@ -3,6 +3,8 @@
 // two choices at the end of a session.
 #include <gtest/gtest.h>
 
+#include <QAccessible>
+#include <QComboBox>
 #include <QLineEdit>
 
 #include "classroom/ClassroomLoginWindow.h"
@@ -57,6 +59,34 @@ TEST_F(ClassroomWindowsTest, LoginWindow) {
   window.show();
   EXPECT_FALSE(window.img_lokalna->isHidden());
   EXPECT_EQ(window.edit_user->text(), "  Ola");  // the fields keep what was typed
+}
+
+TEST_F(ClassroomWindowsTest, FieldsAreNamedByTheirCaptionsAndPictureButtonsByName) {
+  ClassroomLoginWindow login(state, skins, pictures, messages, plain);
+  PasswordChangeWindow password(state, skins, pictures, plain);
+  SessionEndWindow end(state, skins, pictures);
+  const auto said = [](QWidget* control) {
+    QAccessibleInterface* made = QAccessible::queryAccessibleInterface(control);
+    return made ? made->text(QAccessible::Name) : QString();
+  };
+  struct Case {
+    QWidget* Control;
+    QString Name;
+  };
+  const Case cases[] = {
+      {login.edit_user, QString::fromUtf8("Użytkownik")},
+      {login.edit_password, QString::fromUtf8("Hasło")},
+      {login.btn_ok, "OK"},
+      {login.img_pomoc, "Pomoc"},
+      {login.btn_anuluj, "Koniec"},
+      {password.edit_new_password2, QString::fromUtf8("Potwierdź nowe hasło")},
+      {password.button1, "OK"},
+      {password.button2, "Zamknij"},
+      {end.ComboBox1, QString::fromUtf8("Jaką czynność program ma wykonać?")},
+      {end.B_OK, "OK"},
+  };
+  for (const Case& c : cases)
+    EXPECT_EQ(said(c.Control), c.Name) << c.Control->objectName().toStdString();
 }
 
 TEST_F(ClassroomWindowsTest, PasswordWindowChecksInOrder) {

@@ -6,6 +6,7 @@
 
 #include <gtest/gtest.h>
 
+#include <QAccessible>
 #include <QCoreApplication>
 #include <QDir>
 #include <QKeyEvent>
@@ -447,6 +448,52 @@ TEST_F(ConversationWindowTest, DragDropKeepsRightWordsAndSendsWrongOnesHome) {
   ASSERT_NE(drop, nullptr);
   EXPECT_EQ(drop->Score, 67);
   EXPECT_EQ(drop->Finished, 1);
+}
+
+TEST_F(ConversationWindowTest, KeysPutWordsInGapsAsTheMouseDoes) {
+  Show(MakeConversation({{1, "A: we like green tea very much", ""},
+                         {2, "B: they drink black coffee every morning", ""},
+                         {1, "A: good", ""}}));
+  Click(window_.Image[4]);
+  const ConversationSession& session = window_.Session();
+  ASSERT_EQ(session.Gaps().Count(), 2);
+  // Screen readers read the phrases as painted.
+  QAccessibleInterface* phrases = QAccessible::queryAccessibleInterface(window_.PaintBox1);
+  ASSERT_NE(phrases, nullptr);
+  ASSERT_EQ(phrases->childCount(), 3);
+  EXPECT_TRUE(phrases->child(2)->text(QAccessible::Name).contains("good"))
+      << phrases->child(2)->text(QAccessible::Name).toStdString();
+
+  const auto key = [](QWidget* widget, int code) {
+    QKeyEvent event(QEvent::KeyPress, code, Qt::NoModifier);
+    QCoreApplication::sendEvent(widget, &event);
+  };
+  QLabel* first = window_.lbl[0];
+  const QPoint home = first->pos();
+  // The open gaps are the places, in text order: the second is wrong for the first word.
+  key(first, Qt::Key_Space);
+  EXPECT_EQ(first->accessibleDescription(), "luka 1");
+  key(first, Qt::Key_Right);
+  EXPECT_EQ(first->accessibleDescription(), "luka 2");
+  key(first, Qt::Key_Return);
+  EXPECT_EQ(first->pos(), home);
+  EXPECT_EQ(LastPlayed(), Sound("Wav_r\\no.wav"));
+  EXPECT_EQ(session.Tally().Bad, 1);
+  key(first, Qt::Key_Space);
+  key(first, Qt::Key_Return);
+  EXPECT_TRUE(session.Gaps().At(1).Filled);
+  EXPECT_FALSE(first->isVisible());
+  // One gap left: the only place there is.
+  key(window_.lbl[1], Qt::Key_Space);
+  EXPECT_EQ(window_.lbl[1]->accessibleDescription(), "luka 2");
+  key(window_.lbl[1], Qt::Key_Return);
+  EXPECT_TRUE(session.Tally().Completed);
+
+  Click(window_.Image[0]);
+  const ResultsStore saved = Saved();
+  const ResultRecord* drop = Record(saved, 74);
+  ASSERT_NE(drop, nullptr);
+  EXPECT_EQ(drop->Score, 67);
 }
 
 TEST_F(ConversationWindowTest, TranslationShowsOverAPhraseAndHidesAwayOrOnAClick) {

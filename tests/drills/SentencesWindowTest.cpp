@@ -250,6 +250,52 @@ TEST_F(SentencesWindowTest, PuzzleSolvedByPickingAndChecked) {
   EXPECT_EQ(Saved(51)->Attempts, 0);
 }
 
+TEST_F(SentencesWindowTest, KeysPickAWordAndPutItBeforeAnotherAsAClickThereDoes) {
+  UsePackage({"My sister is a very good doctor.", "I am not hungry."});
+  window_.ShowPackage(1);
+  const auto key = [this](int code) {
+    QKeyEvent event(QEvent::KeyPress, code, Qt::NoModifier);
+    QCoreApplication::sendEvent(window_.pb_tresc, &event);
+  };
+  SentencePuzzle expected = window_.Drill().Puzzle();
+  // The arrows frame the words in turn, as the pointer over them does.
+  key(Qt::Key_Right);
+  EXPECT_TRUE(window_.Shape2->isVisible());
+  key(Qt::Key_Right);
+  const WordBox& second = window_.Drill().Puzzle().Box(2);
+  EXPECT_EQ(window_.Shape2->geometry().topLeft(),
+            window_.pb_tresc->pos() + QPoint(second.Left - 3, second.Top));
+  // Picked, it goes round the places before each word; Escape leaves it where it was.
+  key(Qt::Key_Space);
+  EXPECT_TRUE(window_.Drill().Attempted());
+  EXPECT_FALSE(window_.Shape2->isVisible());
+  key(Qt::Key_Right);
+  EXPECT_TRUE(window_.shape1->isVisible());
+  key(Qt::Key_Escape);
+  EXPECT_EQ(window_.Drill().Puzzle().Words(), expected.Words());
+  EXPECT_FALSE(window_.shape1->isVisible());
+
+  // Word 2 before word 5: the order a pick there with the mouse gives.
+  key(Qt::Key_Space);
+  for (int i = 0; i < 3; ++i) key(Qt::Key_Right);
+  key(Qt::Key_Return);
+  ASSERT_TRUE(expected.Move(2, 5));
+  EXPECT_EQ(window_.Drill().Puzzle().Words(), expected.Words());
+  EXPECT_EQ(window_.lbl_info->text(), "T19") << "Enter put the word down, it did not check";
+  // The keys stay on the word moved, now word 4: back before word 3.
+  key(Qt::Key_Space);
+  key(Qt::Key_Left);
+  key(Qt::Key_Return);
+  ASSERT_TRUE(expected.Move(4, 3));
+  EXPECT_EQ(window_.Drill().Puzzle().Words(), expected.Words());
+  // Left of the first place is the blank slot at the end: the word goes last.
+  key(Qt::Key_Space);
+  for (int i = 0; i < 3; ++i) key(Qt::Key_Left);
+  key(Qt::Key_Return);
+  ASSERT_TRUE(expected.Move(3, expected.Count()));
+  EXPECT_EQ(window_.Drill().Puzzle().Words(), expected.Words());
+}
+
 TEST_F(SentencesWindowTest, DraggedWordDropsOnTheBlankSlotAndAWrongOrderIsShown) {
   state_.Options.SentenceDragDrop = true;
   state_.Options.SentenceHintPending = true;

@@ -3,8 +3,13 @@
 // shows the solution with hints, and closing records it.
 #include <gtest/gtest.h>
 
+#include <QAccessible>
+#include <QApplication>
+#include <QKeyEvent>
 #include <QTextDocument>
 #include <functional>
+#include <utility>
+#include <vector>
 
 #include "exercises/ColumnsWindow.h"
 #include "support/ExerciseRig.h"
@@ -176,6 +181,125 @@ TEST_F(ColumnsWindowTest, BadContentIsRefusedAndTheLayoutLinePlacesTheTable) {
   EXPECT_TRUE(exercise.Marks().empty());
   for (int k = 1; k <= 5; ++k) EXPECT_EQ(Label(k)->pos(), Pos(exercise.Board().Home(k))) << k;
   EXPECT_EQ(Label(1)->cursor().shape(), Qt::PointingHandCursor);
+}
+
+/// Sends a key press to `widget`.
+void Key(QWidget* widget, int key, Qt::KeyboardModifiers modifiers = Qt::NoModifier) {
+  QKeyEvent event(QEvent::KeyPress, key, modifiers);
+  QCoreApplication::sendEvent(widget, &event);
+}
+
+TEST_F(ColumnsWindowTest, KeysCarryWordsLikeTheMouseAndScoreTheSame) {
+  launcher_.BeginLesson({1}, {2}, 1, {-1, -1, -1, -1});
+  ColumnsWindow& window = Window();
+  const Columns& exercise = window.Exercise();
+  ASSERT_EQ(exercise.WordCount(), 5);
+  auto* frame = window.findChild<QLabel*>("shp_labelFocus");
+  ASSERT_NE(frame, nullptr);
+  EXPECT_EQ(Label(1)->focusPolicy(), Qt::TabFocus);
+  // Space, then Right until the place named `place`, then Enter.
+  const auto carryTo = [&](int k, const QString& place) {
+    Key(Label(k), Qt::Key_Space);
+    for (int i = 0; i < 3 && Label(k)->accessibleDescription() != place; ++i) {
+      Key(Label(k), Qt::Key_Right);
+    }
+    ASSERT_EQ(Label(k)->accessibleDescription(), place);
+    Key(Label(k), Qt::Key_Return);
+  };
+  const auto where = [&] {
+    std::vector<std::pair<int, QPoint>> now;
+    for (int k = 1; k <= 5; ++k) now.emplace_back(exercise.PlacedColumn(k), Label(k)->pos());
+    return now;
+  };
+
+  // Reached by Tab, a word shows the focus frame; a click's focus does not.
+  QApplication::setActiveWindow(&window);
+  Label(2)->setFocus(Qt::TabFocusReason);
+  ASSERT_TRUE(Label(2)->hasFocus());
+  EXPECT_FALSE(frame->isHidden());
+  EXPECT_EQ(frame->geometry(), Label(2)->geometry().adjusted(-2, -2, 2, 2));
+  Key(Label(2), Qt::Key_Tab);
+  EXPECT_TRUE(Label(3)->hasFocus()) << QApplication::focusWidget()->objectName().toStdString();
+  EXPECT_EQ(frame->geometry(), Label(3)->geometry().adjusted(-2, -2, 2, 2));
+  Label(4)->setFocus(Qt::OtherFocusReason);
+  EXPECT_TRUE(frame->isHidden());
+  Label(4)->clearFocus();
+
+  // Picked up, the word is framed and starts at the pool, where it lies; Right aims at column
+  // 1 and shows it where the mouse would hang it there; Escape puts it back untouched.
+  QLabel* first = Label(1);
+  const QPoint home = first->pos();
+  Key(first, Qt::Key_Space);
+  EXPECT_EQ(exercise.Board().Lifted(), 1);
+  EXPECT_EQ(first->accessibleDescription(), QString::fromUtf8("pula wyrazów"));
+  EXPECT_FALSE(frame->isHidden());
+  EXPECT_EQ(frame->geometry(), first->geometry().adjusted(-2, -2, 2, 2));
+  Key(first, Qt::Key_Right);
+  EXPECT_EQ(first->accessibleDescription(), "They buy");
+  EXPECT_TRUE(first->geometry().contains(InColumn(1).x(), first->geometry().center().y()));
+  Key(first, Qt::Key_Escape);
+  EXPECT_EQ(exercise.Board().Lifted(), 0);
+  EXPECT_EQ(first->pos(), home);
+  EXPECT_EQ(exercise.PlacedColumn(1), 0);
+  EXPECT_TRUE(frame->isHidden());
+
+  // The same drop by mouse and by keys leaves the same table.
+  Drag(first, InColumn(2));
+  const auto byMouse = where();
+  Drag(first, QPoint(300, 500));
+  ASSERT_EQ(exercise.PlacedColumn(1), 0);
+  carryTo(1, "They don't buy");
+  EXPECT_EQ(where(), byMouse);
+  // Taken up again it starts at its column; Tab goes round the places while carried.
+  Key(first, Qt::Key_Space);
+  EXPECT_EQ(first->accessibleDescription(), "They don't buy");
+  Key(first, Qt::Key_Tab);
+  EXPECT_EQ(first->accessibleDescription(), QString::fromUtf8("pula wyrazów"));
+  Key(first, Qt::Key_Backtab);
+  Key(first, Qt::Key_Up);
+  EXPECT_EQ(first->accessibleDescription(), "They buy");
+  Key(first, Qt::Key_Escape);
+  EXPECT_EQ(where(), byMouse);
+
+  // The moves of the mouse test, by keys: three of five right.
+  int ownColumn1 = 0;
+  int ownColumn2 = 0;
+  for (int k = 1; k <= 5; ++k) {
+    if (exercise.Column(k) == 1) {
+      carryTo(k, ++ownColumn1 <= 2 ? "They buy" : "They don't buy");
+    } else if (++ownColumn2 == 1) {
+      carryTo(k, "They don't buy");
+    } else {
+      carryTo(k, "They buy");
+      carryTo(k, QString::fromUtf8("pula wyrazów"));
+    }
+  }
+  ExpectLabelsWhereTheyRest();
+  // Screen readers read each heading with the words its column holds, top first.
+  QAccessibleInterface* table = QAccessible::queryAccessibleInterface(window.PaintBox2);
+  ASSERT_NE(table, nullptr);
+  ASSERT_EQ(table->childCount(), 2);
+  for (int column = 1; column <= 2; ++column) {
+    QStringList words;
+    for (int row = 1; row <= 3; ++row) {
+      if (const int k = exercise.Table().LabelAt({column, row})) words << Label(k)->text();
+    }
+    EXPECT_EQ(words.size(), 2);
+    QAccessibleInterface* heading = table->child(column - 1);
+    EXPECT_EQ(heading->text(QAccessible::Name), column == 1 ? "They buy" : "They don't buy");
+    EXPECT_EQ(heading->text(QAccessible::Description), words.join(", "));
+  }
+  ClickAt(window.btn_ok, QPoint(3, 3));
+  EXPECT_EQ(window.lbl_proc->text(), "60");
+  window.PaintBox2->grab();
+  // Each mark is read with the word that was wrongly put there.
+  EXPECT_EQ(table->childCount(), 2 + static_cast<int>(exercise.Marks().size()));
+  EXPECT_EQ(table->child(2)->text(QAccessible::Description), QString::fromUtf8("źle"));
+  // Checked: the words leave the Tab chain and keys lift nothing.
+  EXPECT_EQ(first->focusPolicy(), Qt::NoFocus);
+  Key(first, Qt::Key_Space);
+  EXPECT_EQ(exercise.Board().Lifted(), 0);
+  ExpectLabelsWhereTheyRest();
 }
 
 }  // namespace

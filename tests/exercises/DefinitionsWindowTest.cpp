@@ -3,11 +3,14 @@
 // their hints and closing records the attempt.
 #include <gtest/gtest.h>
 
+#include <QAccessible>
 #include <QApplication>
 #include <QFrame>
 #include <QHelpEvent>
+#include <QKeyEvent>
 #include <QTextDocument>
 #include <QToolTip>
+#include <vector>
 
 #include "exercises/DefinitionsWindow.h"
 #include "support/ExerciseRig.h"
@@ -195,6 +198,50 @@ TEST_F(DefinitionsWindowTest, BadContentIsRefusedAndAgainStartsAfresh) {
   // The words can be dragged again.
   Drag(LabelOfRow(1), BoxCentre(1));
   EXPECT_NE(window.Exercise().LabelInBox(1), 0);
+}
+
+TEST_F(DefinitionsWindowTest, KeysPutAWordInABoxAsTheMouseDoesAndScreenReadersReadIt) {
+  launcher_.BeginLesson({1}, {2}, 1, {-1, -1, -1, -1});
+  const Definitions& exercise = Window().Exercise();
+  const auto key = [](QWidget* widget, int code) {
+    QKeyEvent event(QEvent::KeyPress, code, Qt::NoModifier);
+    QCoreApplication::sendEvent(widget, &event);
+  };
+  const auto boxes = [&] {
+    std::vector<int> lying;
+    for (int box = 1; box <= exercise.PairCount(); ++box) lying.push_back(exercise.LabelInBox(box));
+    return lying;
+  };
+  QLabel* hut = LabelOfRow(1);
+  Drag(hut, BoxCentre(3));
+  const std::vector<int> byMouse = boxes();
+  const QPoint placed = hut->pos();
+  Drag(hut, QPoint(300, 100));  // back to the pool
+  ASSERT_EQ(boxes(), std::vector<int>(4, 0));
+
+  // The places are the definitions, then the pool, where the word starts.
+  key(hut, Qt::Key_Space);
+  EXPECT_EQ(hut->accessibleDescription(), QString::fromUtf8("pula wyrazów"));
+  key(hut, Qt::Key_Right);
+  EXPECT_EQ(hut->accessibleDescription(), "a small, simple wooden house");
+  key(hut, Qt::Key_Right);
+  key(hut, Qt::Key_Right);
+  key(hut, Qt::Key_Return);
+  EXPECT_EQ(boxes(), byMouse);
+  EXPECT_EQ(hut->pos(), placed);
+  ExpectLabelsAtRest();
+
+  // Each definition is a gap whose answer is the word in its box.
+  QAccessibleInterface* frame = QAccessible::queryAccessibleInterface(Window().DxRamka);
+  ASSERT_NE(frame, nullptr);
+  ASSERT_EQ(frame->childCount(), 4);
+  EXPECT_EQ(frame->child(2)->role(), QAccessible::EditableText);
+  EXPECT_EQ(frame->child(2)->text(QAccessible::Value), "hut");
+  EXPECT_EQ(frame->child(0)->text(QAccessible::Value), "");
+  // Checked, each box shows its own word, with the verdict on what was put there.
+  ClickAt(Window().btn_sprawdz, QPoint(3, 3));
+  EXPECT_EQ(frame->child(0)->text(QAccessible::Description), QString::fromUtf8("hut, źle"));
+  EXPECT_EQ(frame->child(2)->text(QAccessible::Description), QString::fromUtf8("path, źle"));
 }
 
 }  // namespace

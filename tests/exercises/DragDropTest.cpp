@@ -99,5 +99,91 @@ TEST(DragDropTest, BoardLiftsFollowsWithinItsAreaAndFreezes) {
   EXPECT_EQ(board.Home(2), (Point{}));
 }
 
+// Keys pressed on a label, one after another on a fresh board of three labels with three
+// places; the steps they give and what the board holds afterwards.
+TEST(DragDropTest, KeysCarryALabelRoundThePlacesAndPutItDownOrBack) {
+  using Kind = KeyDragStep::Kind;
+  struct Press {
+    int label;
+    DragKey key;
+    KeyDragStep step;
+  };
+  struct Case {
+    const char* name;
+    int start;
+    bool frozen;
+    std::vector<Press> presses;
+    int liftedAfter;
+  };
+  const Case cases[] = {
+      {"take, next twice, put",
+       0,
+       false,
+       {{2, DragKey::Take, {Kind::Lifted, 2, 0}},
+        {2, DragKey::Next, {Kind::Aimed, 2, 1}},
+        {2, DragKey::Next, {Kind::Aimed, 2, 2}},
+        {2, DragKey::Take, {Kind::Put, 2, 2}}},
+       0},
+      {"the aim goes round both ways",
+       0,
+       false,
+       {{1, DragKey::Take, {Kind::Lifted, 1, 0}},
+        {1, DragKey::Previous, {Kind::Aimed, 1, 2}},
+        {1, DragKey::Next, {Kind::Aimed, 1, 0}}},
+       1},
+      {"starts where the label lies; a start out of range is the first place",
+       2,
+       false,
+       {{3, DragKey::Take, {Kind::Lifted, 3, 2}}, {3, DragKey::Cancel, {Kind::Cancelled, 3, 2}}},
+       0},
+      {"only the carried label answers; nothing is carried after a cancel",
+       0,
+       false,
+       {{1, DragKey::Take, {Kind::Lifted, 1, 0}},
+        {2, DragKey::Take, {}},
+        {2, DragKey::Next, {}},
+        {1, DragKey::Cancel, {Kind::Cancelled, 1, 0}},
+        {1, DragKey::Next, {}},
+        {1, DragKey::Cancel, {}}},
+       0},
+      {"a frozen board lifts nothing", 0, true, {{1, DragKey::Take, {}}}, 0},
+      {"no label number", 0, false, {{4, DragKey::Take, {}}, {0, DragKey::Take, {}}}, 0},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    DragBoard board;
+    board.Reset(3);
+    if (c.frozen) board.Freeze();
+    KeyDrag keys;
+    for (const Press& press : c.presses) {
+      EXPECT_EQ(keys.Press(board, press.label, press.key, 3, c.start), press.step);
+    }
+    EXPECT_EQ(board.Lifted(), c.liftedAfter);
+    EXPECT_EQ(keys.Carried(), c.liftedAfter);
+  }
+
+  DragBoard board;
+  board.Reset(3);
+  KeyDrag keys;
+  // Without places there is nowhere to go; a lift by keys counts as a drag, like a press.
+  EXPECT_EQ(keys.Press(board, 1, DragKey::Take, 0), KeyDragStep{});
+  EXPECT_FALSE(board.Dragged());
+  ASSERT_EQ(keys.Press(board, 1, DragKey::Take, 3, 1).What, Kind::Lifted);
+  EXPECT_TRUE(board.Dragged());
+  // Places lost while carried: the aim stays on the last one left.
+  EXPECT_EQ(keys.Press(board, 1, DragKey::Take, 1), (KeyDragStep{Kind::Put, 1, 0}));
+  // The check freezes the board under a carried label: its keys do nothing after.
+  ASSERT_EQ(keys.Press(board, 2, DragKey::Take, 3).What, Kind::Lifted);
+  board.Freeze();
+  EXPECT_EQ(keys.Press(board, 2, DragKey::Take, 3), KeyDragStep{});
+  EXPECT_EQ(keys.Carried(), 0);
+  // A label the mouse holds is not taken by keys.
+  DragBoard held;
+  held.Reset(3);
+  held.Lift(3);
+  EXPECT_EQ(keys.Press(held, 1, DragKey::Take, 3), KeyDragStep{});
+  EXPECT_EQ(held.Lifted(), 3);
+}
+
 }  // namespace
 }  // namespace tess

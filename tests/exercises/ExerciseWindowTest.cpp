@@ -2,6 +2,7 @@
 // multiple-choice window is answered, checked and closed, and the results file holds it.
 #include <gtest/gtest.h>
 
+#include <QAccessible>
 #include <QCoreApplication>
 #include <QMouseEvent>
 #include <QScrollArea>
@@ -138,6 +139,43 @@ TEST_F(ExerciseWindowTest, AnswerCheckAndCloseRecordsTheAttempt) {
   EXPECT_EQ(saved.Attempts, 1);
   EXPECT_EQ(saved.Finished, 1);
   EXPECT_DOUBLE_EQ(saved.LastDate, clock_.now);
+}
+
+TEST_F(ExerciseWindowTest, ScreenReadersReadTheQuestionsAndTickAnswers) {
+  Begin();
+  MultipleChoiceWindow& window = McWindow();
+  window.pb_tresc->grab();
+  QAccessibleInterface* pane = QAccessible::queryAccessibleInterface(window.pb_tresc);
+  ASSERT_NE(pane, nullptr);
+  // Each question, then its answers as choices in the order shown.
+  const MultipleChoice& exercise = window.Exercise();
+  QStringList names;
+  for (int i = 0; i < pane->childCount(); ++i) names << pane->child(i)->text(QAccessible::Name);
+  ASSERT_EQ(names.size(), 3 + 2 + 3 + 2);
+  EXPECT_EQ(names[0], "Who?");
+  EXPECT_EQ(names[3], "Where?");
+  EXPECT_EQ(pane->child(0)->role(), QAccessible::StaticText);
+  const int right = 1 + RightPart(1) - 2;  // the row of question 1's right answer
+  EXPECT_EQ(names[right], "Anna.");
+  QAccessibleInterface* anna = pane->child(right);
+  EXPECT_EQ(anna->role(), QAccessible::RadioButton);
+  EXPECT_FALSE(anna->state().checked);
+
+  // A press ticks it as a click does; a wrong one for question 3 by the mouse.
+  anna->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
+  QCoreApplication::processEvents();
+  EXPECT_TRUE(exercise.Question(1).Answer[RightPart(1) - 1].Ticked);
+  EXPECT_TRUE(anna->state().checked);
+  Tick(3, WrongPart(3));
+  Click(window.btn_ok, QPoint(3, 3));
+  window.pb_tresc->grab();
+  EXPECT_EQ(anna->text(QAccessible::Description), "dobrze");
+  const int wrong = 3 + 1 + 3 + 1 + WrongPart(3) - 2;
+  EXPECT_TRUE(pane->child(wrong)->state().checked);
+  EXPECT_EQ(pane->child(wrong)->text(QAccessible::Description), QString::fromUtf8("źle"));
+  // An answer left unticked gets no verdict.
+  EXPECT_EQ(pane->child(4)->text(QAccessible::Description).isEmpty(),
+            !exercise.Question(2).Answer[1].Ticked);
 }
 
 TEST_F(ExerciseWindowTest, AgainStartsAFreshAttempt) {

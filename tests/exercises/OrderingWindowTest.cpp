@@ -3,8 +3,10 @@
 #include <gtest/gtest.h>
 
 #include <QCoreApplication>
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QTextDocument>
+#include <vector>
 
 #include "core/CourseState.h"
 #include "core/ExerciseList.h"
@@ -166,6 +168,37 @@ TEST_F(OrderingWindowTest, BadContentIsRefusedAndAgainStartsAfresh) {
   EXPECT_TRUE(window.ptoc_panel->isHidden());
   EXPECT_FALSE(window.Exercise().ExerciseTouched());
   for (QLabel* mark : window.img) EXPECT_TRUE(mark->isHidden());
+  ExpectLabelsInTheirRows();
+}
+
+TEST_F(OrderingWindowTest, KeysMoveAnItemToARowAsTheMouseDoes) {
+  launcher_.BeginLesson({1}, {2}, 1, {-1, -1, -1, -1});
+  const Ordering& exercise = Window().Exercise();
+  const auto order = [&] {
+    std::vector<int> items;
+    for (int row = 1; row <= exercise.ItemCount(); ++row) items.push_back(exercise.ItemInRow(row));
+    return items;
+  };
+  const auto key = [](QWidget* widget, int code) {
+    QKeyEvent event(QEvent::KeyPress, code, Qt::NoModifier);
+    QCoreApplication::sendEvent(widget, &event);
+  };
+  const std::vector<int> before = order();
+  QLabel* fourth = LabelInRow(4);
+  Drag(fourth, RowPoint(2));
+  const std::vector<int> byMouse = order();
+  ASSERT_NE(byMouse, before);
+  Drag(fourth, RowPoint(4));
+  ASSERT_EQ(order(), before);
+
+  // By keys the item starts at its own row; each row is named by its number and its item.
+  key(fourth, Qt::Key_Space);
+  EXPECT_TRUE(fourth->accessibleDescription().startsWith("4. "));
+  key(fourth, Qt::Key_Up);
+  key(fourth, Qt::Key_Up);
+  EXPECT_EQ(fourth->accessibleDescription(), "2. " + LabelInRow(2)->text());
+  key(fourth, Qt::Key_Return);
+  EXPECT_EQ(order(), byMouse);
   ExpectLabelsInTheirRows();
 }
 

@@ -3,6 +3,7 @@
 // Enter, the check marks the wrong gaps and closing records the attempt.
 #include <gtest/gtest.h>
 
+#include <QAccessible>
 #include <QCoreApplication>
 #include <QKeyEvent>
 #include <QLineEdit>
@@ -134,6 +135,44 @@ TEST_F(TypingWindowTest, TypeTabCheckAndCloseRecordsTheAttempt) {
   EXPECT_EQ(saved.Score, 67);
   EXPECT_EQ(saved.Attempts, 1);
   EXPECT_EQ(saved.Finished, 1);
+}
+
+TEST_F(TypingWindowTest, ScreenReadersReadTheGapsWithTheirAnswers) {
+  launcher_.BeginLesson({1}, {2}, 1, {-1, -1, -1, -1});
+  TypingWindow& window = Window();
+  window.DXRamka->repaint();
+  QAccessibleInterface* pane = QAccessible::queryAccessibleInterface(window.DXRamka);
+  ASSERT_NE(pane, nullptr);
+  const auto read = [&] {
+    QStringList said;
+    for (int i = 0; i < pane->childCount(); ++i) {
+      QAccessibleInterface* row = pane->child(i);
+      said << row->text(QAccessible::Name) + " | " + row->text(QAccessible::Description);
+    }
+    return said;
+  };
+  EXPECT_EQ(read(), QStringList({"We live in a | ", "luka 1 | ", ". It is | ", "luka 2 | ",
+                                 "and | ", "luka 3 | ", ". | "}))
+      << read().join('\n').toStdString();
+  EXPECT_EQ(pane->child(1)->role(), QAccessible::EditableText);
+
+  // A press on a gap opens it as a click does; what is typed is its answer.
+  pane->child(1)->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
+  QCoreApplication::processEvents();
+  ASSERT_EQ(window.Exercise().EntryGap(), 1);
+  EXPECT_EQ(window.Edit1->accessibleName(), "luka 1");
+  Type(window.Edit1, "Apartment");
+  EXPECT_TRUE(pane->child(1)->state().selected);
+  EXPECT_EQ(pane->child(1)->text(QAccessible::Value), "Apartment");
+  Key(window.Edit1, Qt::Key_Tab);
+  Type(window.Edit1, "cold");
+  ClickAt(window.btn_sprawdz, QPoint(3, 3));
+  window.DXRamka->repaint();
+  // Checked, the gaps show their solutions, each with its verdict.
+  const QStringList checked = read();
+  EXPECT_EQ(checked[1], "luka 1 | flat, dobrze");
+  EXPECT_EQ(checked[3], QString::fromUtf8("luka 2 | warm, źle"));
+  EXPECT_EQ(checked[5], QString::fromUtf8("luka 3 | sunny, źle"));
 }
 
 TEST_F(TypingWindowTest, GermanLettersWithCtrlGoWhereTheCaretIs) {

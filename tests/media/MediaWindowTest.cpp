@@ -168,8 +168,7 @@ TEST_F(MediaWindowTest, PaceButtonAndKeyTSlowWhatPlays) {
     testing::WriteBytes(tempoFile, "100");
     form_.ShowMediaWindow(film ? kMediaFilm : kMediaRecording, film ? film_ : recording_);
     ASSERT_TRUE(form_.isVisible());
-    // Films play as recorded: the pace is the recordings'.
-    EXPECT_EQ(form_.btn_tempo->isVisible(), !film);
+    EXPECT_TRUE(form_.btn_tempo->isVisible());
     EXPECT_EQ(form_.btn_tempo->geometry(), Geometry(form_.Logic().Layout.Tempo));
     EXPECT_EQ(form_.btn_tempo->Number(), 100);
     EXPECT_FALSE(form_.btn_tempo->Lit());

@@ -6,6 +6,7 @@
 #include <QAccessible>
 #include <QApplication>
 #include <QKeyEvent>
+#include <QLabel>
 #include <QWidget>
 #include <vector>
 
@@ -325,6 +326,105 @@ TEST(PaintedListAccessibilityTest, ARowThatWentAwayIsNoLongerValid) {
   second->actionInterface()->doAction(QStringLiteral("select"));
   QApplication::processEvents();
   EXPECT_TRUE(model.Pressed.empty());
+}
+
+TEST(PaintedListAccessibilityTest, PaneRowsAreTextsChoicesAndGapsWithTheirAnswers) {
+  QWidget window;
+  auto* box = new PaintBox(&window);
+  box->setGeometry(0, 0, 200, 100);
+  std::vector<PaintedRow> rows = {
+      {RowRole::Text, QStringLiteral("Ile to kosztuje?")},
+      {RowRole::Choice,
+       QStringLiteral("dwa"),
+       QRect(0, 20, 50, 10),
+       true,
+       false,
+       {},
+       VerdictWord(false)},
+      {RowRole::CheckBox, QStringLiteral("prawda"), {}, false},
+      {RowRole::Entry, QStringLiteral("luka 1"), QRect(0, 40, 50, 10), false, true,
+       QStringLiteral("Haus"), VerdictWord(true)},
+      {RowRole::Entry, QStringLiteral("luka 2")},
+  };
+  std::vector<int> pressed;
+  ExposeRows(*box, RowsOf([&] { return rows; }, [&](int row) { pressed.push_back(row); }));
+  window.show();
+  QAccessibleInterface* pane = Of(*box);
+  ASSERT_NE(pane, nullptr);
+  EXPECT_EQ(pane->role(), QAccessible::Pane);
+  ASSERT_EQ(pane->childCount(), 5);
+
+  struct Expected {
+    QAccessible::Role Role;
+    QString Description;
+    bool Checkable;
+    bool Checked;
+    bool Editable;
+    bool ReadOnly;
+    int Actions;
+  };
+  const Expected expected[] = {
+      {QAccessible::StaticText, {}, false, false, false, true, 0},
+      {QAccessible::RadioButton, QString::fromUtf8("źle"), true, true, false, false, 1},
+      {QAccessible::CheckBox, {}, true, false, false, false, 1},
+      {QAccessible::EditableText, QStringLiteral("Haus, dobrze"), false, false, true, false, 1},
+      {QAccessible::EditableText, {}, false, false, true, false, 1},
+  };
+  for (int i = 0; i < 5; ++i) {
+    SCOPED_TRACE(i);
+    QAccessibleInterface* row = pane->child(i);
+    const Expected& e = expected[i];
+    EXPECT_EQ(row->role(), e.Role);
+    EXPECT_EQ(row->text(QAccessible::Name), rows[static_cast<size_t>(i)].Text);
+    EXPECT_EQ(row->text(QAccessible::Description), e.Description);
+    EXPECT_EQ(row->state().checkable, e.Checkable);
+    EXPECT_EQ(row->state().checked, e.Checked);
+    EXPECT_EQ(row->state().editable, e.Editable);
+    EXPECT_EQ(row->state().readOnly, e.ReadOnly);
+    EXPECT_EQ(Actions(row).size(), e.Actions);
+  }
+  EXPECT_EQ(pane->child(3)->text(QAccessible::Value), QStringLiteral("Haus"));
+  EXPECT_TRUE(pane->child(3)->state().selected);
+  EXPECT_EQ(pane->child(1)->rect(), QRect(box->mapToGlobal(QPoint(0, 20)), QSize(50, 10)));
+
+  // A choice is pressed as a click; a text takes no press.
+  QAccessibleInterface* choice = pane->child(1);
+  choice->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
+  pane->child(0)->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
+  QApplication::processEvents();
+  EXPECT_EQ(pressed, std::vector<int>{1});
+  // The rows are read afresh: a tick taken away shows at once.
+  rows[1].Checked = false;
+  EXPECT_FALSE(choice->state().checked);
+}
+
+TEST(PlainButtonAccessibilityTest, APictureActingAsAButtonIsOneNamedByItsHint) {
+  QWidget window;
+  auto* record = new QLabel(&window);
+  record->setToolTip(QStringLiteral("Nagraj"));
+  auto* close = new QLabel(QStringLiteral("✕"), &window);
+  close->setToolTip(QStringLiteral("Zamknij okno"));
+  close->setAccessibleName(QStringLiteral("Zamknij"));
+  int closed = 0;
+  Of(*close);  // Qt's own interface, made before, gives way
+  ExposeButton(*record);
+  ExposeButton(*close, [&] { ++closed; });
+  window.show();
+
+  QAccessibleInterface* held = Of(*record);
+  EXPECT_EQ(held->role(), QAccessible::Button);
+  EXPECT_EQ(held->text(QAccessible::Name), QStringLiteral("Nagraj"));
+  EXPECT_EQ(held->text(QAccessible::Description), QString());
+  EXPECT_TRUE(Actions(held).isEmpty()) << "a button held down has no press";
+
+  QAccessibleInterface* pressed = Of(*close);
+  EXPECT_EQ(pressed->role(), QAccessible::Button);
+  EXPECT_EQ(pressed->text(QAccessible::Name), QStringLiteral("Zamknij"));
+  EXPECT_EQ(pressed->text(QAccessible::Description), QStringLiteral("Zamknij okno"));
+  pressed->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
+  EXPECT_EQ(closed, 0);
+  QApplication::processEvents();
+  EXPECT_EQ(closed, 1);
 }
 
 TEST(ControlNamesTest, NamesFollowTheInterfaceLanguage) {
