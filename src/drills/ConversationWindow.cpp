@@ -25,6 +25,7 @@
 #include "shared/CodePage.h"
 #include "widgets/ControlNames.h"
 #include "widgets/PaintBox.h"
+#include "widgets/KeyboardHold.h"
 #include "widgets/Palette.h"
 #include "widgets/SkinButton.h"
 #include "widgets/SkinStrips.h"
@@ -243,8 +244,9 @@ ConversationWindow::ConversationWindow(ConversationServices services, QWidget* p
     record->setCursor(Qt::PointingHandCursor);
     record->Pressed = [this, k] { NagDown(k); };
     record->Released = [this, k] { NagUp(k); };
-    // Held down while recording: a button without a press; its hint names it.
+    // Held down while recording (by the mouse or the space bar): a button without a press.
     ExposeButton(*record);
+    HoldWithSpace(*record, [this, k] { NagDown(k); }, [this, k] { NagUp(k); });
     record->hide();
     Nag[static_cast<size_t>(k - 1)] = record;
     auto* own = new PressLabel(this);

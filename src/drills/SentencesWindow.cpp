@@ -29,6 +29,7 @@
 #include "shared/Text.h"
 #include "widgets/ForeignLetterEdit.h"
 #include "widgets/PaintBox.h"
+#include "widgets/KeyboardHold.h"
 #include "widgets/Palette.h"
 #include "widgets/SkinButton.h"
 #include "widgets/SkinStrips.h"
@@ -290,6 +291,7 @@ SentencesWindow::SentencesWindow(SentencesServices services, QWidget* parent)
   };
   // Held down while recording: a button without a press; its hint names it.
   ExposeButton(*K_Nagraj);
+  HoldWithSpace(*K_Nagraj, [this] { K_NagrajDown(); }, [this] { K_NagrajUp(true); });
   K_Nagraj->Entered = [this] { K_Nagraj->setPixmap(recordHover_); };
   K_Nagraj->Left = [this] { K_Nagraj->setPixmap(recordNormal_); };
 

@@ -8,7 +8,7 @@
 #include <optional>
 
 #include "core/UiText.h"
-#include "widgets/Palette.h"
+#include "widgets/KeyboardHold.h"
 
 namespace tess {
 namespace {
@@ -57,13 +57,8 @@ QString PoolPlaceName() { return CourseText("pula wyraz\xF3w"); }
 
 DragLabels::DragLabels(QWidget& window, DragBoard& board)
     : QObject(&window), window_(window), board_(board) {
-  frame_ = new QLabel(&window);
+  frame_ = MakeFocusFrame(window);
   frame_->setObjectName("shp_labelFocus");
-  frame_->setStyleSheet(
-      palette::Styled(u"border: 2px solid {focus}; border-radius: 3px; background: transparent;"));
-  frame_->setAttribute(Qt::WA_TransparentForMouseEvents);
-  frame_->setFocusPolicy(Qt::NoFocus);
-  frame_->hide();
 }
 
 void DragLabels::Add(int label, QLabel* widget) {

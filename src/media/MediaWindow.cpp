@@ -19,6 +19,7 @@ namespace {
 constexpr int kTimerMs = 100;
 // Closer than this to B the loop is checked on time rather than by the progress timer.
 constexpr int kLoopCheckFloorMs = 10;
+constexpr std::int64_t kArrowStepMs = 5000;  // how far the arrow keys move
 
 QFont PixelFont(int pixels, bool bold) {
   QFont font(QStringLiteral("Arial"));
@@ -229,6 +230,9 @@ MediaWindow::MediaWindow(FilmPlayer& player, MessageBox& messages, QWidget* pare
   btn_pause = new MediaButton(MediaButton::GlyphPause, this);
   SHAPE1 = new MediaShape(MediaShape::TrackShape, this);
   Shape2 = new MediaShape(MediaShape::KnobShape, this);
+  SHAPE1->setAccessibleName(QStringLiteral("Pasek postępu"));
+  SHAPE1->setAccessibleDescription(
+      QStringLiteral("Strzałki w lewo i w prawo przewijają o 5 sekund"));
   mark_1 = new MediaButton(MediaButton::GlyphMark, this, 1);
   mark_2 = new MediaButton(MediaButton::GlyphMark, this, 2);
   mark_3 = new MediaButton(MediaButton::GlyphMark, this, 3);
@@ -419,6 +423,12 @@ bool MediaWindow::LoopKey(int key) {
     case Qt::Key_T:
       logic_.TempoClicked();
       UpdateTempo();
+      break;
+    case Qt::Key_Left:
+      logic_.SeekBy(-kArrowStepMs);
+      break;
+    case Qt::Key_Right:
+      logic_.SeekBy(kArrowStepMs);
       break;
     default:
       return false;

@@ -186,8 +186,16 @@ void MediaWindowLogic::StopClicked() {
 
 void MediaWindowLogic::TrackPressed(int x) {
   const std::int64_t length = player_.LengthMs();
-  const std::int64_t time = std::clamp<std::int64_t>(
-      TrackPressTime(x, length, Layout.Track.Width, Layout.Knob.Width), 0, length);
+  PlayFrom(std::clamp<std::int64_t>(
+      TrackPressTime(x, length, Layout.Track.Width, Layout.Knob.Width), 0, length));
+}
+
+void MediaWindowLogic::SeekBy(std::int64_t ms) {
+  if (player_.State() == PlayerState::NotReady) return;
+  PlayFrom(std::clamp<std::int64_t>(player_.PositionMs() + ms, 0, player_.LengthMs()));
+}
+
+void MediaWindowLogic::PlayFrom(std::int64_t time) {
   Loop.OnSeek(time);
   player_.Seek(time);
   player_.Play();

@@ -90,6 +90,9 @@ class MediaWindowLogic {
   void StopClicked();
   /// A press at x pixels from the track's left.
   void TrackPressed(int x);
+  /// The arrow keys: `ms` back (negative) or on from where it is, within the sound, then
+  /// playing as after a press on the track. Nothing while no file is open.
+  void SeekBy(std::int64_t ms);
   /// Jump mark k (1..4).
   void MarkClicked(int k);
   /// The progress timer's tick: moves the knob, and goes back to A once B is reached.
@@ -135,6 +138,8 @@ class MediaWindowLogic {
   void Attach(bool attach);
   std::string TempoPath() const;
   void PlayEnded(PlayResult result);
+  /// A seek made by the learner: the A-B stretch hears of it, and playing goes on from there.
+  void PlayFrom(std::int64_t time);
 
   MediaPlayer& player_;
   MessageBox& messages_;

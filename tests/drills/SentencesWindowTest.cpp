@@ -523,6 +523,27 @@ TEST_F(SentencesWindowTest, RecorderComparesAndRejectsShortRecordings) {
   EXPECT_EQ(Played()[Played().size() - 2], OwnRecording());
 }
 
+// Keyboard users hold the space bar where others hold the mouse button; the key's repeats
+// while held start nothing more.
+TEST_F(SentencesWindowTest, TheSpaceBarHoldsTheRecordButton) {
+  UsePackage({"I am here."});
+  window_.ShowPackage(1);
+  EXPECT_EQ(window_.K_Nagraj->focusPolicy(), Qt::TabFocus);
+  auto key = [this](QEvent::Type type, bool repeat) {
+    QKeyEvent event(type, Qt::Key_Space, Qt::NoModifier, QStringLiteral(" "), repeat);
+    QCoreApplication::sendEvent(window_.K_Nagraj, &event);
+  };
+  key(QEvent::KeyPress, false);
+  key(QEvent::KeyPress, true);
+  key(QEvent::KeyRelease, true);
+  EXPECT_EQ(sentenceRecorder_.calls, (std::vector<std::string>{"Open", "Record"}));
+  EXPECT_TRUE(window_.RecordingTimer()->isActive());
+  key(QEvent::KeyRelease, false);
+  EXPECT_FALSE(window_.RecordingTimer()->isActive());
+  EXPECT_EQ(sentenceRecorder_.calls.size(), 4u);
+  EXPECT_EQ(Played()[Played().size() - 2], OwnRecording());
+}
+
 TEST_F(SentencesWindowTest, KeysHelpAndBackgrounds) {
   UsePackage({"I am here."});
   window_.ShowPackage(1);

@@ -234,6 +234,13 @@ TEST_F(MediaWindowLogicTest, ButtonsTrackAndMarks) {
   logic_.TrackPressed(99);  // beyond the end of the sound: its end
   EXPECT_EQ(player_.playedFrom.back(), 0) << "a seek to the end plays from the start again";
 
+  // The arrow keys move from where it is, never past either end.
+  logic_.TrackPressed(50);
+  player_.calls.clear();
+  logic_.SeekBy(5000);
+  logic_.SeekBy(-60000);
+  EXPECT_EQ(player_.calls, (std::vector<std::string>{"Seek 53350", "Play", "Seek 0", "Play"}));
+
   player_.calls.clear();
   logic_.MarkClicked(3);  // playing: paused first, as the pause button does
   EXPECT_EQ(player_.calls, (std::vector<std::string>{"Pause", "Seek 75000", "Play"}));
