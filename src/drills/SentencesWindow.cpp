@@ -531,12 +531,7 @@ void SentencesWindow::AreaMove(QPoint at) {
   if (DragDropOn() || selectedWord_ == 0) {
     const int word = puzzle.WordAt(at.x(), at.y());
     if (word != 0 && puzzle.Pickable(word)) {
-      const WordBox& box = puzzle.Box(word);
-      framedWord_ = word;
-      Shape2->setGeometry(pb_tresc->x() + box.Left - 3, pb_tresc->y() + box.Top, box.Width + 5,
-                          box.Height + 2);
-      Shape2->show();
-      Shape2->raise();
+      FrameWord(word);
       pb_tresc->setCursor(Qt::PointingHandCursor);
     } else {
       framedWord_ = 0;
@@ -622,8 +617,12 @@ void SentencesWindow::FrameKeyWord() {
     }
   }
   if (keyWord_ == 0) return;
-  const WordBox& box = puzzle.Box(keyWord_);
-  framedWord_ = keyWord_;
+  FrameWord(keyWord_);
+}
+
+void SentencesWindow::FrameWord(int word) {
+  const WordBox& box = drill_.Puzzle().Box(word);
+  framedWord_ = word;
   Shape2->setGeometry(pb_tresc->x() + box.Left - 3, pb_tresc->y() + box.Top, box.Width + 5,
                       box.Height + 2);
   Shape2->show();

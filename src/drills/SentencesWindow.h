@@ -177,6 +177,8 @@ class SentencesWindow : public QWidget {
   bool PuzzleKey(const QKeyEvent& key);
   /// Frames the word the keys are on, as the pointer over it does.
   void FrameKeyWord();
+  /// The hover frame around puzzle word `word`.
+  void FrameWord(int word);
   void HideMarks();
   void MoveOn();
   void RecordMode(const std::optional<SentenceResult>& result);

@@ -62,6 +62,19 @@ QAccessible::Role RoleOf(ControlRole role) {
   return QAccessible::Button;
 }
 
+/// What a hand-made control is called: its accessible name, else its caption, else its hint.
+QString ControlName(const QWidget& control, const QString& caption = {}) {
+  if (!control.accessibleName().isEmpty()) return control.accessibleName();
+  if (!caption.isEmpty()) return caption;
+  return control.toolTip();
+}
+
+/// Its description, or its hint unless the hint is what named it: nothing is said twice.
+QString ControlDescription(const QWidget& control, const QString& name) {
+  if (!control.accessibleDescription().isEmpty()) return control.accessibleDescription();
+  return name == control.toolTip() ? QString() : control.toolTip();
+}
+
 /// The pointer's way of pressing, for the action: a press may open a modal window, whose
 /// loop must not run inside the screen reader's call.
 void PressLater(Clickable* control) {
@@ -75,14 +88,11 @@ class ClickableInterface : public QAccessibleWidget {
   QAccessible::Role role() const override { return RoleOf(Control()->Role()); }
 
   QString text(QAccessible::Text t) const override {
-    const Clickable* control = Control();
     switch (t) {
       case QAccessible::Name:
         return Name();
       case QAccessible::Description:
-        if (!control->accessibleDescription().isEmpty()) return control->accessibleDescription();
-        // A hint that named the control is not said twice.
-        return Name() == control->toolTip() ? QString() : control->toolTip();
+        return ControlDescription(*Control(), Name());
       default:
         return QAccessibleWidget::text(t);
     }
@@ -133,13 +143,7 @@ class ClickableInterface : public QAccessibleWidget {
     return Control()->Role() == ControlRole::CheckBox ? toggleAction() : pressAction();
   }
 
-  QString Name() const {
-    const Clickable* control = Control();
-    if (!control->accessibleName().isEmpty()) return control->accessibleName();
-    const QString caption = control->text().trimmed();
-    if (!caption.isEmpty()) return caption;
-    return control->toolTip();
-  }
+  QString Name() const { return ControlName(*Control(), Control()->text().trimmed()); }
 };
 
 class PlainButtonInterface : public QAccessibleWidget {
@@ -148,13 +152,11 @@ class PlainButtonInterface : public QAccessibleWidget {
       : QAccessibleWidget(control, QAccessible::Button) {}
 
   QString text(QAccessible::Text t) const override {
-    const QWidget* control = widget();
     switch (t) {
       case QAccessible::Name:
-        return control->accessibleName().isEmpty() ? control->toolTip() : control->accessibleName();
+        return ControlName(*widget());
       case QAccessible::Description:
-        if (!control->accessibleDescription().isEmpty()) return control->accessibleDescription();
-        return text(QAccessible::Name) == control->toolTip() ? QString() : control->toolTip();
+        return ControlDescription(*widget(), ControlName(*widget()));
       default:
         return QAccessibleWidget::text(t);
     }
