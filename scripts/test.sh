@@ -64,11 +64,34 @@ install_packages
 configure_and_build
 start_sound_server
 trap stop_sound_server EXIT
-step "test suite" bash -c 'cd "$1" && ctest --output-on-failure --timeout 120 -j2' _ "$BUILD_DIR"
+# A test that fails is run once more, so that one slow moment of a loaded machine does not
+# fail the whole run; the summary names every test that failed, also once before passing,
+# since a long run's output is often read from its end only. A fault of ours fails twice.
+logged() {  # log file, command...
+  local log="$1"
+  shift
+  "$@" 2>&1 | tee "$log"
+  return "${PIPESTATUS[0]}"
+}
+failures_in() {  # ctest output, step name
+  [ -f "$1" ] || return 0
+  sed -nE 's/.*Test +#[0-9]+: ([^ ]+) .*\*\*\*(Failed|Timeout|Exception).*/\1/p' "$1" |
+    sort | uniq -c | while read -r count name; do
+      echo "  $2: $name failed$([ "$count" -gt 1 ] && echo " $count times")"
+    done
+}
+TEST_LOG="$BUILD_DIR/test-suite.log"
+ASAN_LOG="$BUILD_DIR/sanitizer-suite.log"
+rm -f "$TEST_LOG" "$ASAN_LOG"
+step "test suite" logged "$TEST_LOG" \
+  bash -c 'cd "$1" && ctest --output-on-failure --timeout 120 -j2 --repeat until-pass:2' _ \
+  "$BUILD_DIR"
 # A few seconds of every fuzz target; scripts/fuzz.sh 600 for a real run.
 step "fuzzing (3 s per target)" "$REPO_DIR/scripts/fuzz.sh" 3
-step "sanitizer test suite" "$REPO_DIR/scripts/asan.sh"
+step "sanitizer test suite" logged "$ASAN_LOG" "$REPO_DIR/scripts/asan.sh"
 
 echo "=== Summary"
 printf '%s\n' "${STEP_REPORT[@]}"
+failures_in "$TEST_LOG" "test suite"
+failures_in "$ASAN_LOG" "sanitizer test suite"
 exit "$FAILED"

@@ -176,6 +176,11 @@ SentencesWindow::SentencesWindow(SentencesServices services, QWidget* parent)
   lbl_info->setFont(PointFont("Arial", 12, true));
   lbl_info->setCursor(Qt::PointingHandCursor);
   lbl_info->installEventFilter(this);
+  // After the check it shows the last wrong answer again, as F5 does.
+  lbl_info->setAccessibleDescription(QStringLiteral("Klawisz F5"));
+  ExposeButton(*lbl_info, [this] {
+    if (drill_.Checked()) ShowLastWrongAnswer();
+  });
 
   pb_tresc = new PaintBox(this);
   pb_tresc->setObjectName("pb_tresc");

@@ -9,6 +9,7 @@
 #include <algorithm>
 
 #include "platform/MediaPlayer.h"
+#include "widgets/Accessibility.h"
 #include "widgets/Palette.h"
 #include "widgets/WindowDragHandle.h"
 
@@ -233,6 +234,17 @@ MediaWindow::MediaWindow(FilmPlayer& player, MessageBox& messages, QWidget* pare
   SHAPE1->setAccessibleName(QStringLiteral("Pasek postępu"));
   SHAPE1->setAccessibleDescription(
       QStringLiteral("Strzałki w lewo i w prawo przewijają o 5 sekund"));
+  ExposeSlider(
+      *SHAPE1,
+      [this] {
+        return SliderValues{static_cast<double>(player_.PositionMs() / 1000), 0,
+                            static_cast<double>(player_.LengthMs() / 1000), kArrowStepMs / 1000.0,
+                            lbl_czas->text()};
+      },
+      [this](double seconds) {
+        logic_.SeekBy(static_cast<std::int64_t>(seconds * 1000) - player_.PositionMs());
+        Sync();
+      });
   mark_1 = new MediaButton(MediaButton::GlyphMark, this, 1);
   mark_2 = new MediaButton(MediaButton::GlyphMark, this, 2);
   mark_3 = new MediaButton(MediaButton::GlyphMark, this, 3);
@@ -382,8 +394,12 @@ void MediaWindow::UpdateKnob() {
   Shape2->move(logic_.KnobLeft, logic_.Layout.Knob.Top);
   const std::int64_t length = player_.LengthMs();
   const QString separator = logic_.Kind == kMediaFilm ? QStringLiteral(" / ") : QStringLiteral("/");
-  lbl_czas->setText(length > 0 ? Clock(player_.PositionMs()) + separator + Clock(length)
-                               : QString());
+  const QString time =
+      length > 0 ? Clock(player_.PositionMs()) + separator + Clock(length) : QString();
+  if (time != lbl_czas->text()) {
+    lbl_czas->setText(time);
+    SliderMoved(*SHAPE1);
+  }
   UpdateLoop();
 }
 

@@ -2,9 +2,11 @@
 
 #include <QAccessible>
 #include <QAccessibleWidget>
+#include <QLabel>
 #include <QPointer>
 #include <QWidget>
 #include <QWindow>
+#include <algorithm>
 #include <map>
 #include <vector>
 
@@ -30,21 +32,28 @@ class ButtonSource : public QObject {
   std::function<void()> Press;
 };
 
-ButtonSource* ButtonSourceOf(const QObject* control) {
+/// Hangs on a hand-made track and carries what it tells and how it is moved.
+class SliderSource : public QObject {
+ public:
+  SliderSource(QWidget& track, std::function<SliderValues()> values,
+               std::function<void(double)> set)
+      : QObject(&track), Values(std::move(values)), Set(std::move(set)) {}
+  std::function<SliderValues()> Values;
+  std::function<void(double)> Set;
+};
+
+template <typename Source>
+Source* SourceOf(const QObject* control) {
   if (!control) return nullptr;
   for (QObject* child : control->children()) {
-    if (auto* source = dynamic_cast<ButtonSource*>(child)) return source;
+    if (auto* source = dynamic_cast<Source*>(child)) return source;
   }
   return nullptr;
 }
 
-RowSource* RowSourceOf(const QObject* list) {
-  if (!list) return nullptr;
-  for (QObject* child : list->children()) {
-    if (auto* source = dynamic_cast<RowSource*>(child)) return source;
-  }
-  return nullptr;
-}
+ButtonSource* ButtonSourceOf(const QObject* control) { return SourceOf<ButtonSource>(control); }
+RowSource* RowSourceOf(const QObject* list) { return SourceOf<RowSource>(list); }
+SliderSource* SliderSourceOf(const QObject* track) { return SourceOf<SliderSource>(track); }
 
 QAccessible::Role RoleOf(ControlRole role) {
   switch (role) {
@@ -154,9 +163,9 @@ class PlainButtonInterface : public QAccessibleWidget {
   QString text(QAccessible::Text t) const override {
     switch (t) {
       case QAccessible::Name:
-        return ControlName(*widget());
+        return Name();
       case QAccessible::Description:
-        return ControlDescription(*widget(), ControlName(*widget()));
+        return ControlDescription(*widget(), Name());
       default:
         return QAccessibleWidget::text(t);
     }
@@ -180,6 +189,54 @@ class PlainButtonInterface : public QAccessibleWidget {
           }
         },
         Qt::QueuedConnection);
+  }
+
+ private:
+  /// A label that acts as a button says its own text when it is given no name.
+  QString Name() const {
+    const auto* label = qobject_cast<const QLabel*>(widget());
+    return ControlName(*widget(), label ? label->text().trimmed() : QString());
+  }
+};
+
+class SliderInterface : public QAccessibleWidget, public QAccessibleValueInterface {
+ public:
+  explicit SliderInterface(QWidget* track) : QAccessibleWidget(track, QAccessible::Slider) {}
+
+  void* interface_cast(QAccessible::InterfaceType type) override {
+    if (type == QAccessible::ValueInterface) return static_cast<QAccessibleValueInterface*>(this);
+    return QAccessibleWidget::interface_cast(type);
+  }
+
+  QString text(QAccessible::Text t) const override {
+    switch (t) {
+      case QAccessible::Name:
+        return ControlName(*widget());
+      case QAccessible::Description:
+        return ControlDescription(*widget(), ControlName(*widget()));
+      case QAccessible::Value:
+        return Values().Text;
+      default:
+        return QAccessibleWidget::text(t);
+    }
+  }
+
+  QVariant currentValue() const override { return Values().Value; }
+  QVariant maximumValue() const override { return Values().Maximum; }
+  QVariant minimumValue() const override { return Values().Minimum; }
+  QVariant minimumStepSize() const override { return Values().Step; }
+
+  void setCurrentValue(const QVariant& value) override {
+    const SliderSource* source = SliderSourceOf(widget());
+    if (!source || !source->Set || !widget()->isVisible() || !widget()->isEnabled()) return;
+    const SliderValues now = Values();
+    source->Set(std::clamp(value.toDouble(), now.Minimum, now.Maximum));
+  }
+
+ private:
+  SliderValues Values() const {
+    const SliderSource* source = SliderSourceOf(widget());
+    return source && source->Values ? source->Values() : SliderValues{};
   }
 };
 
@@ -491,6 +548,7 @@ QAccessibleInterface* Factory(const QString& className, QObject* object) {
   auto* widget = static_cast<QWidget*>(object);
   if (RowSourceOf(object)) return new PaintedListInterface(widget);
   if (ButtonSourceOf(object)) return new PlainButtonInterface(widget);
+  if (SliderSourceOf(object)) return new SliderInterface(widget);
   if (OwnWindow(className, *widget)) {
     const bool dialog = (widget->windowFlags() & Qt::WindowType_Mask) == Qt::Dialog;
     return new QAccessibleWidget(widget, dialog ? QAccessible::Dialog : QAccessible::Window);
@@ -535,7 +593,8 @@ void RenewAccessible(QWidget& control) {
   if (!made) return;
   const bool ours = dynamic_cast<ClickableInterface*>(made) != nullptr ||
                     dynamic_cast<PaintedListInterface*>(made) != nullptr ||
-                    dynamic_cast<PlainButtonInterface*>(made) != nullptr;
+                    dynamic_cast<PlainButtonInterface*>(made) != nullptr ||
+                    dynamic_cast<SliderInterface*>(made) != nullptr;
   if (!ours) QAccessible::deleteAccessibleInterface(QAccessible::uniqueId(made));
 }
 
@@ -551,6 +610,21 @@ void ExposeButton(QWidget& control, std::function<void()> press) {
   delete ButtonSourceOf(&control);
   new ButtonSource(control, std::move(press));
   RenewAccessible(control);
+}
+
+void ExposeSlider(QWidget& track, std::function<SliderValues()> values,
+                  std::function<void(double)> set) {
+  InstallAccessibility();
+  delete SliderSourceOf(&track);
+  new SliderSource(track, std::move(values), std::move(set));
+  RenewAccessible(track);
+}
+
+void SliderMoved(QWidget& track) {
+  if (!QAccessible::isActive() || !SliderSourceOf(&track)) return;
+  const SliderSource* source = SliderSourceOf(&track);
+  QAccessibleValueChangeEvent event(&track, source->Values ? source->Values().Value : 0.0);
+  QAccessible::updateAccessibility(&event);
 }
 
 void RowsChanged(QWidget& list) {

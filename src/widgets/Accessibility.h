@@ -77,9 +77,26 @@ void ExposeRows(QWidget& list, ListRows rows);
 void RowsChanged(QWidget& list);
 
 /// Makes a plain picture or label that the window treats as a button one for screen readers,
-/// named by its accessible name or else its hint. `press` is what a screen reader's press does;
+/// named by its accessible name, else a label's own text, else its hint. `press` is what a screen reader's press does;
 /// a button that must be held down (a recorder's) is given none.
 void ExposeButton(QWidget& control, std::function<void()> press = {});
+
+/// What a hand-made track tells screen readers: where it stands between its ends, the step its
+/// keys move it by, and the same said in words.
+struct SliderValues {
+  double Value = 0;
+  double Minimum = 0;
+  double Maximum = 0;
+  double Step = 1;
+  QString Text = {};
+};
+
+/// Makes `track` a slider for screen readers: `values` is read each time they ask, and `set`
+/// is what a value they set does (given within the ends).
+void ExposeSlider(QWidget& track, std::function<SliderValues()> values,
+                  std::function<void(double value)> set = {});
+/// Tells screen readers that the track's value moved.
+void SliderMoved(QWidget& track);
 
 /// Puts the interfaces above in place of Qt's; repeated calls do nothing.
 void InstallAccessibility();

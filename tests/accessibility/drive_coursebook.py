@@ -242,6 +242,13 @@ def run(installation):
                            lambda: close_hint(app) or choices(app), seconds=30)
         print(f"exercise window: {len(answers)} choices, the first {answers[0]!r}")
 
+        # The recording's window beside it: its track is a slider that says the time.
+        track = wait_for("the media window's track",
+                         lambda: find_anywhere(app, pyatspi.ROLE_SLIDER, "Pasek postępu"))
+        length = wait_for("the recording's length",
+                          lambda: track.queryValue().maximumValue or None)
+        print(f"media track: {track.queryValue().currentValue:g} of {length:g} s")
+
         users_file = os.path.join(copy, "usr.t")
         with open(users_file, "rb") as users_read:
             if NEW_USER.encode() not in users_read.read():

@@ -407,9 +407,19 @@ TEST(PlainButtonAccessibilityTest, APictureActingAsAButtonIsOneNamedByItsHint) {
   close->setAccessibleName(QStringLiteral("Zamknij"));
   int closed = 0;
   Of(*close);  // Qt's own interface, made before, gives way
+  auto* info = new QLabel(QStringLiteral(" Kliknij, aby zobaczyć "), &window);
+  info->setToolTip(QStringLiteral("Pokazuje odpowiedź"));
   ExposeButton(*record);
   ExposeButton(*close, [&] { ++closed; });
+  ExposeButton(*info, [] {});
   window.show();
+
+  QAccessibleInterface* line = Of(*info);
+  EXPECT_EQ(line->text(QAccessible::Name), QStringLiteral("Kliknij, aby zobaczyć"))
+      << "a label without a name says its text";
+  EXPECT_EQ(line->text(QAccessible::Description), QStringLiteral("Pokazuje odpowiedź"));
+  info->setText(QStringLiteral("Dobrze"));
+  EXPECT_EQ(line->text(QAccessible::Name), QStringLiteral("Dobrze"));
 
   QAccessibleInterface* held = Of(*record);
   EXPECT_EQ(held->role(), QAccessible::Button);
@@ -425,6 +435,40 @@ TEST(PlainButtonAccessibilityTest, APictureActingAsAButtonIsOneNamedByItsHint) {
   EXPECT_EQ(closed, 0);
   QApplication::processEvents();
   EXPECT_EQ(closed, 1);
+}
+
+TEST(SliderAccessibilityTest, ATrackTellsItsValueAndIsMovedWithinItsEnds) {
+  QWidget window;
+  auto* track = new QWidget(&window);
+  track->setAccessibleName(QStringLiteral("Pasek postępu"));
+  double at = 12;
+  std::vector<double> set;
+  ExposeSlider(
+      *track, [&] { return SliderValues{at, 0, 90, 5, QStringLiteral("0:12/1:30")}; },
+      [&](double value) { set.push_back(value); });
+  window.show();
+
+  QAccessibleInterface* made = Of(*track);
+  ASSERT_NE(made, nullptr);
+  EXPECT_EQ(made->role(), QAccessible::Slider);
+  EXPECT_EQ(made->text(QAccessible::Name), QStringLiteral("Pasek postępu"));
+  EXPECT_EQ(made->text(QAccessible::Value), QStringLiteral("0:12/1:30"));
+  QAccessibleValueInterface* value = made->valueInterface();
+  ASSERT_NE(value, nullptr);
+  EXPECT_EQ(value->currentValue().toDouble(), 12);
+  EXPECT_EQ(value->minimumValue().toDouble(), 0);
+  EXPECT_EQ(value->maximumValue().toDouble(), 90);
+  EXPECT_EQ(value->minimumStepSize().toDouble(), 5);
+  at = 30;
+  EXPECT_EQ(value->currentValue().toDouble(), 30) << "read afresh";
+
+  value->setCurrentValue(40.0);
+  value->setCurrentValue(500.0);
+  value->setCurrentValue(-3.0);
+  EXPECT_EQ(set, (std::vector<double>{40, 90, 0}));
+  track->hide();
+  value->setCurrentValue(20.0);
+  EXPECT_EQ(set.size(), 3u) << "a hidden track is not moved";
 }
 
 TEST(ControlNamesTest, NamesFollowTheInterfaceLanguage) {
