@@ -14,14 +14,15 @@ set(tess_package_work ${CMAKE_BINARY_DIR}/packaging)
 file(MAKE_DIRECTORY ${tess_package_work})
 
 install(TARGETS coursebook wordbook RUNTIME DESTINATION ${tess_course_dir})
+install(TARGETS tessaron-sound LIBRARY DESTINATION ${tess_course_dir})
 install(TARGETS classroom-server RUNTIME DESTINATION bin)
 
-# The assembled installation, less the programs (above), the icons (below) and anything a
+# The assembled installation, less the programs and their sound module (above), the icons (below) and anything a
 # program or a test wrote into it as a learner would: users, their folders, recordings,
 # learning lists, the classroom folder and mode file, and temporary files of saves.
 string(REGEX REPLACE "([][+.*()^$?|\\\\])" "\\\\\\1" tess_root_regex "${TESS_INSTALL_DIR}")
 install(DIRECTORY ${TESS_INSTALL_DIR}/ DESTINATION ${tess_course_dir}
-  REGEX "^${tess_root_regex}/(coursebook|wordbook|classroom-server|icons|dd\\.t|0_tmp|[0-9]+)$"
+  REGEX "^${tess_root_regex}/(coursebook|wordbook|tessaron-sound\\.so|classroom-server|icons|dd\\.t|0_tmp|[0-9]+)$"
     EXCLUDE
   REGEX "/usr\\.t(\\.lock)?$" EXCLUDE
   REGEX "/(tmp1|save_[0-9]+)\\.[Ww][Aa][Vv]$" EXCLUDE

@@ -27,12 +27,14 @@ if [ ! -f "$ASAN_DIR/CMakeCache.txt" ]; then
     "-DCMAKE_SHARED_LINKER_FLAGS=-fsanitize=address,undefined" >/dev/null
 fi
 
-# The demo installation without the two programs, which the sanitized build puts beside it;
-# the German and French ones, which the tests only read, as they are.
+# The demo installation without the two programs and their sound module, which the sanitized
+# build puts beside it; the German and French ones, which the tests only read, as they are.
 mkdir -p "$ASAN_DIR/tessaron"
 find "$ASAN_DIR/tessaron" -mindepth 1 -maxdepth 1 ! -name coursebook ! -name wordbook \
+  ! -name tessaron-sound.so \
   -exec rm -rf {} +
-(cd "$INSTALL_DIR" && tar cf - --exclude=./coursebook --exclude=./wordbook .) |
+(cd "$INSTALL_DIR" && tar cf - --exclude=./coursebook --exclude=./wordbook \
+  --exclude=./tessaron-sound.so .) |
   (cd "$ASAN_DIR/tessaron" && tar xf -)
 for language in de fr; do
   rm -rf "$ASAN_DIR/tessaron-$language"

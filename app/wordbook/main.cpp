@@ -9,7 +9,7 @@
 #include "dictionary/HintDelay.h"
 #include "platform/Fonts.h"
 #include "platform/QtPlatform.h"
-#include "platform/QtWavePlayer.h"
+#include "platform/SoundModule.h"
 #include "shared/DataRoot.h"
 #include "platform/SingleInstanceLock.h"
 
@@ -32,10 +32,10 @@ int main(int argc, char* argv[]) {
   tess::QtMessageBox messages;
   tess::QtPictureLoader pictures;
   tess::QtModalShower modal;
-  tess::QtWavePlayer player;
+  const auto player = tess::WavePlayerOnFirstUse();
 
   tess::dictionary::DictionaryProgram::SettleProgramDir(programDir, messages);
-  tess::dictionary::DictionaryProgram program({messages, pictures, modal, player});
+  tess::dictionary::DictionaryProgram program({messages, pictures, modal, *player});
   if (!program.Start(loading.get())) return 1;
   program.MainWindow().OnClosed = [] { QApplication::quit(); };
   // The learner's loudspeakers, as chosen in the course of this installation.

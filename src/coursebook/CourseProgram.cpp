@@ -33,10 +33,8 @@
 #include "platform/Clock.h"
 #include "platform/MessageBox.h"
 #include "platform/ModalShower.h"
-#include "platform/QtFilmPlayer.h"
 #include "platform/QtPlatform.h"
-#include "platform/QtVoiceRecorder.h"
-#include "platform/QtWavePlayer.h"
+#include "platform/SoundModule.h"
 #include "platform/RandomSource.h"
 #include "shared/Paths.h"
 #include "users/LoginWindow.h"
@@ -95,17 +93,17 @@ void CourseProgram::WireExercises() {
 
 void CourseProgram::MakeMissingSoundDevices() {
   if (!ports_.SharedPlayer) {
-    ownPlayer_ = std::make_unique<QtWavePlayer>();
+    ownPlayer_ = WavePlayerOnFirstUse();
     ports_.SharedPlayer = ownPlayer_.get();
   }
   for (auto [port, own] : {std::pair{&ports_.SentenceRecorder, &ownSentenceRecorder_},
                            std::pair{&ports_.PhraseRecorder, &ownPhraseRecorder_}}) {
     if (*port) continue;
-    *own = std::make_unique<QtVoiceRecorder>();
+    *own = VoiceRecorderOnFirstUse();
     *port = own->get();
   }
   if (!ports_.Film) {
-    ownFilm_ = std::make_unique<QtFilmPlayer>();
+    ownFilm_ = FilmPlayerOnFirstUse();
     ports_.Film = ownFilm_.get();
   }
   if (!ports_.Waiter) {

@@ -12,7 +12,7 @@
 #include "core/SoundDeviceChoice.h"
 #include "core/UiText.h"
 #include "coursebook/LanguageMaterial.h"
-#include "platform/AudioDevices.h"
+#include "platform/SoundModule.h"
 #include "platform/ModalShower.h"
 #include "platform/PictureLoader.h"
 #include "widgets/ControlNames.h"
@@ -256,7 +256,7 @@ void OptionsWindow::B_OKClick() {
 
 void OptionsWindow::StoreSoundDevices(const SoundDeviceChoice& choice) {
   // In force for this session even when it cannot be kept for the next one.
-  SetPreferredAudioDevices(choice.Output, choice.Input);
+  LoadedSoundDevices().SetPreferredAudioDevices(choice.Output, choice.Input);
   const std::string path = SoundDeviceFilePath(state_.UserDir, state_.Install.SettingsTag);
   std::string error;
   if (!WriteSoundDeviceChoice(path, choice, &error)) {
@@ -278,7 +278,8 @@ void OptionsWindow::ShowDevicePage(bool shown) {
     keys_->Watch(*pnl_urzadzenia->cb_mikrofon);
   }
   if (shown) {
-    pnl_urzadzenia->ShowChoice(edit_.SoundDevices(), AudioOutputNames(), AudioInputNames());
+    pnl_urzadzenia->ShowChoice(edit_.SoundDevices(), LoadedSoundDevices().AudioOutputNames(),
+                                 LoadedSoundDevices().AudioInputNames());
     pnl_urzadzenia->show();
     pnl_urzadzenia->raise();
   } else if (pnl_urzadzenia) {

@@ -5,7 +5,6 @@
 #include <QPainter>
 
 #include "coursebook/OptionsWindow.h"
-#include "platform/AudioDevices.h"
 #include "widgets/Palette.h"
 
 namespace tess {
