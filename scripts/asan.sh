@@ -24,7 +24,8 @@ if [ ! -f "$ASAN_DIR/CMakeCache.txt" ]; then
     -DCMAKE_CXX_COMPILER=g++ "-DCMAKE_CXX_FLAGS=$SANITIZERS" \
     "-DCMAKE_CXX_FLAGS_RELWITHDEBINFO=-O1 -g -fno-omit-frame-pointer" \
     "-DCMAKE_EXE_LINKER_FLAGS=-fsanitize=address,undefined" \
-    "-DCMAKE_SHARED_LINKER_FLAGS=-fsanitize=address,undefined" >/dev/null
+    "-DCMAKE_SHARED_LINKER_FLAGS=-fsanitize=address,undefined" \
+    "-DCMAKE_MODULE_LINKER_FLAGS=-fsanitize=address,undefined" >/dev/null
 fi
 
 # The demo installation without the two programs and their sound module, which the sanitized
