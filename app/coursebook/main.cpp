@@ -9,11 +9,13 @@
 #include "platform/QtPlatform.h"
 
 int main(int argc, char* argv[]) {
+  tess::FontConfigurationReader fonts;
   QApplication app(argc, argv);
   QApplication::setApplicationName(QStringLiteral("Tessaron 5.0 - Rozumienie ze słuchu"));
   QApplication::setQuitOnLastWindowClosed(false);
   // Dates and numbers are written the same whatever the regional settings say.
   std::setlocale(LC_NUMERIC, "C");
+  fonts.Wait();
   tess::InstallFontSubstitutions();
 
   tess::QtMessageBox plainMessages;

@@ -24,8 +24,10 @@ int main(int argc, char* argv[]) {
   const std::string programDir = tess::dictionary::DictionaryProgram::ProgramDirOf(programFile);
   auto loading = tess::dictionary::LoadDictionaryInBackground(programDir);
 
+  tess::FontConfigurationReader fonts;
   QApplication app(argc, argv);
   QApplication::setApplicationName(QStringLiteral("Tessaron - Słownik"));
+  fonts.Wait();
   tess::InstallFontSubstitutions();
   tess::dictionary::ShowHintsAfter(app, 200);
 

@@ -1,5 +1,7 @@
 #include "platform/Fonts.h"
 
+#include <fontconfig/fontconfig.h>
+
 #include <QString>
 #include <cmath>
 
@@ -26,6 +28,14 @@ void InstallFontSubstitutions() {
   for (const char* original : kSubstituted) {
     QFont::insertSubstitution(QString::fromLatin1(original), QString::fromLatin1(kSubstitute));
   }
+}
+
+FontConfigurationReader::FontConfigurationReader() : reader_([] { FcInit(); }) {}
+
+FontConfigurationReader::~FontConfigurationReader() { Wait(); }
+
+void FontConfigurationReader::Wait() {
+  if (reader_.joinable()) reader_.join();
 }
 
 int PointsToPixels(int points) { return static_cast<int>(std::lround(points * 96.0 / 72.0)); }
