@@ -29,6 +29,7 @@ struct Program {
   std::string Argument;  // passed when not empty
   int MinWidth = 0;
   int MinHeight = 0;
+  bool BelowScreenSize = false;  // a window covering the whole screen does not count
   std::vector<double> Millis;
   std::vector<long> RssKb;
 };
@@ -141,8 +142,10 @@ bool RunOnce(Program& program, double timeoutSeconds) {
       const auto* map = reinterpret_cast<xcb_map_notify_event_t*>(event);
       xcb_get_geometry_reply_t* geometry =
           xcb_get_geometry_reply(x, xcb_get_geometry(x, map->window), nullptr);
+      const bool coversScreen = geometry && geometry->width >= screen->width_in_pixels &&
+                                geometry->height >= screen->height_in_pixels;
       if (geometry && geometry->width >= program.MinWidth &&
-          geometry->height >= program.MinHeight) {
+          geometry->height >= program.MinHeight && !(program.BelowScreenSize && coversScreen)) {
         program.Millis.push_back(
             std::chrono::duration<double, std::milli>(Clock::now() - start).count());
         program.RssKb.push_back(ResidentKb(pid));
@@ -191,10 +194,11 @@ int main(int argc, char** argv) {
   // The second yardstick also lays out text, so it pays for the fonts as every real window
   // does.
   std::vector<Program> programs = {
-      {"bare Qt window", absolute(argv[1]), {}, 300, 200, {}, {}},
-      {"bare with text", absolute(argv[1]), "--text", 300, 200, {}, {}},
-      {"coursebook", absolute(argv[2]), {}, 250, 150, {}, {}},
-      {"wordbook", absolute(argv[3]), {}, 400, 300, {}, {}},
+      {"bare Qt window", absolute(argv[1]), {}, 300, 200, false, {}, {}},
+      {"bare with text", absolute(argv[1]), "--text", 300, 200, false, {}, {}},
+      // The login window, not the black backdrop that covers the screen a moment before it.
+      {"coursebook", absolute(argv[2]), {}, 250, 150, true, {}, {}},
+      {"wordbook", absolute(argv[3]), {}, 400, 300, false, {}, {}},
   };
   for (int run = 0; run < runs; ++run) {
     for (Program& program : programs) {

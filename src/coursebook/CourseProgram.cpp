@@ -64,22 +64,33 @@ CourseProgram::CourseProgram(CourseState& state, CoursePorts ports) : state_(sta
   material_ = std::make_unique<LanguageMaterial>(state_, *home_, *skins_, ports_.PlainMessages);
   messages_ = std::make_unique<MessageWindowBox>(*messageWindow_, ports_.PlainMessages);
   // The login reads usr.t as it is created, and reports through the message window.
-  newUser_ = std::make_unique<NewUserWindow>(state_, users_, skins_->MyImageList1, ports_.Pictures,
-                                             *messages_);
-  newUser_->ReloadLanguageMaterial = [this] { return material_->Reload(); };
   login_ = std::make_unique<LoginWindow>(state_, users_, skins_->MyImageList1, ports_.Pictures,
-                                         ports_.Modal, *newUser_, *messages_);
+                                         ports_.Modal,
+                                         [this]() -> QWidget& { return NewUserDialog(); },
+                                         *messages_);
   home_->SetCloseConfirmation([this] { return ConfirmClose(); });
-  for (auto* help : {&login_->ShowHelpText, &newUser_->ShowHelpText}) {
-    *help = [this](int n) { ShowInformation("HH_" + state_.InterfaceText(n)); };
-  }
+  login_->ShowHelpText = [this](int n) { ShowHelpText(n); };
   login_->ShowHelpPage = [this](const std::string& page) { ShowHelpPage(page); };
-  newUser_->ShowHelpPage = [this](const std::string& page) { ShowHelpPage(page); };
   help_ = std::make_unique<HelpWindow>(state_, skins_->MyImageList1, ports_.Pictures);
   help_->OpenWebPage = [this](const std::string& url) { ports_.Web->OpenUrl(url); };
   WireMainWindow();
   WireSound();
   WireExercises();
+}
+
+NewUserWindow& CourseProgram::NewUserDialog() {
+  // Made at first use: most starts log in a learner who is on the list already.
+  if (newUser_) return *newUser_;
+  newUser_ = std::make_unique<NewUserWindow>(state_, users_, skins_->MyImageList1, ports_.Pictures,
+                                             *messages_);
+  newUser_->ReloadLanguageMaterial = [this] { return material_->Reload(); };
+  newUser_->ShowHelpText = [this](int n) { ShowHelpText(n); };
+  newUser_->ShowHelpPage = [this](const std::string& page) { ShowHelpPage(page); };
+  return *newUser_;
+}
+
+void CourseProgram::ShowHelpText(int textNumber) {
+  ShowInformation("HH_" + state_.InterfaceText(textNumber));
 }
 
 void CourseProgram::WireExercises() {

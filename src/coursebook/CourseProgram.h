@@ -94,6 +94,8 @@ class CourseProgram : public StartHost {
   void ShowHelpPage(const std::string& page);
   /// The information window with `text`: "HH_" + a help text, or a translation.
   void ShowInformation(const std::string& text);
+  /// The information window with help text "HH_" + interface text `textNumber`.
+  void ShowHelpText(int textNumber);
   /// The options window.
   void ShowOptions();
   /// Opens the record at a store position as the choosers open an item: a conversation, a
@@ -120,7 +122,7 @@ class CourseProgram : public StartHost {
   LoginWindow& LoginDialog() { return *login_; }
   /// The classroom side; null until the first classroom login.
   ClassroomFlow* ClassroomSide() { return classroom_.get(); }
-  NewUserWindow& NewUserDialog() { return *newUser_; }
+  NewUserWindow& NewUserDialog();
   ExitConfirmationWindow& ExitDialog();
   InformationWindow& InformationDialog();
   OptionsWindow& OptionsDialog();

@@ -89,8 +89,6 @@ HomeWindow::HomeWindow(const CourseState& state, CourseSkins& skins, PictureLoad
   Kropka->setObjectName("Kropka");
   Kropka->setGeometry(536, 575, 59, 8);
   Kropka->hide();
-  // A missing or unreadable film leaves the dot animation empty; it is decoration only.
-  Kropka->Open(state_.ProgramPath("gfx_r/kropka.avi"));
 
   NameControls();
 
@@ -276,6 +274,12 @@ void HomeWindow::lbl_opcjeClick() {
 
 void HomeWindow::showEvent(QShowEvent* event) {
   if (picturesPending_) ReadPictures(nullptr);
+  if (!dotRead_) {
+    // Read here, not at creation: the start shows the login before this window.
+    // A missing or unreadable film leaves the dot animation empty; it is decoration only.
+    Kropka->Open(state_.ProgramPath("gfx_r/kropka.avi"));
+    dotRead_ = true;
+  }
   StartAnimation();
   setWindowTitle(CourseText(state_.Install.CourseTitle));
   for (const CaptionFile& caption : kCaptions) (this->*caption.Label)->hide();

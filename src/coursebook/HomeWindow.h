@@ -118,6 +118,7 @@ class HomeWindow : public QWidget {
   /// The background and the captions of the interface language, read whole.
   bool ReadPictures(std::string* error);
   bool picturesPending_ = false;
+  bool dotRead_ = false;
 
   const CourseState& state_;
   CourseSkins& skins_;

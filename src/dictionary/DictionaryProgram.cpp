@@ -53,15 +53,30 @@ bool DictionaryProgram::Start(LoadedDictionary loaded) {
   }
   SkinStrips& skins = skins_->MyImageList1;
   player_ = std::make_unique<EntryPlayer>(ports_.Player, ports_.Messages);
-  search_ = std::make_unique<SearchWindow>(state_.Options, state_.Language(), skins);
-  newUser_ = std::make_unique<NewUserWindow>(state_, skins, ports_.Messages);
-  login_ = std::make_unique<LoginWindow>(state_, skins, ports_.Modal, *newUser_, ports_.Messages);
+  login_ = std::make_unique<LoginWindow>(
+      state_, skins, ports_.Modal, [this]() -> QWidget& { return NewUserDialog(); },
+      ports_.Messages);
   // A usr.t that cannot be read only matters to the learning list; say so and go on.
   if (!login_->LoadError().empty()) ports_.Messages.ShowMessage(login_->LoadError());
   dictionaryWindow_ = std::make_unique<DictionaryWindow>(DictionaryWindowParts{
-      state_, skins, ports_.Pictures, ports_.Modal, ports_.Messages, *player_, *search_, *login_});
+      state_, skins, ports_.Pictures, ports_.Modal, ports_.Messages, *player_,
+      [this]() -> SearchWindow& { return SearchDialog(); }, *login_});
   CentreOnScreen(*dictionaryWindow_);
   return true;
+}
+
+// The search and new-user windows are made when first opened: the first window does not wait
+// for them.
+SearchWindow& DictionaryProgram::SearchDialog() {
+  if (!search_) {
+    search_ = std::make_unique<SearchWindow>(state_.Options, state_.Language(), skins_->MyImageList1);
+  }
+  return *search_;
+}
+
+NewUserWindow& DictionaryProgram::NewUserDialog() {
+  if (!newUser_) newUser_ = std::make_unique<NewUserWindow>(state_, skins_->MyImageList1, ports_.Messages);
+  return *newUser_;
 }
 
 }  // namespace tess::dictionary

@@ -52,9 +52,9 @@ class DictionaryProgram {
 
   DictionaryState& State() { return state_; }
   DictionaryWindow& MainWindow() { return *dictionaryWindow_; }
-  SearchWindow& SearchDialog() { return *search_; }
+  SearchWindow& SearchDialog();
   LoginWindow& LoginDialog() { return *login_; }
-  NewUserWindow& NewUserDialog() { return *newUser_; }
+  NewUserWindow& NewUserDialog();
 
  private:
   DictionaryPorts ports_;

@@ -79,7 +79,7 @@ DictionaryWindow::DictionaryWindow(DictionaryWindowParts parts, QWidget* parent)
       modal_(parts.Modal),
       messages_(parts.Messages),
       player_(parts.Player),
-      search_(parts.Search),
+      search_(std::move(parts.Search)),
       login_(parts.Login),
       browser_(parts.State.Table, parts.State.Language()),
       listFont_(PointFont("Arial", 10)) {
@@ -223,17 +223,18 @@ void DictionaryWindow::RefreshList() {
 }
 
 void DictionaryWindow::RunSearch() {
+  SearchWindow& search = search_();
   // Every search starts from the dialog: the text of the last one is gone.
-  search_.SearchText.clear();
-  CentreOver(search_, *this);
-  modal_.ShowModal(search_);
-  const QString searchText = search_.SearchText;
-  search_.SearchText.clear();
+  search.SearchText.clear();
+  CentreOver(search, *this);
+  modal_.ShowModal(search);
+  const QString searchText = search.SearchText;
+  search.SearchText.clear();
   if (searchText.isEmpty()) return;
 
   Edit1->hide();
   K_Wszystkie->show();
-  const SearchQuery query{Encode(searchText, search_.ForeignCodePage()),
+  const SearchQuery query{Encode(searchText, search.ForeignCodePage()),
                           Encode(searchText, kPolishCodePage)};
   browser_.ShowFound(dictionary::RunSearch(state_.Table, query, state_.Options),
                      searchText.toStdString());

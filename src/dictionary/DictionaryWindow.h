@@ -34,7 +34,7 @@ struct DictionaryWindowParts {
   ModalShower& Modal;
   MessageBox& Messages;
   EntryPlayer& Player;
-  SearchWindow& Search;
+  std::function<SearchWindow&()> Search;  ///< made at the first search
   LoginWindow& Login;
 };
 
@@ -99,7 +99,7 @@ class DictionaryWindow : public QWidget {
   ModalShower& modal_;
   MessageBox& messages_;
   EntryPlayer& player_;
-  SearchWindow& search_;
+  std::function<SearchWindow&()> search_;
   LoginWindow& login_;
   EntryBrowser browser_;
   mutable ListPicture picture_;

@@ -19,9 +19,9 @@ const QRect kUserList(16, 64, 268, 100);
 }  // namespace
 
 LoginWindow::LoginWindow(DictionaryState& state, SkinStrips& skins, ModalShower& modal,
-                         NewUserWindow& newUser, MessageBox& messages, QWidget* parent)
+                         NewUserSource newUser, MessageBox& messages, QWidget* parent)
     : UserPickerWindow(state.Users, {state.DataFolder(), state.UserName, state.UserDir}, modal,
-                       newUser, messages, kUserList, parent) {
+                       std::move(newUser), messages, kUserList, parent) {
   setObjectName("TForm9");
   setFixedSize(kWidth, kHeight);
   setWindowTitle(QStringLiteral("Tessaron 5.0"));

@@ -22,7 +22,7 @@ class LoginWindow : public UserPickerWindow {
  public:
   /// Reads usr.t (at most 50 users) and fills the list once; `LoadError()` tells whether
   /// reading failed.
-  LoginWindow(DictionaryState& state, SkinStrips& skins, ModalShower& modal, NewUserWindow& newUser,
+  LoginWindow(DictionaryState& state, SkinStrips& skins, ModalShower& modal, NewUserSource newUser,
               MessageBox& messages, QWidget* parent = nullptr);
 
   QLabel* Image1;

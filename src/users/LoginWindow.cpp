@@ -12,11 +12,11 @@
 namespace tess {
 
 LoginWindow::LoginWindow(CourseState& state, UserList& users, SkinStrips& skins,
-                         PictureLoader& pictures, ModalShower& modal, NewUserWindow& newUser,
+                         PictureLoader& pictures, ModalShower& modal, NewUserSource newUser,
                          MessageBox& messages, QWidget* parent)
     // The background draws a white panel exactly under the list.
     : UserPickerWindow(users, {state.Install.DataFolder(), state.UserName, state.UserDir}, modal,
-                       newUser, messages, QRect(16, 64, 268, 80), parent),
+                       std::move(newUser), messages, QRect(16, 64, 268, 80), parent),
       state_(state),
       pictures_(pictures) {
   setObjectName("TForm9");

@@ -18,7 +18,7 @@ class LoginWindow : public UserPickerWindow {
  public:
   /// Reads usr.t and fills the list; `LoadError()` tells whether that failed.
   LoginWindow(CourseState& state, UserList& users, SkinStrips& skins, PictureLoader& pictures,
-              ModalShower& modal, NewUserWindow& newUser, MessageBox& messages,
+              ModalShower& modal, NewUserSource newUser, MessageBox& messages,
               QWidget* parent = nullptr);
 
   /// Shows the information window with help text "HH_" + interface text n.

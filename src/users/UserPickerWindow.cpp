@@ -11,13 +11,13 @@
 namespace tess {
 
 UserPickerWindow::UserPickerWindow(UserList& users, LoginTarget target, ModalShower& modal,
-                                   QWidget& newUser, MessageBox& messages, const QRect& listArea,
+                                   NewUserSource newUser, MessageBox& messages, const QRect& listArea,
                                    QWidget* parent)
     : QWidget(parent, Qt::FramelessWindowHint | Qt::Dialog),
       users_(users),
       target_(target),
       modal_(modal),
-      newUser_(newUser),
+      newUser_(std::move(newUser)),
       messages_(messages) {
   ComboBox1 = new QListWidget(this);
   ComboBox1->setObjectName("ComboBox1");
@@ -71,8 +71,9 @@ void UserPickerWindow::B_OKClick() {
 void UserPickerWindow::B_ZamknijClick() { SetModalResult(*this, mrCancel); }
 
 void UserPickerWindow::AddNewUser() {
-  CentreOnScreen(newUser_);
-  const int result = modal_.ShowModal(newUser_);
+  QWidget& newUser = newUser_();
+  CentreOnScreen(newUser);
+  const int result = modal_.ShowModal(newUser);
   // The new-user window read usr.t again, also when it added nobody, so the list shows users
   // another program added meanwhile; only a user this window added is logged in.
   FillList();

@@ -4,12 +4,16 @@
 // the new-user window, whose new user is logged in at once.
 #include <QListWidget>
 #include <QWidget>
+#include <functional>
 #include <string>
 
 #include "widgets/SkinButton.h"
 #include "widgets/WindowKeys.h"
 
 namespace tess {
+
+/// The new-user window, made when it is first asked for: most starts never need it.
+using NewUserSource = std::function<QWidget&()>;
 
 class MessageBox;
 class ModalShower;
@@ -41,7 +45,7 @@ class UserPickerWindow : public QWidget {
 
  protected:
   /// Reads usr.t and fills the list, laid at `listArea`.
-  UserPickerWindow(UserList& users, LoginTarget target, ModalShower& modal, QWidget& newUser,
+  UserPickerWindow(UserList& users, LoginTarget target, ModalShower& modal, NewUserSource newUser,
                    MessageBox& messages, const QRect& listArea, QWidget* parent);
 
   /// Wires OK and close (made by the window in its own skins) to the list.
@@ -62,7 +66,7 @@ class UserPickerWindow : public QWidget {
   UserList& users_;
   LoginTarget target_;
   ModalShower& modal_;
-  QWidget& newUser_;
+  NewUserSource newUser_;
   MessageBox& messages_;
   std::string loadError_;
 };

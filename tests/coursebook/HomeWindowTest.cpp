@@ -101,7 +101,7 @@ TEST_F(HomeWindowTest, HoverShowsTheCaptionAndTheDotOnlyWithAnimations) {
     state.Options.Animations = animations;
     HomeWindow main(state, skins, pictures, {&random, &browser});
     main.show();
-    ASSERT_EQ(main.Kropka->FrameCount(), 2) << "the dot film is read at creation";
+    ASSERT_EQ(main.Kropka->FrameCount(), 2) << "the dot film is read when the window shows";
     Enter(*main.m_conv);
     EXPECT_TRUE(main.rol_conversations->isVisible());
     EXPECT_FALSE(main.rol_video->isVisible());

@@ -69,7 +69,8 @@ class UsersWindowsTest : public ::testing::Test {
 struct LoginWindows {
   explicit LoginWindows(UsersWindowsTest& t)
       : newUser(t.state, t.users, t.skins.MyImageList1, t.pictures, t.messages),
-        login(t.state, t.users, t.skins.MyImageList1, t.pictures, t.modal, newUser, t.messages) {}
+        login(t.state, t.users, t.skins.MyImageList1, t.pictures, t.modal,
+              [this]() -> QWidget& { return newUser; }, t.messages) {}
   NewUserWindow newUser;
   LoginWindow login;
 };
