@@ -1,7 +1,8 @@
 #pragma once
-// The classroom connection over a TCP socket. Every wait is bounded and runs a local event loop
-// that repaints the windows but takes no input, so a silent server never freezes the program
-// and no second request starts inside the first.
+// The classroom connection over a plain non-blocking TCP socket (Qt Network would cost every
+// start of the program its loading time). Every wait, the name lookup included, is bounded and
+// runs a local event loop that repaints the windows but takes no input, so a silent server
+// never freezes the program and no second request starts inside the first.
 #include <string>
 
 #include "classroom/ServerLink.h"

@@ -1,6 +1,7 @@
 #pragma once
 // One short connection to the classroom server: connect, send, read the reply as the request
-// prescribes, close. The classroom client speaks through this; the socket behind it is Qt's.
+// prescribes, close. The classroom client speaks through this; behind it is a plain socket
+// driven by Qt's event loop.
 #include <cstddef>
 #include <functional>
 #include <string>
@@ -27,7 +28,7 @@ struct ReplyShape {
 struct Exchanged {
   bool Ok = false;
   std::string Reply;    ///< Line: the line without CR LF; Exactly: the bytes
-  std::string Failure;  ///< the socket layer's message when not Ok
+  std::string Failure;  ///< when not Ok, a short Polish text (cp1250) for the learner
 };
 
 class ServerLink {

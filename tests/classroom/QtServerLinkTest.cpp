@@ -1,6 +1,8 @@
-// The socket side against real servers on the loopback: each reply shape, a refused connection
-// and a server that never answers (the wait ends on its own).
+// The socket side against real servers on the loopback: each reply shape, a refused connection,
+// a name that does not resolve, a server that never answers (the wait ends on its own) and one
+// that cuts its reply short.
 #include <gtest/gtest.h>
+#include <sys/socket.h>
 
 #include <QCoreApplication>
 #include <QElapsedTimer>
@@ -42,6 +44,9 @@ class LoopbackServer {
 };
 
 ReplyShape Shape(ReplyShape::Kind kind, std::size_t bytes = 0) { return {kind, bytes, {}}; }
+
+const std::string kTimedOut = "Przekroczono czas oczekiwania na serwer";
+const std::string kClosed = "Serwer zerwa\xB3 po\xB3\xB9" "czenie";
 
 TEST(QtServerLinkTest, LineExactAndUntilCloseReplies) {
   LoopbackServer lines([](QTcpSocket& socket, const QByteArray& got) {
@@ -102,7 +107,7 @@ TEST(QtServerLinkTest, RefusedAndSilentServersFailInTime) {
   QtServerLink refused("127.0.0.1", unused, 2000, 2000);
   Exchanged reply = refused.Exchange("LOG:a#b#c#\r\n", {}, Shape(ReplyShape::Kind::Line));
   EXPECT_FALSE(reply.Ok);
-  EXPECT_FALSE(reply.Failure.empty());
+  EXPECT_EQ(reply.Failure, "Serwer odrzuci\xB3 po\xB3\xB9" "czenie");
 
   LoopbackServer silent([](QTcpSocket&, const QByteArray&) {});
   QtServerLink waiting("127.0.0.1", silent.Port(), 2000, 300);
@@ -110,6 +115,7 @@ TEST(QtServerLinkTest, RefusedAndSilentServersFailInTime) {
   clock.start();
   reply = waiting.Exchange("LOG:a#b#c#\r\n", {}, Shape(ReplyShape::Kind::Line));
   EXPECT_FALSE(reply.Ok);
+  EXPECT_EQ(reply.Failure, kTimedOut);
   EXPECT_LT(clock.elapsed(), 3000);
 
   // A server that closes at once, before any reply.
@@ -136,6 +142,7 @@ TEST(QtServerLinkTest, RefusedAndSilentServersFailInTime) {
   QtServerLink floodLink("127.0.0.1", flood.Port(), 2000, 2000);
   reply = floodLink.Exchange("LOG:a#b#c#\r\n", {}, Shape(ReplyShape::Kind::Line));
   EXPECT_FALSE(reply.Ok);
+  EXPECT_EQ(reply.Failure, "Odpowied\x9F serwera jest za d\xB3uga");
   std::size_t streamed = 0;
   ReplyShape endless{ReplyShape::Kind::UntilDone, 0, [&](std::string_view piece) {
                        streamed += piece.size();
@@ -156,6 +163,62 @@ TEST(QtServerLinkTest, RefusedAndSilentServersFailInTime) {
   reply = curtLink.Exchange("CHP:a#b#c#\r\n", {}, Shape(ReplyShape::Kind::Line));
   ASSERT_TRUE(reply.Ok) << reply.Failure;
   EXPECT_EQ(reply.Reply, "TRUE");
+}
+
+TEST(QtServerLinkTest, NamesAreLookedUpWithoutHanging) {
+  LoopbackServer lines([](QTcpSocket& socket, const QByteArray& got) {
+    if (got.endsWith("\r\n")) socket.write("1#0#\r\n");
+  });
+  // "localhost" may also give ::1, where nothing listens; the next address must be tried.
+  QtServerLink named("localhost", lines.Port(), 2000, 2000);
+  Exchanged reply = named.Exchange("LOG:a#b#c#\r\n", {}, Shape(ReplyShape::Kind::Line));
+  ASSERT_TRUE(reply.Ok) << reply.Failure;
+  EXPECT_EQ(reply.Reply, "1#0#");
+
+  QtServerLink nowhere("nieistnieje.invalid", 4000, 1500, 1500);
+  QElapsedTimer clock;
+  clock.start();
+  reply = nowhere.Exchange("LOG:a#b#c#\r\n", {}, Shape(ReplyShape::Kind::Line));
+  EXPECT_LT(clock.elapsed(), 2500);
+  EXPECT_FALSE(reply.Ok);
+  if (reply.Failure == kTimedOut) GTEST_SKIP() << "the name server here does not answer";
+  EXPECT_EQ(reply.Failure, "Nie znaleziono serwera nieistnieje.invalid");
+}
+
+// The server sends the start of its reply, then closes or resets the connection.
+TEST(QtServerLinkTest, RepliesCutShortFail) {
+  struct Case {
+    const char* name;
+    ReplyShape shape;
+    bool reset;
+  };
+  const Case cases[] = {
+      {"block closed early", Shape(ReplyShape::Kind::Exactly, 292), false},
+      {"block reset", Shape(ReplyShape::Kind::Exactly, 292), true},
+      {"line reset", Shape(ReplyShape::Kind::Line), true},
+      {"stream reset", {ReplyShape::Kind::UntilClose, 0, [](std::string_view) { return false; }},
+       true},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    LoopbackServer cutting([&c](QTcpSocket& socket, const QByteArray& got) {
+      if (!got.endsWith("\r\n")) return;
+      socket.write("TR");
+      socket.flush();
+      if (c.reset) {
+        const linger now{1, 0};
+        setsockopt(static_cast<int>(socket.socketDescriptor()), SOL_SOCKET, SO_LINGER, &now,
+                   sizeof(now));
+        socket.abort();
+      } else {
+        socket.disconnectFromHost();
+      }
+    });
+    QtServerLink link("127.0.0.1", cutting.Port(), 2000, 2000);
+    const Exchanged reply = link.Exchange("GUI:a#b#c#\r\n", {}, c.shape);
+    EXPECT_FALSE(reply.Ok);
+    EXPECT_EQ(reply.Failure, kClosed);
+  }
 }
 
 }  // namespace
