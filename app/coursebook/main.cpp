@@ -17,6 +17,7 @@ int main(int argc, char* argv[]) {
   std::setlocale(LC_NUMERIC, "C");
   fonts.Wait();
   tess::InstallFontSubstitutions();
+  const tess::FontDatabaseReader fontDatabase;
 
   tess::QtMessageBox plainMessages;
   tess::QtScreen screen;

@@ -29,6 +29,7 @@ int main(int argc, char* argv[]) {
   QApplication::setApplicationName(QStringLiteral("Tessaron - Słownik"));
   fonts.Wait();
   tess::InstallFontSubstitutions();
+  const tess::FontDatabaseReader fontDatabase;
   tess::dictionary::ShowHintsAfter(app, 200);
 
   tess::QtMessageBox messages;

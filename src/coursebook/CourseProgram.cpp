@@ -71,8 +71,6 @@ CourseProgram::CourseProgram(CourseState& state, CoursePorts ports) : state_(sta
   home_->SetCloseConfirmation([this] { return ConfirmClose(); });
   login_->ShowHelpText = [this](int n) { ShowHelpText(n); };
   login_->ShowHelpPage = [this](const std::string& page) { ShowHelpPage(page); };
-  help_ = std::make_unique<HelpWindow>(state_, skins_->MyImageList1, ports_.Pictures);
-  help_->OpenWebPage = [this](const std::string& url) { ports_.Web->OpenUrl(url); };
   WireMainWindow();
   WireSound();
   WireExercises();
@@ -132,7 +130,6 @@ void CourseProgram::WireSound() {
   media_->Logic().TempoFile = [this] {
     return TempoFilePath(state_.UserDir, state_.Install.SettingsTag);
   };
-  help_->AttachMediaWindow(*media_);
   // The installation is read before the windows are made.
   sound_->SetProgramDir(state_.Install.ProgramDir, state_.Install.DataFolder());
   home_->PlayOpeningSound = [this](const std::string& path) { sound_->PlaySoundFile(path, false); };
@@ -379,6 +376,12 @@ bool CourseProgram::ConfirmClose() {
 }
 
 void CourseProgram::ShowHelpPage(const std::string& page) {
+  if (!help_) {
+    // Made at first use: its page view costs the start time.
+    help_ = std::make_unique<HelpWindow>(state_, skins_->MyImageList1, ports_.Pictures);
+    help_->OpenWebPage = [this](const std::string& url) { ports_.Web->OpenUrl(url); };
+    help_->AttachMediaWindow(*media_);
+  }
   if (!help_->isVisible()) CentreOnScreen(*help_);
   help_->ShowWindow();
   help_->ShowHelpPage(page);
