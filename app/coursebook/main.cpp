@@ -7,6 +7,7 @@
 #include "coursebook/StartSequence.h"
 #include "platform/Fonts.h"
 #include "platform/QtPlatform.h"
+#include "platform/StartReadAhead.h"
 
 int main(int argc, char* argv[]) {
   tess::FontConfigurationReader fonts;
@@ -17,7 +18,7 @@ int main(int argc, char* argv[]) {
   std::setlocale(LC_NUMERIC, "C");
   fonts.Wait();
   tess::InstallFontSubstitutions();
-  const tess::FontDatabaseReader fontDatabase;
+  const tess::StartReadAhead readAhead;
 
   tess::QtMessageBox plainMessages;
   tess::QtScreen screen;

@@ -9,6 +9,7 @@
 #include "dictionary/HintDelay.h"
 #include "platform/Fonts.h"
 #include "platform/QtPlatform.h"
+#include "platform/StartReadAhead.h"
 #include "platform/SoundModule.h"
 #include "shared/DataRoot.h"
 #include "platform/SingleInstanceLock.h"
@@ -29,7 +30,7 @@ int main(int argc, char* argv[]) {
   QApplication::setApplicationName(QStringLiteral("Tessaron - Słownik"));
   fonts.Wait();
   tess::InstallFontSubstitutions();
-  const tess::FontDatabaseReader fontDatabase;
+  const tess::StartReadAhead readAhead;
   tess::dictionary::ShowHintsAfter(app, 200);
 
   tess::QtMessageBox messages;

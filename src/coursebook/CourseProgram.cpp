@@ -63,17 +63,23 @@ CourseProgram::CourseProgram(CourseState& state, CoursePorts ports) : state_(sta
   // the plain message box.
   material_ = std::make_unique<LanguageMaterial>(state_, *home_, *skins_, ports_.PlainMessages);
   messages_ = std::make_unique<MessageWindowBox>(*messageWindow_, ports_.PlainMessages);
-  // The login reads usr.t as it is created, and reports through the message window.
+  home_->SetCloseConfirmation([this] { return ConfirmClose(); });
+  WireMainWindow();
+  WireSound();
+  WireExercises();
+}
+
+LoginWindow& CourseProgram::LoginDialog() {
+  // Made when the login is due, after the material is read: its text is the first the start
+  // lays out. It reads usr.t as it is created, and reports through the message window.
+  if (login_) return *login_;
   login_ = std::make_unique<LoginWindow>(state_, users_, skins_->MyImageList1, ports_.Pictures,
                                          ports_.Modal,
                                          [this]() -> QWidget& { return NewUserDialog(); },
                                          *messages_);
-  home_->SetCloseConfirmation([this] { return ConfirmClose(); });
   login_->ShowHelpText = [this](int n) { ShowHelpText(n); };
   login_->ShowHelpPage = [this](const std::string& page) { ShowHelpPage(page); };
-  WireMainWindow();
-  WireSound();
-  WireExercises();
+  return *login_;
 }
 
 NewUserWindow& CourseProgram::NewUserDialog() {
@@ -328,9 +334,10 @@ bool CourseProgram::ShowClassroomLogin() {
 }
 
 void CourseProgram::ShowLocalLogin() {
-  if (!login_->LoadError().empty()) Messages().ShowMessage(login_->LoadError());
-  CentreOnScreen(*login_);
-  if (ports_.Modal.ShowModal(*login_) != mrOk || !OnLocalUserChosen()) endRequested_ = true;
+  LoginWindow& login = LoginDialog();
+  if (!login.LoadError().empty()) Messages().ShowMessage(login.LoadError());
+  CentreOnScreen(login);
+  if (ports_.Modal.ShowModal(login) != mrOk || !OnLocalUserChosen()) endRequested_ = true;
 }
 
 bool CourseProgram::OnLocalUserChosen() {

@@ -119,7 +119,7 @@ class CourseProgram : public StartHost {
   SoundService& Sound() { return *sound_; }
   MediaWindow& Media() { return *media_; }
 
-  LoginWindow& LoginDialog() { return *login_; }
+  LoginWindow& LoginDialog();
   /// The classroom side; null until the first classroom login.
   ClassroomFlow* ClassroomSide() { return classroom_.get(); }
   NewUserWindow& NewUserDialog();

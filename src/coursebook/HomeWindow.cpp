@@ -90,8 +90,6 @@ HomeWindow::HomeWindow(const CourseState& state, CourseSkins& skins, PictureLoad
   Kropka->setGeometry(536, 575, 59, 8);
   Kropka->hide();
 
-  NameControls();
-
   Timer1 = new QTimer(this);
   Timer1->setInterval(kAnimationIntervalMs);
   connect(Timer1, &QTimer::timeout, this, &HomeWindow::Timer1Timer);
@@ -161,8 +159,10 @@ void HomeWindow::NameControls() {
 }
 
 bool HomeWindow::LoadPictures(std::string* error) {
-  NameControls();
-  if (isVisible()) return ReadPictures(error);
+  if (isVisible()) {
+    NameControls();
+    return ReadPictures(error);
+  }
   // Hidden until the login is done: the start only checks that the pictures are there, and
   // they are read when the window is first shown.
   std::vector<std::string> files{"gfx_r\\Main_rozum.bmp"};
@@ -273,6 +273,9 @@ void HomeWindow::lbl_opcjeClick() {
 }
 
 void HomeWindow::showEvent(QShowEvent* event) {
+  // Named here, not at creation: the first name starts the screen readers' connection, which
+  // the login before this window need not wait for.
+  NameControls();
   if (picturesPending_) ReadPictures(nullptr);
   if (!dotRead_) {
     // Read here, not at creation: the start shows the login before this window.

@@ -2,12 +2,8 @@
 
 #include <fontconfig/fontconfig.h>
 
-#include <QFontDatabase>
-#include <QFontMetrics>
-#include <QGuiApplication>
 #include <QString>
 #include <cmath>
-#include <vector>
 
 namespace tess {
 
@@ -41,18 +37,6 @@ FontConfigurationReader::~FontConfigurationReader() { Wait(); }
 void FontConfigurationReader::Wait() {
   if (reader_.joinable()) reader_.join();
 }
-
-FontDatabaseReader::FontDatabaseReader()
-    : reader_([fonts = std::vector<QFont>{QGuiApplication::font(), QFont("MS Sans Serif"),
-                                          PointFont("Arial", 10), PointFont("Arial", 10, true)}] {
-        // Qt keeps the list of fonts and each family's fallbacks for all threads; what it
-        // finds here the first window's text does not look for again. The families are
-        // those the windows ask for, before substitution.
-        QFontDatabase::families();
-        for (const QFont& font : fonts) QFontMetrics(font).height();
-      }) {}
-
-FontDatabaseReader::~FontDatabaseReader() { reader_.join(); }
 
 int PointsToPixels(int points) { return static_cast<int>(std::lround(points * 96.0 / 72.0)); }
 

@@ -22,20 +22,6 @@ class FontConfigurationReader {
   std::thread reader_;
 };
 
-/// Has Qt list the installed fonts and find the program's own on a thread of its own while the
-/// program reads its files, so the first window's text finds them ready. Made after the
-/// application object and the substitutions, ended before the application object.
-class FontDatabaseReader {
- public:
-  FontDatabaseReader();
-  ~FontDatabaseReader();
-  FontDatabaseReader(const FontDatabaseReader&) = delete;
-  FontDatabaseReader& operator=(const FontDatabaseReader&) = delete;
-
- private:
-  std::thread reader_;
-};
-
 /// A font given in points, as pixels at 96 DPI (8 pt = 11 px, 10 pt = 13 px).
 QFont PointFont(const char* family, int points, bool bold = false);
 int PointsToPixels(int points);
