@@ -113,6 +113,18 @@ void EntryTable::Clear() {
   Changed();
 }
 
+void EntryTable::Reserve() {
+  // The lists fill the table nearly always; growing a column at a time moves every text.
+  const auto capacity = static_cast<size_t>(kEntryCapacity);
+  for (auto* numbers :
+       {&groupNo_, &ownRecording_, &entryNo_, &difficulty_, &wordClass_, &levelMark_}) {
+    numbers->reserve(capacity);
+  }
+  for (auto* texts : {&headword_, &translation_, &plural_, &synonyms_, &comment_, &recording_}) {
+    texts->reserve(capacity);
+  }
+}
+
 bool EntryTable::Add(Entry entry) {
   if (Full()) return false;
   groupNo_.push_back(entry.GroupNo);
@@ -221,6 +233,7 @@ bool LoadList(const std::string& path, ListKind kind, EntryTable& table) {
 void LoadEntries(const std::string& programDir, int language, EntryTable& table) {
   const LanguageFiles files = FilesOf(language);
   table.Clear();
+  table.Reserve();
   LoadList(programDir + files.WordList, ListKind::Words, table);
   table.EndWordList();
   LoadList(programDir + files.SentenceList, ListKind::Sentences, table);

@@ -45,6 +45,8 @@ std::optional<Entry> ParseEntryLine(std::string_view line, ListKind kind);
 class EntryTable {
  public:
   void Clear();
+  /// Makes room for a full table at once.
+  void Reserve();
   /// Appends at position Count() + 1; false when the table is full.
   bool Add(Entry entry);
   /// Marks the end of the word list: the entries so far are the ones listed and searched.
