@@ -16,10 +16,9 @@ bool CourseSkins::LoadSkins(const CourseState& state, std::string* error) {
         skin.InLanguageFolder ? state.LangPath(skin.Name) : state.ProgramPath(skin.Name);
     if (MyImageList1.AddFromFile(path, kSkinFrames, 0, 0, error) < 0) return false;
   }
-  for (auto [image, name] : {std::pair{&Flaga_1, "but_r\\flaga_1.jpg"},
-                             std::pair{&Flaga_Tlum, "but_r\\flaga_tlum.jpg"}}) {
-    *image = pictures_.Load(state.ProgramPath(name));
-    if (image->isNull()) {
+  // The flags are only checked: no window shows them yet, so they are not decoded.
+  for (const char* name : {"but_r\\flaga_1.jpg", "but_r\\flaga_tlum.jpg"}) {
+    if (!pictures_.SizeOf(state.ProgramPath(name)).isValid()) {
       if (error) *error = CannotOpenMessage(state.ProgramPath(name));
       return false;
     }

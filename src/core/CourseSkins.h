@@ -16,13 +16,11 @@ class CourseSkins : public QObject {
  public:
   explicit CourseSkins(PictureLoader& pictures, QObject* parent = nullptr);
 
-  /// Reloads the 51 strips and the two flags for the current interface language.
+  /// Reloads the 51 strips for the current interface language and checks the two flags.
   /// False with `error` set when a file could not be loaded.
   bool LoadSkins(const CourseState& state, std::string* error);
 
   SkinStrips MyImageList1;
-  QImage Flaga_1;
-  QImage Flaga_Tlum;
 
  private:
   PictureLoader& pictures_;
