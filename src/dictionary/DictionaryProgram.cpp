@@ -11,6 +11,7 @@
 #include "dictionary/NewUserWindow.h"
 #include "dictionary/SearchWindow.h"
 #include "platform/MessageBox.h"
+#include "platform/PictureLoader.h"
 #include "shared/Paths.h"
 #include "widgets/Centre.h"
 
@@ -51,6 +52,9 @@ bool DictionaryProgram::Start(LoadedDictionary loaded) {
     ports_.Messages.ShowMessage(skinError);
     return false;
   }
+  // Read while the login is made: the main window draws it next.
+  const std::string background = DictionaryWindow::BackgroundFile(programDir);
+  if (FileExists(background)) ports_.Pictures.ReadAhead({background});
   SkinStrips& skins = skins_->MyImageList1;
   player_ = std::make_unique<EntryPlayer>(ports_.Player, ports_.Messages);
   login_ = std::make_unique<LoginWindow>(

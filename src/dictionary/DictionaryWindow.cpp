@@ -47,7 +47,6 @@ const QRect kScrollBar(570, 76, 16, 200);
 const QRect kNoteLabel(16, 288, 300, 22);
 const QRect kLearnButton(458, 286, 130, 26);
 constexpr int kWheelEntries = 3;
-constexpr const char* kBackgroundFile = "but_slow_r\\slownik_t.bmp";
 
 void StyleScrollBar(QScrollBar& bar) {
   bar.setStyleSheet(palette::Styled(QStringLiteral(
@@ -178,9 +177,13 @@ DictionaryWindow::DictionaryWindow(DictionaryWindowParts parts, QWidget* parent)
   ShowAll();
 }
 
+std::string DictionaryWindow::BackgroundFile(const std::string& programDir) {
+  return programDir + "but_slow_r\\slownik_t.bmp";
+}
+
 QImage DictionaryWindow::Background() const {
   // An installation may bring its own picture; the program's own is drawn otherwise.
-  const std::string file = state_.ProgramDir + kBackgroundFile;
+  const std::string file = BackgroundFile(state_.ProgramDir);
   if (FileExists(file)) {
     const QImage picture = pictures_.Load(file);
     if (!picture.isNull()) return picture;

@@ -43,6 +43,8 @@ class DictionaryWindow : public QWidget {
  public:
   static constexpr int kWidth = 600;
   static constexpr int kHeight = 320;
+  /// The installation's own background picture, when it brings one.
+  static std::string BackgroundFile(const std::string& programDir);
 
   explicit DictionaryWindow(DictionaryWindowParts parts, QWidget* parent = nullptr);
 

@@ -4,6 +4,7 @@
 #include <QRect>
 #include <QSize>
 #include <string>
+#include <vector>
 
 namespace tess {
 
@@ -15,6 +16,9 @@ class PictureLoader {
  public:
   virtual ~PictureLoader() = default;
   virtual QImage Load(const std::string& path) = 0;
+  /// Starts reading pictures a window will soon ask for, while the program does other work;
+  /// the first Load of each gets what was read. A loader that cannot does nothing.
+  virtual void ReadAhead(const std::vector<std::string>& paths) { (void)paths; }
   /// The logical size of the picture, read without decoding it where the loader can; an
   /// invalid size when Load would give nothing for a missing or unreadable file.
   virtual QSize SizeOf(const std::string& path) {

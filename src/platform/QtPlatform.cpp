@@ -12,6 +12,8 @@
 #include <QScreen>
 #include <QTimer>
 #include <QUrl>
+#include <algorithm>
+#include <iterator>
 
 #include "platform/BmpHeader.h"
 #include "platform/JpegReader.h"
@@ -145,8 +147,34 @@ qreal ScreenPixelRatio() {
 QtPictureLoader::QtPictureLoader(std::function<qreal()> ratio) : ratio_(std::move(ratio)) {}
 
 QImage QtPictureLoader::Load(const std::string& path) {
+  if (ahead_.valid()) {
+    ReadPictures arrived = ahead_.get();
+    std::move(arrived.begin(), arrived.end(), std::back_inserter(read_));
+  }
+  const auto early = std::find_if(read_.begin(), read_.end(),
+                                  [&](const auto& picture) { return picture.first == path; });
+  if (early != read_.end()) {
+    // Only the first load: the file may change later, and it is read again then.
+    QImage picture = std::move(early->second);
+    read_.erase(early);
+    return picture;
+  }
+  return Read(path, ratio_ ? ratio_() : 1);
+}
+
+void QtPictureLoader::ReadAhead(const std::vector<std::string>& paths) {
+  if (ahead_.valid()) return;  // one batch at a time; the rest are read when asked
+  const qreal ratio = ratio_ ? ratio_() : 1;
+  ahead_ = std::async(std::launch::async, [this, paths, ratio] {
+    ReadPictures pictures;
+    for (const std::string& path : paths) pictures.emplace_back(path, Read(path, ratio));
+    return pictures;
+  });
+}
+
+QImage QtPictureLoader::Read(const std::string& path, qreal ratio) const {
   const std::string single = ResolvePath(path);
-  if (ratio_ && ratio_() >= 2) {
+  if (ratio >= 2) {
     const std::string dense = ResolvePath(DensePath(path));
     if (FileExists(dense)) {
       const QSize size = HeaderSize(single);

@@ -1,6 +1,10 @@
 #pragma once
 // The Qt-backed implementations of the platform interfaces, used by the programs.
 #include <functional>
+#include <future>
+#include <string>
+#include <utility>
+#include <vector>
 
 #include "platform/Browser.h"
 #include "platform/Clock.h"
@@ -55,11 +59,18 @@ class QtPictureLoader : public PictureLoader {
  public:
   explicit QtPictureLoader(std::function<qreal()> ratio = ScreenPixelRatio);
   QImage Load(const std::string& path) override;
+  /// Reads on a thread of its own, at the screen's ratio of now.
+  void ReadAhead(const std::vector<std::string>& paths) override;
   /// From the 1x file's header: a dense picture stands for the 1x size.
   QSize SizeOf(const std::string& path) override;
 
  private:
+  using ReadPictures = std::vector<std::pair<std::string, QImage>>;
+  QImage Read(const std::string& path, qreal ratio) const;
+
   std::function<qreal()> ratio_;
+  std::future<ReadPictures> ahead_;
+  ReadPictures read_;
 };
 
 /// Shows a window modally on a nested event loop; see ModalShower.h for the contract.

@@ -206,5 +206,21 @@ TEST(DensePictureTest, PicksTheDenseFileOnlyWhenItFits) {
   }
 }
 
+// A picture read ahead serves the first load only; later loads read the file as it is then.
+TEST_F(PictureLoaderTest, ReadAheadServesTheFirstLoadOnly) {
+  const std::string ok = CoursePath("\\gfx_r\\ok2.bmp");
+  const std::string missing = CoursePath("\\gfx_r\\missing.bmp");
+  loader_.ReadAhead({ok, missing});
+  EXPECT_EQ(loader_.Load(CoursePath("\\gfx_r\\Photo.bmp")).size(), QSize(9, 7))
+      << "a picture not read ahead is read as it is asked for";
+  const QImage early = loader_.Load(ok);
+  ASSERT_EQ(early.size(), QSize(5, 3));
+  EXPECT_EQ(early.pixel(0, 2), qRgb(255, 0, 255));
+  EXPECT_TRUE(loader_.Load(missing).isNull());
+
+  ASSERT_TRUE(QFile::remove(Path("Gfx_r/Ok2.bmp")));
+  EXPECT_TRUE(loader_.Load(ok).isNull()) << "the second load reads the disk";
+}
+
 }  // namespace
 }  // namespace tess
