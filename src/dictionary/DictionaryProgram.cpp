@@ -13,6 +13,7 @@
 #include "platform/MessageBox.h"
 #include "platform/PictureLoader.h"
 #include "shared/Paths.h"
+#include "users/Users.h"
 #include "widgets/Centre.h"
 
 namespace tess::dictionary {
@@ -52,30 +53,39 @@ bool DictionaryProgram::Start(LoadedDictionary loaded) {
     ports_.Messages.ShowMessage(skinError);
     return false;
   }
-  // Read while the login is made: the main window draws it next.
+  // Read while the main window is made: it draws it last.
   const std::string background = DictionaryWindow::BackgroundFile(programDir);
   if (FileExists(background)) ports_.Pictures.ReadAhead({background});
   SkinStrips& skins = skins_->MyImageList1;
   player_ = std::make_unique<EntryPlayer>(ports_.Player, ports_.Messages);
-  login_ = std::make_unique<LoginWindow>(
-      state_, skins, ports_.Modal, [this]() -> QWidget& { return NewUserDialog(); },
-      ports_.Messages);
-  // A usr.t that cannot be read only matters to the learning list; say so and go on.
-  if (!login_->LoadError().empty()) ports_.Messages.ShowMessage(login_->LoadError());
+  // A usr.t that cannot be read only matters to the learning list; say so and go on. The
+  // login window reads it again when the learning list first needs it.
+  const std::string usersError = LoadUsersForWindow(state_.DataFolder(), state_.Users);
+  if (!usersError.empty()) ports_.Messages.ShowMessage(usersError);
   dictionaryWindow_ = std::make_unique<DictionaryWindow>(DictionaryWindowParts{
       state_, skins, ports_.Pictures, ports_.Modal, ports_.Messages, *player_,
-      [this]() -> SearchWindow& { return SearchDialog(); }, *login_});
+      [this]() -> SearchWindow& { return SearchDialog(); },
+      [this]() -> LoginWindow& { return LoginDialog(); }});
   CentreOnScreen(*dictionaryWindow_);
   return true;
 }
 
-// The search and new-user windows are made when first opened: the first window does not wait
+// The search, login and new-user windows are made when first opened: the first window does not wait
 // for them.
 SearchWindow& DictionaryProgram::SearchDialog() {
   if (!search_) {
     search_ = std::make_unique<SearchWindow>(state_.Options, state_.Language(), skins_->MyImageList1);
   }
   return *search_;
+}
+
+LoginWindow& DictionaryProgram::LoginDialog() {
+  if (!login_) {
+    login_ = std::make_unique<LoginWindow>(
+        state_, skins_->MyImageList1, ports_.Modal,
+        [this]() -> QWidget& { return NewUserDialog(); }, ports_.Messages);
+  }
+  return *login_;
 }
 
 NewUserWindow& DictionaryProgram::NewUserDialog() {

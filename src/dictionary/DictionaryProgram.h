@@ -53,7 +53,7 @@ class DictionaryProgram {
   DictionaryState& State() { return state_; }
   DictionaryWindow& MainWindow() { return *dictionaryWindow_; }
   SearchWindow& SearchDialog();
-  LoginWindow& LoginDialog() { return *login_; }
+  LoginWindow& LoginDialog();
   NewUserWindow& NewUserDialog();
 
  private:

@@ -79,7 +79,7 @@ DictionaryWindow::DictionaryWindow(DictionaryWindowParts parts, QWidget* parent)
       messages_(parts.Messages),
       player_(parts.Player),
       search_(std::move(parts.Search)),
-      login_(parts.Login),
+      login_(std::move(parts.Login)),
       browser_(parts.State.Table, parts.State.Language()),
       listFont_(PointFont("Arial", 10)) {
   setObjectName("TFrmSlownik");
@@ -348,8 +348,9 @@ void DictionaryWindow::AddToLearningList() {
     return;
   }
   if (state_.UserDir.empty()) {
-    CentreOnScreen(login_);
-    modal_.ShowModal(login_);
+    LoginWindow& login = login_();
+    CentreOnScreen(login);
+    modal_.ShowModal(login);
     // The learner's own search options are the ones saved at close from now on, so they are
     // the ones shown from now on too.
     if (!state_.UserDir.empty()) {

@@ -35,7 +35,7 @@ struct DictionaryWindowParts {
   MessageBox& Messages;
   EntryPlayer& Player;
   std::function<SearchWindow&()> Search;  ///< made at the first search
-  LoginWindow& Login;
+  std::function<LoginWindow&()> Login;  ///< made when the learning list first needs it
 };
 
 class DictionaryWindow : public QWidget {
@@ -102,7 +102,7 @@ class DictionaryWindow : public QWidget {
   MessageBox& messages_;
   EntryPlayer& player_;
   std::function<SearchWindow&()> search_;
-  LoginWindow& login_;
+  std::function<LoginWindow&()> login_;
   EntryBrowser browser_;
   mutable ListPicture picture_;
   mutable int pictureVersion_ = -1;

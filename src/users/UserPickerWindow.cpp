@@ -27,9 +27,7 @@ UserPickerWindow::UserPickerWindow(UserList& users, LoginTarget target, ModalSho
   connect(ComboBox1, &QListWidget::currentRowChanged, this, &UserPickerWindow::UpdateOk);
   keys_->Watch(*ComboBox1);
 
-  if (!LoadUsers(target_.DataDir, users_, &loadError_) && loadError_.empty()) {
-    loadError_ = "Nie można odczytać listy użytkowników.";
-  }
+  loadError_ = LoadUsersForWindow(target_.DataDir, users_);
   FillList();
 }
 

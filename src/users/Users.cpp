@@ -263,6 +263,14 @@ bool LoadUsers(const std::string& dataDir, UserList& list, std::string* error) {
   return read != FileRead::Failed;
 }
 
+std::string LoadUsersForWindow(const std::string& dataDir, UserList& list) {
+  std::string error;
+  if (!LoadUsers(dataDir, list, &error) && error.empty()) {
+    error = "Nie można odczytać listy użytkowników.";
+  }
+  return error;
+}
+
 AddUserResult AddUser(const std::string& dataDir, UserList& list, std::string_view name) {
   AddUserResult result;
   const std::string trimmed = Trim(name);

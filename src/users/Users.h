@@ -68,6 +68,8 @@ class UserList {
 /// Empties the list and reads usr.t from `dataDir`; a missing file leaves it empty. False
 /// (with `error`) when the file exists but cannot be read.
 bool LoadUsers(const std::string& dataDir, UserList& list, std::string* error = nullptr);
+/// LoadUsers for a window: the message to show when usr.t cannot be read, empty when it can.
+std::string LoadUsersForWindow(const std::string& dataDir, UserList& list);
 
 enum class AddUserStatus {
   Added,
