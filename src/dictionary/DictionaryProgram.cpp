@@ -70,11 +70,12 @@ bool DictionaryProgram::Start(LoadedDictionary loaded) {
   return true;
 }
 
-// The search, login and new-user windows are made when first opened: the first window does not wait
-// for them.
+// The search, login and new-user windows are made when first opened: the first window does
+// not wait for them.
 SearchWindow& DictionaryProgram::SearchDialog() {
   if (!search_) {
-    search_ = std::make_unique<SearchWindow>(state_.Options, state_.Language(), skins_->MyImageList1);
+    search_ =
+        std::make_unique<SearchWindow>(state_.Options, state_.Language(), skins_->MyImageList1);
   }
   return *search_;
 }
@@ -89,7 +90,9 @@ LoginWindow& DictionaryProgram::LoginDialog() {
 }
 
 NewUserWindow& DictionaryProgram::NewUserDialog() {
-  if (!newUser_) newUser_ = std::make_unique<NewUserWindow>(state_, skins_->MyImageList1, ports_.Messages);
+  if (!newUser_) {
+    newUser_ = std::make_unique<NewUserWindow>(state_, skins_->MyImageList1, ports_.Messages);
+  }
   return *newUser_;
 }
 

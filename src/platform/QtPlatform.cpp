@@ -13,7 +13,6 @@
 #include <QTimer>
 #include <QUrl>
 #include <algorithm>
-#include <iterator>
 
 #include "platform/BmpHeader.h"
 #include "platform/JpegReader.h"
@@ -147,9 +146,10 @@ qreal ScreenPixelRatio() {
 QtPictureLoader::QtPictureLoader(std::function<qreal()> ratio) : ratio_(std::move(ratio)) {}
 
 QImage QtPictureLoader::Load(const std::string& path) {
-  if (ahead_.valid()) {
-    ReadPictures arrived = ahead_.get();
-    std::move(arrived.begin(), arrived.end(), std::back_inserter(read_));
+  // Only a picture of the batch waits for it; any other is read at once.
+  if (ahead_.valid() && std::find(pending_.begin(), pending_.end(), path) != pending_.end()) {
+    read_ = ahead_.get();
+    pending_.clear();
   }
   const auto early = std::find_if(read_.begin(), read_.end(),
                                   [&](const auto& picture) { return picture.first == path; });
@@ -164,6 +164,7 @@ QImage QtPictureLoader::Load(const std::string& path) {
 
 void QtPictureLoader::ReadAhead(const std::vector<std::string>& paths) {
   if (ahead_.valid()) return;  // one batch at a time; the rest are read when asked
+  pending_ = paths;
   const qreal ratio = ratio_ ? ratio_() : 1;
   ahead_ = std::async(std::launch::async, [this, paths, ratio] {
     ReadPictures pictures;

@@ -70,7 +70,8 @@ class QtPictureLoader : public PictureLoader {
 
   std::function<qreal()> ratio_;
   std::future<ReadPictures> ahead_;
-  ReadPictures read_;
+  std::vector<std::string> pending_;  // the paths ahead_ reads
+  ReadPictures read_;                 // what it read, until each is loaded
 };
 
 /// Shows a window modally on a nested event loop; see ModalShower.h for the contract.

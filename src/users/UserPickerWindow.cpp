@@ -11,8 +11,8 @@
 namespace tess {
 
 UserPickerWindow::UserPickerWindow(UserList& users, LoginTarget target, ModalShower& modal,
-                                   NewUserSource newUser, MessageBox& messages, const QRect& listArea,
-                                   QWidget* parent)
+                                   NewUserSource newUser, MessageBox& messages,
+                                   const QRect& listArea, QWidget* parent)
     : QWidget(parent, Qt::FramelessWindowHint | Qt::Dialog),
       users_(users),
       target_(target),
