@@ -13,6 +13,11 @@ for tool in cpack dpkg-deb; do
   command -v "$tool" >/dev/null || { echo "SKIP: $tool is not installed"; exit 77; }
 done
 rm -f package/tessaron_*.deb
+# cpack's staging copy and the unpacked package hold the whole installation each (half a
+# gigabyte); neither outlives the check, so a run leaves only the package itself.
+root=$(mktemp -d)
+staging="$PWD/_CPack_Packages"
+trap 'rm -rf "$root" "$staging"' EXIT
 if ! cpack -G DEB --config CPackConfig.cmake >cpack.log 2>&1; then
   cat cpack.log
   echo "FAIL: cpack could not build the package"
@@ -23,8 +28,6 @@ deb=$(ls package/tessaron_*.deb 2>/dev/null | head -n 1)
 echo "package: $deb ($(du -h "$deb" | cut -f1))"
 dpkg-deb -f "$deb"
 
-root=$(mktemp -d)
-trap 'rm -rf "$root"' EXIT
 dpkg-deb -x "$deb" "$root"
 course="$root/usr/lib/tessaron/english"
 for file in usr/bin/coursebook usr/bin/wordbook usr/bin/classroom-server \
